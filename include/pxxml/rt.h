@@ -1,0 +1,513 @@
+/*
+ * pxxmlCommon: the XML runtime under pxxmlSimple.
+ *
+ * One context (RtContext) owns everything a document needs: the memory heap
+ * that decoded records live in, the output buffer encoders write to, the
+ * error list, the namespace scopes and the XML reader. A context belongs to
+ * one thread at a time; different contexts are independent. The runtime keeps
+ * no process-wide mutable state.
+ *
+ * Status convention: 0 is success, a negative value is a failure (see the
+ * ST_* codes below). A runtime call that fails records its own error entry
+ * unless its comment says otherwise.
+ */
+#ifndef PXXML_RT_H
+#define PXXML_RT_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(PXXMLCOMMON_BUILD)
+#define RT_API __attribute__((visibility("default")))
+#else
+#define RT_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef unsigned char OSBOOL;
+typedef unsigned char OSUTF8CHAR;
+
+/* ---------------------------------------------------------------- statuses */
+
+enum {
+  ST_OK = 0,
+  ST_BUFFER_FULL = -1,          /* output buffer cannot take the next bytes */
+  ST_BAD_ARGUMENT = -2,         /* null pointer or impossible argument */
+  ST_NAME_MISMATCH = -3,        /* element name differs from the expected one */
+  ST_ENUM_UNKNOWN = -4,         /* text is not one of an enumeration's texts */
+  ST_INVALID_UTF8 = -5,         /* text is not valid UTF-8 */
+  ST_XML_MALFORMED = -6,        /* input is not well-formed XML */
+  ST_DOCTYPE_REFUSED = -7,      /* input carries a document type declaration */
+  ST_TOO_DEEP = -8,             /* element nesting exceeds the context's limit */
+  ST_BAD_CHOICE = -9,           /* choice tag names no alternative */
+  ST_NO_MEMORY = -10,           /* allocation failed or heap limit reached */
+  ST_BAD_CONTEXT = -11,         /* context missing or not initialised */
+  ST_BAD_VALUE = -12,           /* text is not a valid lexical form of its type */
+  ST_OUT_OF_RANGE = -13,        /* number does not fit its type */
+  ST_IO = -14,                  /* input file cannot be read */
+  ST_TOO_LARGE = -15,           /* document exceeds the context's size limit */
+  ST_CONSTRAINT = -16,          /* count or value below its minimum */
+  ST_MISSING_ATTRIBUTE = -17,   /* required attribute absent */
+  ST_ELEMENT_NOT_EXPECTED = -18,/* child element not allowed at this place */
+  ST_UNEXPECTED_ATTRIBUTE = -19,/* attribute on an element that takes none */
+  ST_NO_INPUT = -20,            /* no document given to the context */
+  ST_BAD_NAMESPACE = -21,       /* namespace declaration or prefix unusable */
+  ST_BAD_PATTERN = -22,         /* XML Schema pattern cannot be compiled */
+  ST_READER_FAILED = -26,       /* XML reader cannot be created */
+  ST_UNKNOWN_ATTRIBUTE = -33,   /* undeclared attribute */
+  ST_PATTERN_MISMATCH = -35,    /* value does not match its pattern */
+  ST_UNEXPECTED_ELEMENT = -41,  /* element where the content allows none */
+  ST_BAD_CONTENT = -44,         /* element text does not convert */
+  ST_BAD_ATTRIBUTE_VALUE = -45, /* attribute text does not convert */
+  ST_NOT_SUPPORTED = -60        /* operation not offered */
+};
+
+/* Name of a status ("ST_BUFFER_FULL"), "ST_UNKNOWN" for other values. */
+RT_API const char* rtxStatusName(int status);
+/* One-line description of a status, for people. */
+RT_API const char* rtxStatusText(int status);
+
+/* ----------------------------------------------------------- record pieces */
+
+/* A text value: CDATA flag (encode as a CDATA section when 1), then the
+ * NUL-terminated UTF-8 text. */
+typedef struct RtXmlString {
+  OSBOOL cdata;
+  const OSUTF8CHAR* value;
+} RtXmlString;
+
+typedef struct RtDListNode {
+  void* data;
+  struct RtDListNode* next;
+  struct RtDListNode* prev;
+} RtDListNode;
+
+typedef struct RtDList {
+  uint32_t count;
+  RtDListNode* head;
+  RtDListNode* tail;
+} RtDList;
+
+/* Namespace pair handed to encoders: prefix (null: look up / default), URI. */
+typedef struct RtXmlNamespace {
+  const OSUTF8CHAR* prefix;
+  const OSUTF8CHAR* uri;
+} RtXmlNamespace;
+
+/* An attribute kept by an attribute wildcard. */
+typedef struct RtNameValue {
+  const OSUTF8CHAR* name;
+  const OSUTF8CHAR* value;
+} RtNameValue;
+
+/* Entry of an enumeration text table, sorted by text (ascending bytes). */
+typedef struct RtEnumItem {
+  const OSUTF8CHAR* name;
+  int32_t value;
+  uint16_t namelen;
+  uint16_t transidx;
+} RtEnumItem;
+
+/* How rtXmlEncDecimal spells a decimal; -1 means "no limit". */
+typedef struct RtDecimalFormat {
+  int8_t totalDigits;
+  int8_t fractionDigits;
+  int8_t minFractionDigits;
+  int8_t maxIntegerDigits;
+  int8_t minIntegerDigits;
+  OSBOOL signPresent;  /* always write a sign */
+  OSBOOL pointPresent; /* always write a decimal point */
+  uint8_t nPatterns;
+  const char* const* patterns; /* the text must match one of them, if any */
+} RtDecimalFormat;
+
+/* Broken-down xs:dateTime. */
+typedef struct RtDateTime {
+  int64_t year;
+  uint8_t mon, day, hour, min;
+  double sec;
+  OSBOOL tz_flag;  /* a zone was given */
+  int16_t tzo;     /* zone offset in minutes */
+} RtDateTime;
+
+/* ----------------------------------------------------------------- context */
+
+/* A byte buffer with a write/read index. */
+typedef struct RtBuffer {
+  OSUTF8CHAR* data;
+  size_t byteIndex;
+  size_t size;
+  OSBOOL dynamic; /* grows on demand (else a fixed caller buffer) */
+  OSBOOL flags;   /* decode input: cleared when a text becomes the input */
+} RtBuffer;
+
+/* The character-data buffer: collected text of the current element. */
+typedef struct RtMemBuf {
+  OSUTF8CHAR* data;
+  size_t bufsize;
+  size_t startidx; /* first unread byte */
+  size_t usedcnt;  /* bytes collected after startidx */
+} RtMemBuf;
+
+struct RtContextImpl;
+typedef struct RtContext RtContext;
+typedef void (*RtGlobalFreeFn)(RtContext* ctxt);
+
+/* Flags word bits. */
+#define RT_FLAG_NO_OWN_NAMESPACE 0x400u /* document encoders keep the caller's prefixes */
+
+/* Parse-state byte values shared by handlers and encoders. */
+#define RT_STATE_START_TAKEN 2
+#define RT_STATE_TAG_OPEN 3
+#define RT_STATE_IN_TEXT 4
+#define RT_STATE_ENDED 5
+
+struct RtContext {
+  RtBuffer buffer;       /* output buffer (encoding) */
+  RtBuffer input;        /* decode input: the text being converted */
+  uint32_t flags;        /* RT_FLAG_* */
+  uint8_t state;         /* parse-state byte, RT_STATE_* */
+  RtMemBuf charData;     /* character-data buffer of the handlers */
+  void* pGlobalData;     /* a library's per-context block */
+  RtGlobalFreeFn gdFree; /* releases pGlobalData; run by rtxFreeContext */
+  struct RtContextImpl* impl;
+};
+
+/* Set up a context (zeroed storage expected) / a context on the heap. */
+RT_API int rtxInitContext(RtContext* ctxt);
+RT_API RtContext* rtxNewContext(void);
+/* Run the global release hook, release heap, reader and buffers. */
+RT_API void rtxFreeContext(RtContext* ctxt);
+RT_API void rtxDeleteContext(RtContext* ctxt); /* rtxFreeContext + free */
+/* 0 when the context can be used. Records nothing. */
+RT_API int rtxCheckContext(RtContext* ctxt);
+
+/* Document to decode: a memory buffer (kept by pointer, the caller keeps it
+ * alive until the decode returns) or a file (read into the context). */
+RT_API int rtxSetInputBuffer(RtContext* ctxt, const void* data, size_t size);
+RT_API int rtxSetInputFile(RtContext* ctxt, const char* path);
+/* Make a text the decode input for the converters (rtXmlDec*). */
+RT_API int rtxInitContextBuffer(RtContext* ctxt, const OSUTF8CHAR* data, size_t size);
+
+/* Output buffer: growing (default) or a fixed caller buffer. */
+RT_API int rtxSetGrowingOutput(RtContext* ctxt);
+RT_API int rtxSetFixedOutput(RtContext* ctxt, OSUTF8CHAR* buf, size_t size);
+RT_API void rtxResetOutput(RtContext* ctxt);                   /* index 0 */
+RT_API const char* rtxGetOutput(RtContext* ctxt, size_t* len); /* NUL-terminated */
+/* 0 when n more bytes fit (a growing buffer grows). Records nothing. */
+RT_API int rtxCheckBuffer(RtContext* ctxt, size_t n);
+
+/* Limits a server can set; 0 restores the default. */
+typedef enum RtLimit {
+  RT_LIMIT_ERRORS,        /* errors recorded by decoders (default 100) */
+  RT_LIMIT_DEPTH,         /* element nesting (default 256) */
+  RT_LIMIT_DOCUMENT_SIZE, /* bytes of one document (default 64 MiB) */
+  RT_LIMIT_HEAP           /* bytes held by the context heap (default unlimited) */
+} RtLimit;
+RT_API int rtxSetLimit(RtContext* ctxt, RtLimit which, size_t value);
+RT_API size_t rtxGetLimit(RtContext* ctxt, RtLimit which);
+
+/* -------------------------------------------------------------------- heap */
+
+RT_API void* rtxMemHeapAlloc(RtContext* ctxt, size_t nbytes);
+RT_API void* rtxMemHeapAllocZ(RtContext* ctxt, size_t nbytes);
+RT_API void rtxMemHeapFreePtr(RtContext* ctxt, const void* p);
+RT_API OSUTF8CHAR* rtxUTF8Strdup(RtContext* ctxt, const OSUTF8CHAR* text);
+RT_API OSUTF8CHAR* rtxUTF8Strndup(RtContext* ctxt, const OSUTF8CHAR* text, size_t n);
+/* Drop every block at once, keeping one page for the next document. */
+RT_API void rtxMemReset(RtContext* ctxt);
+/* Drop every block and every page. */
+RT_API void rtxMemFree(RtContext* ctxt);
+/* Bytes held in pages by the heap (for tests and soak runs). */
+RT_API size_t rtxMemHeapPageBytes(RtContext* ctxt);
+RT_API size_t rtxMemHeapLiveBlocks(RtContext* ctxt);
+/* Test hook: the n-th allocation from now fails (0 switches it off). */
+RT_API void rtxMemHeapFailAfter(RtContext* ctxt, size_t n);
+
+/* ------------------------------------------------------------------- lists */
+
+RT_API void rtxDListInit(RtDList* list);
+/* Append at the tail; the node comes from the context heap (null: no memory). */
+RT_API RtDListNode* rtxDListAppend(RtContext* ctxt, RtDList* list, void* data);
+/* Free every node and the data it points to; the list becomes empty. */
+RT_API void rtxDListFreeAll(RtContext* ctxt, RtDList* list);
+/* Free the nodes only. */
+RT_API void rtxDListFreeNodes(RtContext* ctxt, RtDList* list);
+
+/* ------------------------------------------------------------- error list */
+
+/* Parameters for the next new entry. */
+RT_API int rtxErrAddStrParm(RtContext* ctxt, const char* text);
+RT_API int rtxErrAddStrnParm(RtContext* ctxt, const char* text, size_t len);
+RT_API int rtxErrAddIntParm(RtContext* ctxt, int value);
+RT_API int rtxErrAddUIntParm(RtContext* ctxt, unsigned int value);
+RT_API int rtxErrAddInt64Parm(RtContext* ctxt, int64_t value);
+RT_API int rtxErrAddCtxtBufParm(RtContext* ctxt); /* the decode input */
+/* Open a new entry with the pending parameters and a first position. */
+RT_API int rtxErrSetNewData(RtContext* ctxt, int status, const char* file, int line);
+/* Add a position to the newest entry when it holds this status (a failure
+ * passed outwards); open a new entry otherwise. Returns status. */
+RT_API int rtxErrSetData(RtContext* ctxt, int status, const char* file, int line);
+RT_API int rtxErrGetFirstError(RtContext* ctxt);
+RT_API int rtxErrGetLastError(RtContext* ctxt);
+RT_API void rtxErrReset(RtContext* ctxt); /* entries, pending parameters, counter */
+
+/* Reading the list. */
+RT_API int rtxErrGetCount(RtContext* ctxt);
+RT_API int rtxErrGetStatus(RtContext* ctxt, int entry);
+RT_API int rtxErrGetParmCount(RtContext* ctxt, int entry);
+RT_API const char* rtxErrGetParm(RtContext* ctxt, int entry, int parm);
+RT_API int rtxErrGetPosCount(RtContext* ctxt, int entry);
+RT_API const char* rtxErrGetPosFile(RtContext* ctxt, int entry, int pos);
+RT_API int rtxErrGetPosLine(RtContext* ctxt, int entry, int pos);
+/* Entries that were not stored because the list was full. */
+RT_API int rtxErrGetDropped(RtContext* ctxt);
+/* Printable form of the whole list, one entry a line:
+ *   ST_NAME (-n): description; parameters "a", "b"; at file:line <- file:line
+ * Writes at most size-1 bytes and a NUL; returns the full length. */
+RT_API size_t rtxErrFormat(RtContext* ctxt, char* buf, size_t size);
+
+/* ----------------------------------------------- character-data buffer */
+
+RT_API int rtxMemBufAppend(RtMemBuf* mb, const OSUTF8CHAR* data, size_t len);
+RT_API void rtxMemBufReset(RtMemBuf* mb);
+
+/* ------------------------------------------------------- text utilities */
+
+RT_API OSBOOL rtxUTF8StrEqual(const OSUTF8CHAR* a, const OSUTF8CHAR* b);
+RT_API OSBOOL rtXmlStrCmpAsc(const OSUTF8CHAR* a, const char* b);
+RT_API size_t rtxUTF8LenBytes(const OSUTF8CHAR* text);
+/* 0 for valid UTF-8 (null counts as empty); else records ST_INVALID_UTF8. */
+RT_API int rtxValidateUTF8(RtContext* ctxt, const OSUTF8CHAR* text);
+/* Index in a sorted table, or ST_ENUM_UNKNOWN. Exact bytes. */
+RT_API int rtxLookupEnum(const OSUTF8CHAR* text, size_t len, const RtEnumItem* table, uint16_t n);
+
+/* XML Schema patterns: the whole text must match. Compiled once per pattern
+ * and context. A pattern that does not compile matches nothing and records
+ * ST_BAD_PATTERN. */
+RT_API OSBOOL rtxMatchPattern(RtContext* ctxt, const OSUTF8CHAR* text, const OSUTF8CHAR* pattern);
+/* The same on the decode input. */
+RT_API OSBOOL rtxMatchPattern2(RtContext* ctxt, const OSUTF8CHAR* pattern);
+
+/* xs:dateTime: positive (bytes read) on success, a negative status otherwise.
+ * Records nothing; whitespace around the value is allowed. */
+RT_API int rtxParseDateTimeString(const OSUTF8CHAR* text, size_t len, RtDateTime* out);
+
+/* ---------------------------------------------------------------- printing */
+/* One line per value on standard output: "name = value". */
+
+RT_API void rtxPrintCharStr(const char* name, const OSUTF8CHAR* text);
+RT_API void rtxPrintBoolean(const char* name, OSBOOL value);
+RT_API void rtxPrintInteger(const char* name, int32_t value);
+RT_API void rtxPrintUnsigned(const char* name, uint32_t value);
+RT_API void rtxPrintUInt64(const char* name, uint64_t value);
+RT_API void rtxPrintReal(const char* name, double value);
+RT_API void rtxPrintNVP(const char* name, const RtNameValue* nvp);
+RT_API void rtxPrintNull(const char* name);
+RT_API void rtXmlPrintNSAttrs(const char* name, const RtDList* nsAttrs);
+
+/* -------------------------------------------------------------- namespaces */
+
+/* URI table whose positions are the namespace indices. Also used to map
+ * URIs to indices on decoding; a context that never set one uses the
+ * built-in table of the presence schemas. */
+RT_API int rtXmlNSSetURITable(RtContext* ctxt, const OSUTF8CHAR* const* uris, int n);
+/* Register a prefix for a URI: into nsAttrs when given (kept with a record;
+ * not added twice), else as a declaration of the next start tag. */
+RT_API int rtXmlNSSetNamespace(RtContext* ctxt, RtDList* nsAttrs, const OSUTF8CHAR* prefix,
+                               const OSUTF8CHAR* uri, OSBOOL override);
+/* Prefix in force for a URI: "" for the default namespace, null if none. */
+RT_API const OSUTF8CHAR* rtXmlNSGetPrefix(RtContext* ctxt, const OSUTF8CHAR* uri);
+/* URI bound to a prefix (null/empty prefix: the default namespace). */
+RT_API const OSUTF8CHAR* rtXmlNSGetURI(RtContext* ctxt, const OSUTF8CHAR* prefix, size_t prefixLen);
+/* Index of the URI bound to a prefix; -1 when unbound or not in the table. */
+RT_API int rtXmlNSGetIndex(RtContext* ctxt, const OSUTF8CHAR* prefix, size_t prefixLen);
+/* The built-in table: the namespaces of the presence schemas, in the order
+ * of their indices (watcherinfo 0, rpid 1, rlmi 2, civicLoc 3, basicPolicy 4,
+ * geopriv10 5, data-model 6, cipid 7, caps 8, pidf 9, pidf-diff 10). */
+RT_API const OSUTF8CHAR* const* rtXmlNSDefaultURITable(int* n);
+/* Index of a URI in the table, -1 when absent. */
+RT_API int rtXmlNSURIIndex(RtContext* ctxt, const OSUTF8CHAR* uri);
+RT_API int rtXmlNSPush(RtContext* ctxt);
+RT_API int rtXmlNSPop(RtContext* ctxt);
+/* Bind a prefix in the innermost scope. */
+RT_API int rtXmlNSAddPrefixLink(RtContext* ctxt, const OSUTF8CHAR* prefix, const OSUTF8CHAR* uri,
+                                const OSUTF8CHAR* nsPrefix, int reserved);
+/* Free a namespace-declaration list (items are RtXmlNamespace). */
+RT_API void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs);
+
+/* ---------------------------------------------------------------- encoding */
+/* Every call leaves the output NUL-terminated; a full fixed buffer records
+ * ST_BUFFER_FULL. A null element name writes nothing for tags. */
+
+RT_API int rtXmlEncStartDocument(RtContext* ctxt);
+RT_API int rtXmlEncEndDocument(RtContext* ctxt);
+RT_API int rtXmlEncStartElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
+                                RtDList* nsAttrs, OSBOOL terminate);
+RT_API int rtXmlEncTermStartElement(RtContext* ctxt);
+RT_API int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+RT_API int rtXmlEncEmptyElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
+                                RtDList* nsAttrs, OSBOOL terminate);
+/* Pending declarations and those of the list not yet on the open tag. */
+RT_API int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs);
+RT_API int rtXmlEncString(RtContext* ctxt, const RtXmlString* str, const OSUTF8CHAR* name,
+                          const RtXmlNamespace* ns);
+RT_API int rtXmlEncUTF8Str(RtContext* ctxt, const OSUTF8CHAR* text, const OSUTF8CHAR* name,
+                           const RtXmlNamespace* ns);
+RT_API int rtXmlEncBool(RtContext* ctxt, OSBOOL value, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+RT_API int rtXmlEncInt(RtContext* ctxt, int32_t value, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+RT_API int rtXmlEncDecimal(RtContext* ctxt, double value, const OSUTF8CHAR* name,
+                           const RtXmlNamespace* ns, const RtDecimalFormat* format);
+/* Write a captured element (XML text) as it is. */
+RT_API int rtXmlEncAny(RtContext* ctxt, const RtXmlString* xml, const OSUTF8CHAR* name,
+                       const RtXmlNamespace* ns);
+RT_API int rtXmlEncUTF8Attr2(RtContext* ctxt, const OSUTF8CHAR* name, size_t nameLen,
+                             const OSUTF8CHAR* value, size_t valueLen);
+RT_API int rtXmlEncIntAttr(RtContext* ctxt, int32_t value, const OSUTF8CHAR* name, size_t nameLen);
+RT_API int rtXmlEncUIntAttr(RtContext* ctxt, uint32_t value, const OSUTF8CHAR* name, size_t nameLen);
+RT_API int rtXmlEncUInt64Attr(RtContext* ctxt, uint64_t value, const OSUTF8CHAR* name, size_t nameLen);
+RT_API int rtXmlEncBoolAttr(RtContext* ctxt, OSBOOL value, const OSUTF8CHAR* name, size_t nameLen);
+RT_API int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs);
+
+/* ---------------------------------------------------------------- decoding */
+/* Converters read the decode input (rtxInitContextBuffer). A text that is
+ * not a valid lexical form records ST_BAD_VALUE (or ST_OUT_OF_RANGE). */
+
+RT_API int rtXmlDecXmlStr(RtContext* ctxt, RtXmlString* out); /* heap copy, "" for empty */
+RT_API int rtXmlDecBool(RtContext* ctxt, OSBOOL* out);
+RT_API int rtXmlDecInt(RtContext* ctxt, int32_t* out);
+RT_API int rtXmlDecUInt(RtContext* ctxt, uint32_t* out);
+RT_API int rtXmlDecUInt64(RtContext* ctxt, uint64_t* out);
+RT_API int rtXmlDecDecimal(RtContext* ctxt, double* out);
+RT_API int rtXmlDecDateTime(RtContext* ctxt, RtDateTime* out);
+/* Whitespace treatment of the decode input: 0 collapse, 1 replace. */
+RT_API int rtXmlTreatWhitespaces(RtContext* ctxt, int mode);
+/* Split a qualified name: returns the local part, sets the prefix span. */
+RT_API const OSUTF8CHAR* rtXmlDecQName(const OSUTF8CHAR* qname, const OSUTF8CHAR** prefix, size_t* prefixLen);
+/* A namespace declaration attribute: bind it in the innermost scope and,
+ * when a list is given, keep it there (RtXmlNamespace items). */
+RT_API int rtXmlDecNSAttr(RtContext* ctxt, const OSUTF8CHAR* attrName, const OSUTF8CHAR* attrValue,
+                          RtDList* nsAttrs, const OSUTF8CHAR* const* nsTable, int nsTableRowCount);
+/* xsi: attributes: 0 when taken (type, nil, schemaLocation,
+ * noNamespaceSchemaLocation), 1 when the name is not an xsi: attribute. */
+RT_API int rtXmlDecXSIAttr(RtContext* ctxt, const OSUTF8CHAR* attrName, const OSUTF8CHAR* attrValue);
+RT_API void rtXmlMemFreeAnyAttrs(RtContext* ctxt, RtDList* anyAttrs);
+
+/* ----------------------------------------------------------------- reader */
+
+typedef int (*RtSaxStartElementFn)(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                                   const OSUTF8CHAR* const* attrs);
+typedef int (*RtSaxEndElementFn)(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+typedef int (*RtSaxCharactersFn)(void* handler, const OSUTF8CHAR* text, int len);
+typedef void (*RtSaxFreeFn)(RtContext* ctxt, void* handler);
+
+/* Head of every handler. */
+typedef struct RtSaxHandler {
+  RtSaxStartElementFn startElement;
+  RtSaxEndElementFn endElement;
+  RtSaxCharactersFn characters;
+  RtSaxFreeFn free;
+  void* nestedMem;
+  RtContext* context;
+  const OSUTF8CHAR* elemName;
+  int32_t level;
+  uint16_t startLevel;
+  uint16_t reserved;
+  int16_t curElemID;
+  uint16_t state;
+} RtSaxHandler;
+
+/* Row of an element table: wildcard rows have the empty name. */
+typedef struct RtXmlElemInfo {
+  const char* name;
+  int16_t nsidx;
+  int32_t minOccurs;
+  int32_t maxOccurs; /* -1: unbounded */
+} RtXmlElemInfo;
+
+#define RT_STATE_NO 0xFFu    /* transition entry: element not allowed */
+#define RT_STATE_FINAL 0xFEu /* transition entry: allowed, and nothing may follow */
+
+typedef struct RtSaxReader RtSaxReader;
+
+RT_API RtSaxReader* rtSaxCCreateXmlReader(RtContext* ctxt, void* handler, RtSaxStartElementFn start,
+                                          RtSaxEndElementFn end, RtSaxCharactersFn chars);
+/* Parse the context's document. The reader's own failures (malformed XML,
+ * DOCTYPE, depth, size, input) are recorded and returned. */
+RT_API int rtSaxCParse(RtSaxReader* reader);
+RT_API void rtSaxCReleaseReader(RtSaxReader* reader);
+
+/* Row of an element allowed in *state: updates *state; -1 when none. */
+RT_API int rtSaxGetElemID8(uint16_t* state, int16_t curElemID, const OSUTF8CHAR* localName, int nsidx,
+                           const RtXmlElemInfo* table, const uint8_t* matrix, int nElems, int nStates);
+/* Report of a refused element: records ST_ELEMENT_NOT_EXPECTED with the
+ * element's name and the elements allowed instead; returns -1. */
+RT_API int rtSaxLookupElemID8(RtContext* ctxt, uint16_t* state, int16_t curElemID,
+                              const OSUTF8CHAR* localName, const OSUTF8CHAR* qName, int nsidx,
+                              const RtXmlElemInfo* table, const uint8_t* matrix, int nElems, int nStates);
+/* Attribute ID by the name as written ("xml:lang" finds "lang"); sets the
+ * bit in *seen. -1 when undeclared. */
+RT_API int rtSaxGetAttributeID(const OSUTF8CHAR* name, int nAttrs, const char* const* attrNames, uint32_t* seen);
+/* Records ST_MISSING_ATTRIBUTE (type name, attribute name) per missing one. */
+RT_API int rtSaxTestAttributesPresent(RtContext* ctxt, uint32_t seen, uint32_t required,
+                                      const char* const* attrNames, int nAttrs, const char* typeName);
+/* Attributes on an element that takes none (namespace declarations and xsi:
+ * attributes excepted; an empty element name, a wildcard match, is exempt). */
+RT_API int rtSaxReportUnexpAttrs(RtContext* ctxt, const OSUTF8CHAR* const* attrs, const char* elemName);
+/* Count an error; true while the context's error limit allows recording. */
+RT_API OSBOOL rtSaxIncErrors(RtContext* ctxt);
+/* Ask the reader to deliver no further events of the element being
+ * processed. Requested during a start tag, that element is dropped whole
+ * (its end tag included) and handlers above must not count it; requested
+ * in its content, the rest of the content is dropped and the end tag still
+ * comes. Returns status. */
+RT_API int rtSaxSetSkipLevelToCurrent(RtContext* ctxt, int status);
+/* True when the current start tag is being dropped (see above). */
+RT_API OSBOOL rtSaxSkipRequested(RtContext* ctxt);
+
+/* Diagnostics: a hook the caller may set to trace handler entries. */
+typedef void (*RtSaxDiagFn)(void* userData, const char* funcName, const OSUTF8CHAR* qName, OSBOOL entering);
+RT_API void rtSaxSetDiagHook(RtContext* ctxt, RtSaxDiagFn fn, void* userData);
+RT_API void rtSaxDiagStartFunc(void* handler, const char* funcName, const OSUTF8CHAR* qName);
+RT_API void rtSaxDiagEndFunc(void* handler, const char* funcName, const OSUTF8CHAR* qName);
+
+/* Test hook: feed the document to the parser in pieces of n bytes (0: whole). */
+RT_API void rtSaxSetChunkSize(RtContext* ctxt, size_t n);
+
+/* The any handler: captures a whole element (level 0) or all content of the
+ * element it is handed inside (level -1) as self-contained XML text: the
+ * namespace declarations in scope that the capture uses are written on each
+ * captured root element. */
+typedef struct RtSaxAnyHandler {
+  RtSaxHandler head;
+  RtXmlString* target;
+  int32_t initLevel;
+  uint32_t captureId;
+} RtSaxAnyHandler;
+
+RT_API void SAXAnyInit(RtContext* ctxt, void* handler, RtXmlString* target, int level);
+RT_API int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                              const OSUTF8CHAR* const* attrs);
+RT_API int SAXAnyEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+RT_API int SAXAnyCharacters(void* handler, const OSUTF8CHAR* text, int len);
+
+/* The simple-type handler: checks the element name (elemName, when set),
+ * refuses child elements and leaves the element's text as decode input. */
+typedef struct RtSaxSimpleTypeHandler {
+  RtSaxHandler head;
+} RtSaxSimpleTypeHandler;
+
+RT_API int SAXSimpleTypeInit(RtContext* ctxt, void* handler, const OSUTF8CHAR* elemName);
+RT_API int SAXSimpleTypeStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                                     const OSUTF8CHAR* const* attrs);
+RT_API int SAXSimpleTypeEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+RT_API int SAXSimpleTypeCharacters(void* handler, const OSUTF8CHAR* text, int len);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* PXXML_RT_H */

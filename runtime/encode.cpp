@@ -1,0 +1,338 @@
+// The encoding calls: prolog, tags with their namespace declarations,
+// escaped content and attributes.
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "internal/context_impl.h"
+#include "internal/lexical.h"
+
+using pxrt::implOf;
+using pxrt::outWrite;
+
+namespace {
+
+std::string_view sv(const OSUTF8CHAR* p) {
+  return p ? std::string_view(reinterpret_cast<const char*>(p)) : std::string_view();
+}
+
+// A failed write of the runtime itself opens the error entry that every
+// caller level then extends.
+int fail(RtContext* ctxt, int status, int line) { return rtxErrSetNewData(ctxt, status, __FILE__, line); }
+#define PX_FAIL(ctxt, st) fail((ctxt), (st), __LINE__)
+
+int writeDecl(RtContext* ctxt, std::string_view prefix, std::string_view uri) {
+  auto* impl = implOf(ctxt);
+  if (impl->out.declaredOnTag(prefix)) return 0;
+  int st = outWrite(ctxt, prefix.empty() ? " xmlns=\"" : " xmlns:");
+  if (!st && !prefix.empty()) st = outWrite(ctxt, prefix);
+  if (!st && !prefix.empty()) st = outWrite(ctxt, "=\"");
+  if (!st) st = pxrt::outWriteAttrValue(ctxt, uri);
+  if (!st) st = pxrt::outWriteChar(ctxt, '"');
+  if (!st) impl->out.tagDecls.emplace_back(prefix);
+  return st;
+}
+
+// Declarations of the open tag that were bound when it was opened but not
+// yet written (the element's own scope holds them).
+int writeScopeDecls(RtContext* ctxt) {
+  auto* impl = implOf(ctxt);
+  for (const auto& [prefix, uri] : impl->openTagBindings)
+    if (int st = writeDecl(ctxt, prefix, uri)) return st;
+  return 0;
+}
+
+// Content of an element may follow only a closed start tag.
+int closeOpenTag(RtContext* ctxt) {
+  auto* impl = implOf(ctxt);
+  if (!impl->out.tagOpen) return 0;
+  if (int st = writeScopeDecls(ctxt)) return st;
+  if (int st = pxrt::outWriteChar(ctxt, '>')) return st;
+  impl->out.tagOpen = false;
+  impl->out.tagDecls.clear();
+  impl->openTagBindings.clear();
+  return 0;
+}
+
+int writeQName(RtContext* ctxt, std::string_view prefix, const OSUTF8CHAR* name) {
+  if (!prefix.empty()) {
+    if (int st = outWrite(ctxt, prefix)) return st;
+    if (int st = pxrt::outWriteChar(ctxt, ':')) return st;
+  }
+  return outWrite(ctxt, sv(name));
+}
+
+// Prefix of an element's namespace pair; binds the namespace as the default
+// one on this element when no prefix is in force for it.
+std::string resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns) {
+  auto* impl = implOf(ctxt);
+  if (!ns || !ns->uri) {
+    if (ns && ns->prefix) return std::string(sv(ns->prefix));
+    // No namespace: undeclare a default one that is in force.
+    const pxrt::Binding* def = impl->ns.find("");
+    if (def && !def->uri.empty()) {
+      impl->ns.bind("", "");
+      impl->openTagBindings.emplace_back("", "");
+    }
+    return std::string();
+  }
+  if (ns->prefix) return std::string(sv(ns->prefix));
+  if (const std::string* p = impl->ns.prefixFor(sv(ns->uri))) return *p;
+  impl->ns.bind("", sv(ns->uri));
+  impl->openTagBindings.emplace_back("", std::string(sv(ns->uri)));
+  return std::string();
+}
+
+int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, RtDList* nsAttrs) {
+  auto* impl = implOf(ctxt);
+  if (int st = closeOpenTag(ctxt)) return st;
+  impl->ns.push();
+  impl->openTagBindings.clear();
+  for (auto& [prefix, uri] : impl->out.takePending()) {
+    impl->ns.bind(prefix, uri);
+    impl->openTagBindings.emplace_back(prefix, uri);
+  }
+  if (nsAttrs) {
+    for (RtDListNode* n = nsAttrs->head; n; n = n->next) {
+      auto* item = static_cast<const RtXmlNamespace*>(n->data);
+      if (!item || !item->uri) continue;
+      impl->ns.bind(sv(item->prefix), sv(item->uri));
+      impl->openTagBindings.emplace_back(std::string(sv(item->prefix)), std::string(sv(item->uri)));
+    }
+  }
+  std::string prefix = resolvePrefix(ctxt, ns);
+  int st = pxrt::outWriteChar(ctxt, '<');
+  if (!st) st = writeQName(ctxt, prefix, name);
+  if (st) return st;
+  impl->out.tagOpen = true;
+  impl->out.tagDecls.clear();
+  impl->elementPrefixes.push_back(std::move(prefix));
+  return 0;
+}
+
+int writeInt(RtContext* ctxt, long long value) {
+  char buf[24];
+  auto r = std::to_chars(buf, buf + sizeof buf, value);
+  return outWrite(ctxt, std::string_view(buf, r.ptr - buf));
+}
+
+int writeUInt(RtContext* ctxt, unsigned long long value) {
+  char buf[24];
+  auto r = std::to_chars(buf, buf + sizeof buf, value);
+  return outWrite(ctxt, std::string_view(buf, r.ptr - buf));
+}
+
+// Element with a text value: <name>text</name>, or the text alone when no
+// name is given.
+template <typename WriteValue>
+int encodeValue(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, WriteValue&& writeValue) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (name) {
+    if (int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1)) return st;
+  } else if (int st = closeOpenTag(ctxt)) {
+    return PX_FAIL(ctxt, st);
+  }
+  if (int st = writeValue()) return PX_FAIL(ctxt, st);
+  if (name) return rtXmlEncEndElement(ctxt, name, ns);
+  return 0;
+}
+
+int attrOpen(RtContext* ctxt, const OSUTF8CHAR* name, size_t nameLen) {
+  int st = pxrt::outWriteChar(ctxt, ' ');
+  if (!st) st = outWrite(ctxt, std::string_view(reinterpret_cast<const char*>(name), nameLen));
+  if (!st) st = outWrite(ctxt, "=\"");
+  return st;
+}
+
+template <typename WriteValue>
+int encodeAttr(RtContext* ctxt, const OSUTF8CHAR* name, size_t nameLen, WriteValue&& writeValue) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (!name) return PX_FAIL(ctxt, ST_BAD_ARGUMENT);
+  int st = attrOpen(ctxt, name, nameLen);
+  if (!st) st = writeValue();
+  if (!st) st = pxrt::outWriteChar(ctxt, '"');
+  return st ? PX_FAIL(ctxt, st) : 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+int rtXmlEncStartDocument(RtContext* ctxt) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (int st = outWrite(ctxt, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n")) return PX_FAIL(ctxt, st);
+  return 0;
+}
+
+int rtXmlEncEndDocument(RtContext* ctxt) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (int st = closeOpenTag(ctxt)) return PX_FAIL(ctxt, st);
+  if (int st = pxrt::outReserve(ctxt, 0)) return PX_FAIL(ctxt, st);
+  ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
+  return 0;
+}
+
+int rtXmlEncStartElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, RtDList* nsAttrs,
+                         OSBOOL terminate) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (!name) return 0;
+  if (int st = startTag(ctxt, name, ns, nsAttrs)) return PX_FAIL(ctxt, st);
+  if (terminate) return rtXmlEncTermStartElement(ctxt);
+  return 0;
+}
+
+int rtXmlEncTermStartElement(RtContext* ctxt) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (int st = closeOpenTag(ctxt)) return PX_FAIL(ctxt, st);
+  return 0;
+}
+
+int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  if (!name) return 0;
+  int st;
+  if (impl->out.tagOpen) {
+    // Nothing was written inside: close the start tag as an empty element.
+    st = writeScopeDecls(ctxt);
+    if (!st) st = outWrite(ctxt, "/>");
+    if (!st) {
+      impl->out.tagOpen = false;
+      impl->out.tagDecls.clear();
+      impl->openTagBindings.clear();
+    }
+  } else {
+    std::string prefix = impl->elementPrefixes.empty() ? std::string() : impl->elementPrefixes.back();
+    st = outWrite(ctxt, "</");
+    if (!st) st = writeQName(ctxt, prefix, name);
+    if (!st) st = pxrt::outWriteChar(ctxt, '>');
+  }
+  if (st) return PX_FAIL(ctxt, st);
+  if (!impl->elementPrefixes.empty()) impl->elementPrefixes.pop_back();
+  impl->ns.pop();
+  return 0;
+}
+
+int rtXmlEncEmptyElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, RtDList* nsAttrs,
+                         OSBOOL terminate) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (!name) return 0;
+  if (int st = startTag(ctxt, name, ns, nsAttrs)) return PX_FAIL(ctxt, st);
+  if (!terminate) return 0;
+  return rtXmlEncEndElement(ctxt, name, ns);
+}
+
+int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  if (!impl->out.tagOpen) {
+    // Outside a start tag there is nothing to declare on; the list stays
+    // pending for the next one.
+    if (nsAttrs)
+      for (RtDListNode* n = nsAttrs->head; n; n = n->next)
+        if (auto* item = static_cast<const RtXmlNamespace*>(n->data); item && item->uri)
+          impl->out.addPending(sv(item->prefix), sv(item->uri));
+    return 0;
+  }
+  if (int st = writeScopeDecls(ctxt)) return PX_FAIL(ctxt, st);
+  if (nsAttrs) {
+    for (RtDListNode* n = nsAttrs->head; n; n = n->next) {
+      auto* item = static_cast<const RtXmlNamespace*>(n->data);
+      if (!item || !item->uri) continue;
+      if (impl->out.declaredOnTag(sv(item->prefix))) continue;
+      impl->ns.bind(sv(item->prefix), sv(item->uri));
+      if (int st = writeDecl(ctxt, sv(item->prefix), sv(item->uri))) return PX_FAIL(ctxt, st);
+    }
+  }
+  return 0;
+}
+
+int rtXmlEncString(RtContext* ctxt, const RtXmlString* str, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+  std::string_view text = str ? sv(str->value) : std::string_view();
+  bool cdata = str && str->cdata;
+  return encodeValue(ctxt, name, ns, [&] {
+    return cdata ? pxrt::outWriteCData(ctxt, text) : pxrt::outWriteText(ctxt, text);
+  });
+}
+
+int rtXmlEncUTF8Str(RtContext* ctxt, const OSUTF8CHAR* text, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+  return encodeValue(ctxt, name, ns, [&] { return pxrt::outWriteText(ctxt, sv(text)); });
+}
+
+int rtXmlEncBool(RtContext* ctxt, OSBOOL value, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+  return encodeValue(ctxt, name, ns, [&] { return outWrite(ctxt, value ? "true" : "false"); });
+}
+
+int rtXmlEncInt(RtContext* ctxt, int32_t value, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+  return encodeValue(ctxt, name, ns, [&] { return writeInt(ctxt, value); });
+}
+
+int rtXmlEncDecimal(RtContext* ctxt, double value, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
+                    const RtDecimalFormat* format) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  char text[400];
+  int len = pxrt::lex::formatDecimal(value, format, text, sizeof text);
+  if (len < 0) {
+    rtxErrAddStrParm(ctxt, "decimal");
+    char shown[40];
+    std::snprintf(shown, sizeof shown, "%.17g", value);
+    rtxErrAddStrParm(ctxt, shown);
+    return PX_FAIL(ctxt, len);
+  }
+  if (format && format->nPatterns && format->patterns) {
+    bool matched = false;
+    for (uint8_t i = 0; i < format->nPatterns && !matched; ++i)
+      matched = rtxMatchPattern(ctxt, reinterpret_cast<const OSUTF8CHAR*>(text),
+                                reinterpret_cast<const OSUTF8CHAR*>(format->patterns[i]));
+    if (!matched) {
+      rtxErrAddStrParm(ctxt, "decimal");
+      rtxErrAddStrParm(ctxt, text);
+      return PX_FAIL(ctxt, ST_PATTERN_MISMATCH);
+    }
+  }
+  return encodeValue(ctxt, name, ns, [&] { return outWrite(ctxt, std::string_view(text, len)); });
+}
+
+int rtXmlEncAny(RtContext* ctxt, const RtXmlString* xml, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  int st = closeOpenTag(ctxt);
+  if (!st && xml && xml->value) st = outWrite(ctxt, sv(xml->value));
+  return st ? PX_FAIL(ctxt, st) : 0;
+}
+
+int rtXmlEncUTF8Attr2(RtContext* ctxt, const OSUTF8CHAR* name, size_t nameLen, const OSUTF8CHAR* value,
+                      size_t valueLen) {
+  std::string_view text = value ? std::string_view(reinterpret_cast<const char*>(value), valueLen) : "";
+  return encodeAttr(ctxt, name, nameLen, [&] { return pxrt::outWriteAttrValue(ctxt, text); });
+}
+
+int rtXmlEncIntAttr(RtContext* ctxt, int32_t value, const OSUTF8CHAR* name, size_t nameLen) {
+  return encodeAttr(ctxt, name, nameLen, [&] { return writeInt(ctxt, value); });
+}
+
+int rtXmlEncUIntAttr(RtContext* ctxt, uint32_t value, const OSUTF8CHAR* name, size_t nameLen) {
+  return encodeAttr(ctxt, name, nameLen, [&] { return writeUInt(ctxt, value); });
+}
+
+int rtXmlEncUInt64Attr(RtContext* ctxt, uint64_t value, const OSUTF8CHAR* name, size_t nameLen) {
+  return encodeAttr(ctxt, name, nameLen, [&] { return writeUInt(ctxt, value); });
+}
+
+int rtXmlEncBoolAttr(RtContext* ctxt, OSBOOL value, const OSUTF8CHAR* name, size_t nameLen) {
+  return encodeAttr(ctxt, name, nameLen, [&] { return outWrite(ctxt, value ? "true" : "false"); });
+}
+
+int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (!anyAttrs) return 0;
+  for (const RtDListNode* n = anyAttrs->head; n; n = n->next) {
+    auto* nv = static_cast<const RtNameValue*>(n->data);
+    if (!nv || !nv->name) continue;
+    std::string_view name = sv(nv->name);
+    if (int st = rtXmlEncUTF8Attr2(ctxt, nv->name, name.size(), nv->value, sv(nv->value).size())) return st;
+  }
+  return 0;
+}
+
+}  // extern "C"

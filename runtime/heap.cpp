@@ -1,0 +1,177 @@
+// Page allocator behind rtxMemHeapAlloc / rtxMemHeapFreePtr.
+#include "internal/heap.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace pxrt {
+
+namespace {
+constexpr size_t kAlign = 16;
+constexpr size_t kPageCapacity = 64 * 1024;
+constexpr size_t kBigBlock = kPageCapacity / 4;  // larger blocks get their own page
+constexpr uint32_t kLiveMagic = 0x50584850;     // "PXHP"
+constexpr uint32_t kFreedMagic = 0x46524545;
+
+constexpr size_t roundUp(size_t n) { return (n + kAlign - 1) & ~(kAlign - 1); }
+}  // namespace
+
+struct Heap::Page {
+  Page* prev;
+  Page* next;
+  size_t capacity;  // bytes of block area
+  size_t used;      // bump offset into the block area
+  size_t live;      // blocks not yet freed
+  size_t pad_;
+  unsigned char* area() { return reinterpret_cast<unsigned char*>(this + 1); }
+};
+static_assert(sizeof(Heap::Page) % kAlign == 0, "page header keeps blocks aligned");
+
+namespace {
+// Every block starts with this header, so a free finds its page in O(1). The
+// magic word turns a double free or a foreign pointer into a no-op instead of
+// a corrupted heap.
+struct BlockHeader {
+  Heap::Page* page;
+  uint32_t magic;
+  uint32_t reserved;
+};
+static_assert(sizeof(BlockHeader) == kAlign, "header keeps blocks aligned");
+}  // namespace
+
+bool Heap::failInjected() {
+  if (failCountdown_ == 0) return false;
+  return --failCountdown_ == 0;
+}
+
+Heap::Page* Heap::newPage(size_t capacity) {
+  size_t total = sizeof(Page) + capacity;
+  if (limit_ != 0 && pageBytes_ + total > limit_) return nullptr;
+  void* mem = std::malloc(total);
+  if (!mem) return nullptr;
+  Page* page = static_cast<Page*>(mem);
+  page->prev = nullptr;
+  page->next = pages_;
+  if (pages_) pages_->prev = page;
+  pages_ = page;
+  page->capacity = capacity;
+  page->used = 0;
+  page->live = 0;
+  pageBytes_ += total;
+  return page;
+}
+
+void Heap::unlink(Page* page) {
+  if (page->prev) page->prev->next = page->next;
+  else pages_ = page->next;
+  if (page->next) page->next->prev = page->prev;
+  page->prev = page->next = nullptr;
+}
+
+void Heap::dropPage(Page* page) {
+  unlink(page);
+  if (page == current_) current_ = nullptr;
+  if (page->capacity == kPageCapacity && spare_ == nullptr) {
+    page->used = 0;
+    spare_ = page;  // kept out of the page list, still counted in pageBytes_
+    return;
+  }
+  pageBytes_ -= sizeof(Page) + page->capacity;
+  std::free(page);
+}
+
+void* Heap::alloc(size_t n) {
+  if (failInjected()) return nullptr;
+  if (n == 0) n = 1;
+  if (n > (SIZE_MAX / 2)) return nullptr;
+  size_t need = sizeof(BlockHeader) + roundUp(n);
+  Page* page;
+  if (need > kBigBlock) {
+    page = newPage(need);
+    if (!page) return nullptr;
+  } else {
+    page = current_;
+    if (!page || page->capacity - page->used < need) {
+      if (spare_) {
+        page = spare_;
+        spare_ = nullptr;
+        page->prev = nullptr;
+        page->next = pages_;
+        if (pages_) pages_->prev = page;
+        pages_ = page;
+      } else {
+        page = newPage(kPageCapacity);
+        if (!page) return nullptr;
+      }
+      // The old current page stays until its last block is freed; an empty
+      // one is given up now.
+      if (current_ && current_->live == 0) dropPage(current_);
+      current_ = page;
+    }
+  }
+  auto* header = reinterpret_cast<BlockHeader*>(page->area() + page->used);
+  page->used += need;
+  page->live++;
+  liveBlocks_++;
+  header->page = page;
+  header->magic = kLiveMagic;
+  header->reserved = 0;
+  return header + 1;
+}
+
+void Heap::free(const void* p) {
+  if (!p) return;
+  auto* header = const_cast<BlockHeader*>(static_cast<const BlockHeader*>(p) - 1);
+  if (header->magic != kLiveMagic) return;
+  header->magic = kFreedMagic;
+  Page* page = header->page;
+  liveBlocks_--;
+  if (--page->live != 0) return;
+  if (page == current_) {
+    page->used = 0;  // empty current page: bump from its start again
+    return;
+  }
+  dropPage(page);
+}
+
+void Heap::reset() {
+  Page* keep = nullptr;
+  while (pages_) {
+    Page* page = pages_;
+    unlink(page);
+    if (!keep && page->capacity == kPageCapacity) {
+      keep = page;
+      continue;
+    }
+    pageBytes_ -= sizeof(Page) + page->capacity;
+    std::free(page);
+  }
+  current_ = nullptr;
+  liveBlocks_ = 0;
+  if (keep) {
+    keep->used = 0;
+    keep->live = 0;
+    keep->next = nullptr;
+    pages_ = keep;
+    current_ = keep;
+  }
+}
+
+void Heap::releaseAll() {
+  reset();
+  while (pages_) {
+    Page* page = pages_;
+    unlink(page);
+    pageBytes_ -= sizeof(Page) + page->capacity;
+    std::free(page);
+  }
+  if (spare_) {
+    pageBytes_ -= sizeof(Page) + spare_->capacity;
+    std::free(spare_);
+    spare_ = nullptr;
+  }
+  current_ = nullptr;
+}
+
+}  // namespace pxrt

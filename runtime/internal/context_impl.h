@@ -1,0 +1,77 @@
+// What a context holds behind its public members.
+#ifndef PXRT_INTERNAL_CONTEXT_IMPL_H
+#define PXRT_INTERNAL_CONTEXT_IMPL_H
+
+#include <string>
+#include <vector>
+
+#include "internal/errors.h"
+#include "internal/heap.h"
+#include "internal/namespaces.h"
+#include "internal/output.h"
+#include "internal/pattern.h"
+#include "pxxml/rt.h"
+
+namespace pxrt {
+
+class Reader;  // the expat reader, created on the first parse
+
+// State of the any handler's capture (one per context: a capture takes every
+// event of its element, so two never run at once).
+struct Capture {
+  uint32_t id = 0;  // the handler that owns the capture
+  bool active = false;
+  std::string text;
+  size_t rootInsert = 0;                 // where the root's declarations go
+  bool startOpen = false;                // the last thing written is a start tag
+  std::vector<std::string> declared;     // prefixes declared inside the capture
+  std::vector<size_t> declaredMarks;     // declared.size() at each open element
+  std::vector<std::pair<std::string, std::string>> external;  // used, bound outside
+};
+
+struct Limits {
+  static constexpr unsigned kDefaultErrors = 100;
+  static constexpr size_t kDefaultDepth = 256;
+  static constexpr size_t kDefaultDocumentSize = 64u << 20;
+  size_t depth = kDefaultDepth;
+  size_t documentSize = kDefaultDocumentSize;
+};
+
+struct RtContextImplData {
+  Heap heap;
+  ErrorList errors;
+  Namespaces ns;
+  Output out;
+  // Encoding: declarations bound on the open start tag, and the prefix each
+  // open element was written with (its end tag uses the same).
+  std::vector<std::pair<std::string, std::string>> openTagBindings;
+  std::vector<std::string> elementPrefixes;
+  Limits limits;
+  PatternCache patterns;
+  Capture capture;
+  uint32_t captureSerial = 0;
+
+  // The document to decode.
+  const char* docData = nullptr;
+  size_t docSize = 0;
+  std::string docFile;  // owns the bytes of a document read from a file
+  size_t chunkSize = 0;
+
+  Reader* reader = nullptr;
+  std::string scratch;  // decode input rewritten by whitespace collapse
+
+  RtSaxDiagFn diag = nullptr;
+  void* diagData = nullptr;
+};
+
+}  // namespace pxrt
+
+struct RtContextImpl : pxrt::RtContextImplData {
+  ~RtContextImpl();
+};
+
+namespace pxrt {
+inline RtContextImpl* implOf(RtContext* ctxt) { return ctxt ? ctxt->impl : nullptr; }
+}  // namespace pxrt
+
+#endif

@@ -1,0 +1,59 @@
+// Namespace scopes shared by encoding and decoding, and the URI table whose
+// positions are the namespace indices of the schema tables.
+#ifndef PXRT_INTERNAL_NAMESPACES_H
+#define PXRT_INTERNAL_NAMESPACES_H
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pxrt {
+
+struct Binding {
+  std::string prefix;  // "" for the default namespace
+  std::string uri;     // "" undeclares the default namespace
+  int index;           // position of uri in the URI table, -1 when absent
+};
+
+class Namespaces {
+ public:
+  Namespaces();
+
+  void setTable(const char* const* uris, int n);
+  int indexOf(std::string_view uri) const;
+
+  void push() { scopes_.push_back(static_cast<uint32_t>(bindings_.size())); }
+  void pop();
+  size_t depth() const { return scopes_.size(); }
+  void truncate(size_t depth);  // pop scopes until depth remain
+
+  // Bind in the innermost scope (a scope is opened if none is).
+  void bind(std::string_view prefix, std::string_view uri);
+  // Innermost binding of a prefix; null when unbound.
+  const Binding* find(std::string_view prefix) const;
+  // Prefix in force for a URI, not shadowed by an inner binding; null if none.
+  const std::string* prefixFor(std::string_view uri) const;
+  const std::deque<Binding>& bindings() const { return bindings_; }
+
+  void clear();
+
+ private:
+  // A deque keeps the address of every binding stable while scopes grow, so
+  // the prefix texts handed out by rtXmlNSGetPrefix stay valid until their
+  // scope is popped.
+  std::deque<Binding> bindings_;
+  std::vector<uint32_t> scopes_;  // first binding of each scope
+  const char* const* table_;
+  int tableSize_;
+};
+
+// The URI table of the presence schemas, used for decoding on a context that
+// never installed a table of its own.
+extern const char* const kDefaultUriTable[];
+extern const int kDefaultUriTableSize;
+
+}  // namespace pxrt
+
+#endif

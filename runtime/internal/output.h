@@ -1,0 +1,52 @@
+// Writing into the context's output buffer: room checks, escaping, and the
+// state of the start tag being written (declarations already on it).
+#ifndef PXRT_INTERNAL_OUTPUT_H
+#define PXRT_INTERNAL_OUTPUT_H
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "pxxml/rt.h"
+
+namespace pxrt {
+
+class Output {
+ public:
+  // Declarations registered for the next start tag (rtXmlNSSetNamespace).
+  void addPending(std::string_view prefix, std::string_view uri);
+  const std::string* pendingPrefixFor(std::string_view uri) const;
+  std::vector<std::pair<std::string, std::string>> takePending() { return std::move(pending_); }
+
+  // The open start tag: whether one is open and which prefixes it declares.
+  bool tagOpen = false;
+  std::vector<std::string> tagDecls;
+  bool declaredOnTag(std::string_view prefix) const;
+
+  void clear() {
+    pending_.clear();
+    tagOpen = false;
+    tagDecls.clear();
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::string>> pending_;
+};
+
+// Low-level writers. Each keeps a NUL after the text written (not counted in
+// the write index) and returns ST_BUFFER_FULL, without recording, when a fixed
+// buffer cannot take the bytes.
+int outReserve(RtContext* ctxt, size_t n);  // n bytes plus the NUL
+int outWrite(RtContext* ctxt, std::string_view text);
+int outWriteChar(RtContext* ctxt, char c);
+// Escaped character data: & < > and CR as references.
+int outWriteText(RtContext* ctxt, std::string_view text);
+// Escaped attribute value (double-quoted): & < > " and TAB, LF, CR.
+int outWriteAttrValue(RtContext* ctxt, std::string_view text);
+// A CDATA section, splitting any "]]>" in the text.
+int outWriteCData(RtContext* ctxt, std::string_view text);
+
+}  // namespace pxrt
+
+#endif

@@ -1,0 +1,204 @@
+// Namespace scopes, the URI table and the rtXmlNS* calls.
+#include "internal/namespaces.h"
+
+#include <cstring>
+
+#include "internal/context_impl.h"
+
+namespace pxrt {
+
+// Positions are the namespace indices compiled into every element table.
+const char* const kDefaultUriTable[] = {
+    "urn:ietf:params:xml:ns:watcherinfo",
+    "urn:ietf:params:xml:ns:pidf:rpid",
+    "urn:ietf:params:xml:ns:rlmi",
+    "urn:ietf:params:xml:ns:pidf:geopriv10:civicLoc",
+    "urn:ietf:params:xml:ns:pidf:geopriv10:basicPolicy",
+    "urn:ietf:params:xml:ns:pidf:geopriv10",
+    "urn:ietf:params:xml:ns:pidf:data-model",
+    "urn:ietf:params:xml:ns:pidf:cipid",
+    "urn:ietf:params:xml:ns:pidf:caps",
+    "urn:ietf:params:xml:ns:pidf",
+    "urn:ietf:params:xml:ns:pidf-diff",
+};
+const int kDefaultUriTableSize = sizeof(kDefaultUriTable) / sizeof(kDefaultUriTable[0]);
+
+Namespaces::Namespaces() : table_(kDefaultUriTable), tableSize_(kDefaultUriTableSize) {}
+
+void Namespaces::setTable(const char* const* uris, int n) {
+  if (!uris || n <= 0) {
+    uris = kDefaultUriTable;
+    n = kDefaultUriTableSize;
+  }
+  table_ = uris;
+  tableSize_ = n;
+  for (auto& b : bindings_) b.index = indexOf(b.uri);
+}
+
+int Namespaces::indexOf(std::string_view uri) const {
+  if (uri.empty()) return -1;
+  for (int i = 0; i < tableSize_; ++i) {
+    const char* entry = table_[i];
+    if (entry && uri.size() == std::strlen(entry) && std::memcmp(uri.data(), entry, uri.size()) == 0) return i;
+  }
+  return -1;
+}
+
+void Namespaces::pop() {
+  if (scopes_.empty()) return;
+  uint32_t first = scopes_.back();
+  scopes_.pop_back();
+  while (bindings_.size() > first) bindings_.pop_back();
+}
+
+void Namespaces::truncate(size_t depth) {
+  while (scopes_.size() > depth) pop();
+}
+
+void Namespaces::bind(std::string_view prefix, std::string_view uri) {
+  if (scopes_.empty()) push();
+  bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri)});
+}
+
+const Binding* Namespaces::find(std::string_view prefix) const {
+  for (auto it = bindings_.rbegin(); it != bindings_.rend(); ++it)
+    if (it->prefix == prefix) return &*it;
+  return nullptr;
+}
+
+const std::string* Namespaces::prefixFor(std::string_view uri) const {
+  for (auto it = bindings_.rbegin(); it != bindings_.rend(); ++it) {
+    if (it->uri != uri) continue;
+    // The binding counts only when no inner binding reuses its prefix.
+    if (find(it->prefix) == &*it) return &it->prefix;
+  }
+  return nullptr;
+}
+
+void Namespaces::clear() {
+  bindings_.clear();
+  scopes_.clear();
+}
+
+}  // namespace pxrt
+
+using pxrt::implOf;
+
+namespace {
+std::string_view sv(const OSUTF8CHAR* p) {
+  return p ? std::string_view(reinterpret_cast<const char*>(p)) : std::string_view();
+}
+std::string_view sv(const OSUTF8CHAR* p, size_t n) {
+  return p ? std::string_view(reinterpret_cast<const char*>(p), n) : std::string_view();
+}
+}  // namespace
+
+extern "C" {
+
+int rtXmlNSSetURITable(RtContext* ctxt, const OSUTF8CHAR* const* uris, int n) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  impl->ns.setTable(reinterpret_cast<const char* const*>(uris), n);
+  return 0;
+}
+
+int rtXmlNSSetNamespace(RtContext* ctxt, RtDList* nsAttrs, const OSUTF8CHAR* prefix, const OSUTF8CHAR* uri,
+                        OSBOOL override) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  if (!uri) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, __FILE__, __LINE__);
+  std::string_view p = sv(prefix), u = sv(uri);
+  if (nsAttrs) {
+    // Kept with the record: a second encoding of the same record must not
+    // grow the list again.
+    for (RtDListNode* n = nsAttrs->head; n; n = n->next) {
+      auto* item = static_cast<RtXmlNamespace*>(n->data);
+      if (item && sv(item->prefix) == p) {
+        if (sv(item->uri) == u) return 0;
+        if (!override) return 0;
+        item->uri = rtxUTF8Strdup(ctxt, uri);
+        return item->uri ? 0 : rtxErrSetNewData(ctxt, ST_NO_MEMORY, __FILE__, __LINE__);
+      }
+    }
+    auto* item = static_cast<RtXmlNamespace*>(rtxMemHeapAlloc(ctxt, sizeof(RtXmlNamespace)));
+    if (!item) return rtxErrSetNewData(ctxt, ST_NO_MEMORY, __FILE__, __LINE__);
+    item->prefix = prefix ? rtxUTF8Strdup(ctxt, prefix) : nullptr;
+    item->uri = rtxUTF8Strdup(ctxt, uri);
+    if (!item->uri || (prefix && !item->prefix) || !rtxDListAppend(ctxt, nsAttrs, item)) {
+      rtxMemHeapFreePtr(ctxt, item->prefix);
+      rtxMemHeapFreePtr(ctxt, item->uri);
+      rtxMemHeapFreePtr(ctxt, item);
+      return rtxErrSetNewData(ctxt, ST_NO_MEMORY, __FILE__, __LINE__);
+    }
+    return 0;
+  }
+  impl->out.addPending(p, u);
+  return 0;
+}
+
+const OSUTF8CHAR* rtXmlNSGetPrefix(RtContext* ctxt, const OSUTF8CHAR* uri) {
+  auto* impl = implOf(ctxt);
+  if (!impl || !uri) return nullptr;
+  const std::string* prefix = impl->out.pendingPrefixFor(sv(uri));
+  if (!prefix) prefix = impl->ns.prefixFor(sv(uri));
+  return prefix ? reinterpret_cast<const OSUTF8CHAR*>(prefix->c_str()) : nullptr;
+}
+
+const OSUTF8CHAR* rtXmlNSGetURI(RtContext* ctxt, const OSUTF8CHAR* prefix, size_t prefixLen) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return nullptr;
+  const pxrt::Binding* b = impl->ns.find(sv(prefix, prefix ? prefixLen : 0));
+  return b && !b->uri.empty() ? reinterpret_cast<const OSUTF8CHAR*>(b->uri.c_str()) : nullptr;
+}
+
+int rtXmlNSGetIndex(RtContext* ctxt, const OSUTF8CHAR* prefix, size_t prefixLen) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return -1;
+  const pxrt::Binding* b = impl->ns.find(sv(prefix, prefix ? prefixLen : 0));
+  return b ? b->index : -1;
+}
+
+const OSUTF8CHAR* const* rtXmlNSDefaultURITable(int* n) {
+  if (n) *n = pxrt::kDefaultUriTableSize;
+  return reinterpret_cast<const OSUTF8CHAR* const*>(pxrt::kDefaultUriTable);
+}
+
+int rtXmlNSURIIndex(RtContext* ctxt, const OSUTF8CHAR* uri) {
+  auto* impl = implOf(ctxt);
+  return impl ? impl->ns.indexOf(sv(uri)) : -1;
+}
+
+int rtXmlNSPush(RtContext* ctxt) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  impl->ns.push();
+  return 0;
+}
+
+int rtXmlNSPop(RtContext* ctxt) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  impl->ns.pop();
+  return 0;
+}
+
+int rtXmlNSAddPrefixLink(RtContext* ctxt, const OSUTF8CHAR* prefix, const OSUTF8CHAR* uri,
+                         const OSUTF8CHAR* nsPrefix, int reserved) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  impl->ns.bind(sv(prefix), sv(uri));
+  return 0;
+}
+
+void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs) {
+  if (!ctxt || !nsAttrs) return;
+  for (RtDListNode* n = nsAttrs->head; n; n = n->next) {
+    auto* item = static_cast<RtXmlNamespace*>(n->data);
+    if (!item) continue;
+    rtxMemHeapFreePtr(ctxt, item->prefix);
+    rtxMemHeapFreePtr(ctxt, item->uri);
+  }
+  rtxDListFreeAll(ctxt, nsAttrs);
+}
+
+}  // extern "C"

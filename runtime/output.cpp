@@ -1,0 +1,95 @@
+// Output buffer primitives and escaping.
+#include "internal/output.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "internal/context_impl.h"
+#include "internal/escape.h"
+
+namespace pxrt {
+
+void Output::addPending(std::string_view prefix, std::string_view uri) {
+  for (auto& [p, u] : pending_)
+    if (p == prefix) {
+      u = uri;
+      return;
+    }
+  pending_.emplace_back(std::string(prefix), std::string(uri));
+}
+
+const std::string* Output::pendingPrefixFor(std::string_view uri) const {
+  for (auto& [p, u] : pending_)
+    if (u == uri) return &p;
+  return nullptr;
+}
+
+bool Output::declaredOnTag(std::string_view prefix) const {
+  for (const auto& p : tagDecls)
+    if (p == prefix) return true;
+  return false;
+}
+
+int outReserve(RtContext* ctxt, size_t n) {
+  RtBuffer& b = ctxt->buffer;
+  size_t need = b.byteIndex + n + 1;  // room for the NUL too
+  if (need < b.byteIndex) return ST_BUFFER_FULL;
+  if (need <= b.size) return 0;
+  if (!b.dynamic) return ST_BUFFER_FULL;
+  size_t cap = b.size ? b.size : 1024;
+  while (cap < need) {
+    if (cap > SIZE_MAX / 2) return ST_BUFFER_FULL;
+    cap *= 2;
+  }
+  auto* data = static_cast<OSUTF8CHAR*>(std::realloc(b.data, cap));
+  if (!data) return ST_BUFFER_FULL;
+  b.data = data;
+  b.size = cap;
+  return 0;
+}
+
+int outWrite(RtContext* ctxt, std::string_view text) {
+  if (int st = outReserve(ctxt, text.size())) return st;
+  RtBuffer& b = ctxt->buffer;
+  if (!text.empty()) std::memcpy(b.data + b.byteIndex, text.data(), text.size());
+  b.byteIndex += text.size();
+  b.data[b.byteIndex] = 0;
+  return 0;
+}
+
+int outWriteChar(RtContext* ctxt, char c) { return outWrite(ctxt, std::string_view(&c, 1)); }
+
+namespace {
+
+template <const char* (*Escape)(unsigned char)>
+int writeEscaped(RtContext* ctxt, std::string_view text) {
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char* rep = Escape(static_cast<unsigned char>(text[i]));
+    if (!rep) continue;
+    if (int st = outWrite(ctxt, text.substr(start, i - start))) return st;
+    if (int st = outWrite(ctxt, rep)) return st;
+    start = i + 1;
+  }
+  return outWrite(ctxt, text.substr(start));
+}
+
+}  // namespace
+
+int outWriteText(RtContext* ctxt, std::string_view text) { return writeEscaped<textEscape>(ctxt, text); }
+
+int outWriteAttrValue(RtContext* ctxt, std::string_view text) { return writeEscaped<attrEscape>(ctxt, text); }
+
+int outWriteCData(RtContext* ctxt, std::string_view text) {
+  if (int st = outWrite(ctxt, "<![CDATA[")) return st;
+  size_t pos;
+  while ((pos = text.find("]]>")) != std::string_view::npos) {
+    if (int st = outWrite(ctxt, text.substr(0, pos + 2))) return st;
+    if (int st = outWrite(ctxt, "]]><![CDATA[")) return st;
+    text.remove_prefix(pos + 2);
+  }
+  if (int st = outWrite(ctxt, text)) return st;
+  return outWrite(ctxt, "]]>");
+}
+
+}  // namespace pxrt

@@ -1,0 +1,195 @@
+// The any handler: keeps a whole foreign element (or the whole content of an
+// element) as XML text that stands on its own. Every namespace prefix the
+// captured markup uses but does not declare itself is declared on the
+// captured root, and an unprefixed element outside any default namespace gets
+// xmlns="" there, so the text means the same wherever it is written back or
+// decoded again.
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "internal/context_impl.h"
+#include "internal/escape.h"
+
+namespace {
+
+using pxrt::Capture;
+
+std::string_view sv(const OSUTF8CHAR* p) {
+  return p ? std::string_view(reinterpret_cast<const char*>(p)) : std::string_view();
+}
+
+std::string_view prefixOf(std::string_view qname) {
+  size_t colon = qname.find(':');
+  return colon == std::string_view::npos ? std::string_view() : qname.substr(0, colon);
+}
+
+bool declaredInside(const Capture& cap, std::string_view prefix) {
+  for (const auto& p : cap.declared)
+    if (p == prefix) return true;
+  return false;
+}
+
+// Remember a prefix the capture uses; it is declared on the root unless the
+// captured markup declares it itself.
+void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement) {
+  Capture& cap = impl->capture;
+  if (prefix == "xml" || prefix == "xmlns") return;
+  if (prefix.empty() && !forElement) return;  // unprefixed attributes have no namespace
+  if (declaredInside(cap, prefix)) return;
+  for (const auto& e : cap.external)
+    if (e.first == prefix) return;
+  const pxrt::Binding* b = impl->ns.find(prefix);
+  if (prefix.empty()) {
+    // Outside any default namespace an unprefixed element has none; say so
+    // explicitly, or it would join whatever default surrounds it later.
+    cap.external.emplace_back("", b ? b->uri : std::string());
+  } else if (b && !b->uri.empty()) {
+    cap.external.emplace_back(std::string(prefix), b->uri);
+  }
+}
+
+void writeRootDecls(Capture& cap) {
+  std::string decls;
+  for (const auto& [prefix, uri] : cap.external) {
+    decls += prefix.empty() ? " xmlns=\"" : " xmlns:";
+    if (!prefix.empty()) {
+      decls += prefix;
+      decls += "=\"";
+    }
+    pxrt::appendEscaped<pxrt::attrEscape>(decls, uri);
+    decls += '"';
+  }
+  cap.text.insert(cap.rootInsert, decls);
+  cap.external.clear();
+}
+
+RtSaxAnyHandler* ownerOf(void* handler, RtContextImpl** implOut) {
+  auto* h = static_cast<RtSaxAnyHandler*>(handler);
+  RtContextImpl* impl = h ? pxrt::implOf(h->head.context) : nullptr;
+  if (!impl || !impl->capture.active || impl->capture.id != h->captureId) return nullptr;
+  *implOut = impl;
+  return h;
+}
+
+int finish(RtSaxAnyHandler* h, RtContextImpl* impl) {
+  Capture& cap = impl->capture;
+  cap.active = false;
+  if (!h->target) return 0;
+  RtContext* ctxt = h->head.context;
+  auto* copy = rtxUTF8Strndup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(cap.text.data()), cap.text.size());
+  if (!copy) return rtxErrSetNewData(ctxt, ST_NO_MEMORY, __FILE__, __LINE__);
+  h->target->cdata = 0;
+  h->target->value = copy;
+  return 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+void SAXAnyInit(RtContext* ctxt, void* handler, RtXmlString* target, int level) {
+  auto* impl = pxrt::implOf(ctxt);
+  auto* h = static_cast<RtSaxAnyHandler*>(handler);
+  if (!impl || !h) return;
+  std::memset(h, 0, sizeof *h);
+  h->head.startElement = SAXAnyStartElement;
+  h->head.endElement = SAXAnyEndElement;
+  h->head.characters = SAXAnyCharacters;
+  h->head.context = ctxt;
+  h->head.level = level;
+  h->head.startLevel = static_cast<uint16_t>(level);
+  h->target = target;
+  h->initLevel = level;
+  h->captureId = ++impl->captureSerial;
+  if (target) {
+    target->cdata = 0;
+    target->value = nullptr;
+  }
+  Capture& cap = impl->capture;
+  cap.id = h->captureId;
+  cap.active = true;
+  cap.text.clear();
+  cap.declared.clear();
+  cap.declaredMarks.clear();
+  cap.external.clear();
+  cap.rootInsert = 0;
+  cap.startOpen = false;
+}
+
+int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                       const OSUTF8CHAR* const* attrs) {
+  RtContextImpl* impl = nullptr;
+  RtSaxAnyHandler* h = ownerOf(handler, &impl);
+  if (!h) return 0;
+  Capture& cap = impl->capture;
+  bool root = h->head.level == (h->initLevel < 0 ? h->initLevel : 0);
+  std::string_view qn = sv(qName);
+
+  cap.declaredMarks.push_back(cap.declared.size());
+  for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
+    std::string_view an = sv(a[0]);
+    if (an == "xmlns") cap.declared.emplace_back("");
+    else if (an.substr(0, 6) == "xmlns:") cap.declared.emplace_back(an.substr(6));
+  }
+
+  cap.text += '<';
+  cap.text += qn;
+  if (root) cap.rootInsert = cap.text.size();
+  notePrefixUse(impl, prefixOf(qn), true);
+  for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
+    std::string_view an = sv(a[0]);
+    if (an != "xmlns" && an.substr(0, 6) != "xmlns:") notePrefixUse(impl, prefixOf(an), false);
+    cap.text += ' ';
+    cap.text += an;
+    cap.text += "=\"";
+    pxrt::appendEscaped<pxrt::attrEscape>(cap.text, sv(a[1]));
+    cap.text += '"';
+  }
+  cap.text += '>';
+  cap.startOpen = true;
+  h->head.level++;
+  return 0;
+}
+
+int SAXAnyEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName) {
+  RtContextImpl* impl = nullptr;
+  RtSaxAnyHandler* h = ownerOf(handler, &impl);
+  if (!h) return 0;
+  Capture& cap = impl->capture;
+  h->head.level--;
+  int rootLevel = h->initLevel < 0 ? h->initLevel : 0;
+  if (h->head.level < rootLevel) return finish(h, impl);  // the enclosing element ended
+
+  // An element with no content is written in its short form.
+  if (cap.startOpen) {
+    cap.text.back() = '/';
+    cap.text += '>';
+  } else {
+    cap.text += "</";
+    cap.text += sv(qName);
+    cap.text += '>';
+  }
+  cap.startOpen = false;
+  if (!cap.declaredMarks.empty()) {
+    cap.declared.resize(cap.declaredMarks.back());
+    cap.declaredMarks.pop_back();
+  }
+  if (h->head.level == rootLevel) {
+    writeRootDecls(cap);
+    if (h->initLevel >= 0) return finish(h, impl);
+  }
+  return 0;
+}
+
+int SAXAnyCharacters(void* handler, const OSUTF8CHAR* text, int len) {
+  RtContextImpl* impl = nullptr;
+  RtSaxAnyHandler* h = ownerOf(handler, &impl);
+  if (!h || len <= 0) return 0;
+  impl->capture.startOpen = false;
+  pxrt::appendEscaped<pxrt::textEscape>(impl->capture.text,
+                                        std::string_view(reinterpret_cast<const char*>(text), len));
+  return 0;
+}
+
+}  // extern "C"

@@ -1,0 +1,121 @@
+// Element and attribute lookups of the handlers, and their reports.
+#include <cstring>
+#include <string>
+
+#include "internal/context_impl.h"
+
+namespace {
+
+const char* cstr(const OSUTF8CHAR* p) { return reinterpret_cast<const char*>(p); }
+
+// A row accepts the element by name and namespace: a named row needs both
+// equal; a wildcard row (empty name) takes elements outside the type's own
+// namespace, unqualified ones included.
+bool rowAccepts(const RtXmlElemInfo& row, const char* localName, int nsidx) {
+  if (row.name[0] == 0) return nsidx != row.nsidx;
+  return nsidx == row.nsidx && std::strcmp(row.name, localName) == 0;
+}
+
+bool isNamespaceOrXsi(const char* name) {
+  return (std::strncmp(name, "xmlns", 5) == 0 && (name[5] == 0 || name[5] == ':')) ||
+         std::strncmp(name, "xsi:", 4) == 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+int rtSaxGetElemID8(uint16_t* state, int16_t curElemID, const OSUTF8CHAR* localName, int nsidx,
+                    const RtXmlElemInfo* table, const uint8_t* matrix, int nElems, int nStates) {
+  if (!state || !localName || !table || !matrix) return -1;
+  // A state without a column (the final state, or one past the table) takes
+  // no further element.
+  if (*state >= nStates) return -1;
+  int wildcard = -1;
+  for (int row = 0; row < nElems; ++row) {
+    uint8_t next = matrix[row * nStates + *state];
+    if (next == RT_STATE_NO) continue;
+    if (table[row].name[0] == 0) {
+      if (wildcard < 0 && rowAccepts(table[row], cstr(localName), nsidx)) wildcard = row;
+      continue;
+    }
+    if (rowAccepts(table[row], cstr(localName), nsidx)) {
+      *state = next;
+      return row;
+    }
+  }
+  if (wildcard >= 0) *state = matrix[wildcard * nStates + *state];
+  return wildcard;
+}
+
+int rtSaxLookupElemID8(RtContext* ctxt, uint16_t* state, int16_t curElemID, const OSUTF8CHAR* localName,
+                       const OSUTF8CHAR* qName, int nsidx, const RtXmlElemInfo* table, const uint8_t* matrix,
+                       int nElems, int nStates) {
+  if (!rtSaxIncErrors(ctxt)) return -1;
+  // Name what would have been accepted here, so that the report says how to
+  // fix the document.
+  std::string allowed;
+  if (state && table && matrix && *state < nStates) {
+    for (int row = 0; row < nElems; ++row) {
+      if (matrix[row * nStates + *state] == RT_STATE_NO) continue;
+      if (!allowed.empty()) allowed += ", ";
+      allowed += table[row].name[0] ? table[row].name : "an element of another namespace";
+    }
+  }
+  if (allowed.empty()) allowed = "no further element";
+  rtxErrAddStrParm(ctxt, qName ? cstr(qName) : localName ? cstr(localName) : "?");
+  rtxErrAddStrParm(ctxt, allowed.c_str());
+  rtxErrSetNewData(ctxt, ST_ELEMENT_NOT_EXPECTED, __FILE__, __LINE__);
+  return -1;
+}
+
+int rtSaxGetAttributeID(const OSUTF8CHAR* name, int nAttrs, const char* const* attrNames, uint32_t* seen) {
+  if (!name || !attrNames) return -1;
+  const char* n = cstr(name);
+  // xml:lang is declared as "lang"; other declared attributes are
+  // unqualified, so a prefixed name never matches them.
+  bool xmlPrefixed = std::strncmp(n, "xml:", 4) == 0;
+  const char* local = xmlPrefixed ? n + 4 : n;
+  if (!xmlPrefixed && std::strchr(n, ':')) return -1;
+  for (int i = 0; i < nAttrs; ++i) {
+    bool isLang = std::strcmp(attrNames[i], "lang") == 0;
+    if (isLang != xmlPrefixed) continue;
+    if (std::strcmp(attrNames[i], local) == 0) {
+      if (seen && i < 32) *seen |= 1u << i;
+      return i;
+    }
+  }
+  return -1;
+}
+
+int rtSaxTestAttributesPresent(RtContext* ctxt, uint32_t seen, uint32_t required, const char* const* attrNames,
+                               int nAttrs, const char* typeName) {
+  int status = 0;
+  for (int i = 0; i < nAttrs && i < 32; ++i) {
+    uint32_t bit = 1u << i;
+    if (!(required & bit) || (seen & bit)) continue;
+    status = ST_MISSING_ATTRIBUTE;
+    if (!rtSaxIncErrors(ctxt)) continue;
+    rtxErrAddStrParm(ctxt, typeName ? typeName : "?");
+    rtxErrAddStrParm(ctxt, std::strcmp(attrNames[i], "lang") == 0 ? "xml:lang" : attrNames[i]);
+    rtxErrSetNewData(ctxt, ST_MISSING_ATTRIBUTE, __FILE__, __LINE__);
+  }
+  return status;
+}
+
+int rtSaxReportUnexpAttrs(RtContext* ctxt, const OSUTF8CHAR* const* attrs, const char* elemName) {
+  // A foreign element matched by a wildcard may carry any attribute.
+  if (!attrs || !elemName || elemName[0] == 0) return 0;
+  int status = 0;
+  for (const OSUTF8CHAR* const* a = attrs; a[0]; a += 2) {
+    if (isNamespaceOrXsi(cstr(a[0]))) continue;
+    status = ST_UNEXPECTED_ATTRIBUTE;
+    if (!rtSaxIncErrors(ctxt)) continue;
+    rtxErrAddStrParm(ctxt, elemName);
+    rtxErrAddStrParm(ctxt, cstr(a[0]));
+    rtxErrSetNewData(ctxt, ST_UNEXPECTED_ATTRIBUTE, __FILE__, __LINE__);
+  }
+  return status;
+}
+
+}  // extern "C"

@@ -1,0 +1,76 @@
+// Reader entry points, the skip rule, error counting and diagnostics.
+#include <new>
+
+#include "internal/context_impl.h"
+#include "internal/reader.h"
+
+using pxrt::implOf;
+
+extern "C" {
+
+RtSaxReader* rtSaxCCreateXmlReader(RtContext* ctxt, void* handler, RtSaxStartElementFn start, RtSaxEndElementFn end,
+                                   RtSaxCharactersFn chars) {
+  auto* impl = implOf(ctxt);
+  if (!impl || !handler || !start || !end || !chars) return nullptr;
+  if (!impl->reader) {
+    impl->reader = new (std::nothrow) pxrt::Reader(ctxt);
+    if (!impl->reader) return nullptr;
+  }
+  return impl->reader->acquire(handler, start, end, chars);
+}
+
+int rtSaxCParse(RtSaxReader* reader) {
+  if (!reader || !implOf(reader->ctxt) || !reader->ctxt->impl->reader) return ST_BAD_ARGUMENT;
+  return reader->ctxt->impl->reader->parse();
+}
+
+void rtSaxCReleaseReader(RtSaxReader* reader) {
+  if (!reader || !implOf(reader->ctxt) || !reader->ctxt->impl->reader) return;
+  reader->ctxt->impl->reader->release();
+}
+
+OSBOOL rtSaxIncErrors(RtContext* ctxt) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return 0;
+  if (impl->errors.counted < impl->errors.limit) {
+    impl->errors.counted++;
+    return 1;
+  }
+  return 0;
+}
+
+int rtSaxSetSkipLevelToCurrent(RtContext* ctxt, int status) {
+  auto* impl = implOf(ctxt);
+  if (impl && impl->reader) impl->reader->requestSkip();
+  return status;
+}
+
+OSBOOL rtSaxSkipRequested(RtContext* ctxt) {
+  auto* impl = implOf(ctxt);
+  return impl && impl->reader && impl->reader->skipRequestedInStart();
+}
+
+void rtSaxSetDiagHook(RtContext* ctxt, RtSaxDiagFn fn, void* userData) {
+  if (auto* impl = implOf(ctxt)) {
+    impl->diag = fn;
+    impl->diagData = userData;
+  }
+}
+
+void rtSaxDiagStartFunc(void* handler, const char* funcName, const OSUTF8CHAR* qName) {
+  auto* head = static_cast<RtSaxHandler*>(handler);
+  auto* impl = head ? implOf(head->context) : nullptr;
+  if (impl && impl->diag) impl->diag(impl->diagData, funcName, qName, 1);
+}
+
+void rtSaxDiagEndFunc(void* handler, const char* funcName, const OSUTF8CHAR* qName) {
+  auto* head = static_cast<RtSaxHandler*>(handler);
+  auto* impl = head ? implOf(head->context) : nullptr;
+  if (impl && impl->diag) impl->diag(impl->diagData, funcName, qName, 0);
+}
+
+void rtSaxSetChunkSize(RtContext* ctxt, size_t n) {
+  if (auto* impl = implOf(ctxt)) impl->chunkSize = n;
+}
+
+}  // extern "C"

@@ -1,0 +1,112 @@
+// Text helpers: comparisons, UTF-8 checks, enumeration lookup, QNames.
+#include <cstring>
+#include <string_view>
+
+#include "internal/context_impl.h"
+
+namespace {
+
+const char* cstr(const OSUTF8CHAR* p) { return reinterpret_cast<const char*>(p); }
+
+// Length of the UTF-8 sequence at p (a well-formed, shortest-form sequence
+// of a code point XML 1.0 allows), or 0.
+size_t xmlCharAt(const unsigned char* p, const unsigned char* end, const char** why) {
+  unsigned c = p[0];
+  if (c < 0x80) {
+    if (c < 0x20 && c != 0x09 && c != 0x0A && c != 0x0D) {
+      *why = "control character";
+      return 0;
+    }
+    return 1;
+  }
+  size_t n;
+  unsigned cp, min;
+  if ((c & 0xE0) == 0xC0) n = 2, cp = c & 0x1F, min = 0x80;
+  else if ((c & 0xF0) == 0xE0) n = 3, cp = c & 0x0F, min = 0x800;
+  else if ((c & 0xF8) == 0xF0) n = 4, cp = c & 0x07, min = 0x10000;
+  else {
+    *why = "invalid lead byte";
+    return 0;
+  }
+  if (static_cast<size_t>(end - p) < n) {
+    *why = "truncated sequence";
+    return 0;
+  }
+  for (size_t i = 1; i < n; ++i) {
+    if ((p[i] & 0xC0) != 0x80) {
+      *why = "invalid continuation byte";
+      return 0;
+    }
+    cp = (cp << 6) | (p[i] & 0x3F);
+  }
+  if (cp < min) *why = "overlong sequence";
+  else if (cp > 0x10FFFF) *why = "code point above U+10FFFF";
+  else if (cp >= 0xD800 && cp <= 0xDFFF) *why = "surrogate code point";
+  else if (cp == 0xFFFE || cp == 0xFFFF) *why = "non-character U+FFFE/U+FFFF";
+  else return n;
+  return 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+OSBOOL rtxUTF8StrEqual(const OSUTF8CHAR* a, const OSUTF8CHAR* b) {
+  if (!a || !b) return a == b;
+  return std::strcmp(cstr(a), cstr(b)) == 0;
+}
+
+OSBOOL rtXmlStrCmpAsc(const OSUTF8CHAR* a, const char* b) {
+  if (!a || !b) return cstr(a) == b;
+  return std::strcmp(cstr(a), b) == 0;
+}
+
+size_t rtxUTF8LenBytes(const OSUTF8CHAR* text) { return text ? std::strlen(cstr(text)) : 0; }
+
+// Text that encoders write must come back as the same text: valid UTF-8 of
+// characters XML allows (no control characters but tab, LF and CR).
+int rtxValidateUTF8(RtContext* ctxt, const OSUTF8CHAR* text) {
+  if (!text) return 0;
+  auto* p = reinterpret_cast<const unsigned char*>(text);
+  const unsigned char* end = p + std::strlen(cstr(text));
+  const unsigned char* start = p;
+  while (p < end) {
+    const char* why = nullptr;
+    size_t n = xmlCharAt(p, end, &why);
+    if (n == 0) {
+      rtxErrAddStrParm(ctxt, why);
+      rtxErrAddUIntParm(ctxt, static_cast<unsigned>(p - start));
+      return rtxErrSetNewData(ctxt, ST_INVALID_UTF8, "runtime/text.cpp", __LINE__);
+    }
+    p += n;
+  }
+  return 0;
+}
+
+int rtxLookupEnum(const OSUTF8CHAR* text, size_t len, const RtEnumItem* table, uint16_t n) {
+  if (!table || (!text && len)) return ST_ENUM_UNKNOWN;
+  std::string_view key(text ? cstr(text) : "", len);
+  int lo = 0, hi = static_cast<int>(n) - 1;
+  while (lo <= hi) {
+    int mid = (lo + hi) / 2;
+    std::string_view name(cstr(table[mid].name), table[mid].namelen);
+    int cmp = key.compare(name);
+    if (cmp == 0) return mid;
+    if (cmp < 0) hi = mid - 1;
+    else lo = mid + 1;
+  }
+  return ST_ENUM_UNKNOWN;
+}
+
+const OSUTF8CHAR* rtXmlDecQName(const OSUTF8CHAR* qname, const OSUTF8CHAR** prefix, size_t* prefixLen) {
+  if (prefix) *prefix = nullptr;
+  if (prefixLen) *prefixLen = 0;
+  if (!qname) return nullptr;
+  const char* colon = std::strchr(cstr(qname), ':');
+  if (!colon) return qname;
+  if (prefix) *prefix = qname;
+  if (prefixLen) *prefixLen = static_cast<size_t>(colon - cstr(qname));
+  return reinterpret_cast<const OSUTF8CHAR*>(colon + 1);
+}
+
+}  // extern "C"
