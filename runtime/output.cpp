@@ -80,15 +80,24 @@ int outWriteText(RtContext* ctxt, std::string_view text) { return writeEscaped<t
 
 int outWriteAttrValue(RtContext* ctxt, std::string_view text) { return writeEscaped<attrEscape>(ctxt, text); }
 
+// A CDATA section cannot hold "]]>" nor keep a carriage return through
+// line-end normalisation: the section is closed around each of them.
 int outWriteCData(RtContext* ctxt, std::string_view text) {
   if (int st = outWrite(ctxt, "<![CDATA[")) return st;
-  size_t pos;
-  while ((pos = text.find("]]>")) != std::string_view::npos) {
-    if (int st = outWrite(ctxt, text.substr(0, pos + 2))) return st;
-    if (int st = outWrite(ctxt, "]]><![CDATA[")) return st;
-    text.remove_prefix(pos + 2);
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      if (int st = outWrite(ctxt, text.substr(start, i - start))) return st;
+      if (int st = outWrite(ctxt, "]]>&#13;<![CDATA[")) return st;
+      start = i + 1;
+    } else if (text.compare(i, 3, "]]>") == 0) {
+      if (int st = outWrite(ctxt, text.substr(start, i + 2 - start))) return st;
+      if (int st = outWrite(ctxt, "]]><![CDATA[")) return st;
+      start = i + 2;
+      i += 1;
+    }
   }
-  if (int st = outWrite(ctxt, text)) return st;
+  if (int st = outWrite(ctxt, text.substr(start))) return st;
   return outWrite(ctxt, "]]>");
 }
 

@@ -1,0 +1,206 @@
+// The encoding calls: escaping that reads back exactly, prefixes and
+// declarations on start tags, attributes of every kind, decimal formats,
+// and a fixed output buffer that fills up.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cstdint>
+#include <string>
+
+#include "sax_recorder.h"
+
+using pxtest::Context;
+
+namespace {
+
+const OSUTF8CHAR* u(const char* s) { return reinterpret_cast<const OSUTF8CHAR*>(s); }
+std::string out(RtContext* ctxt) { return rtxGetOutput(ctxt, nullptr); }
+
+const char* kPidf = "urn:ietf:params:xml:ns:pidf";
+
+// Text of the root element read back through the simple-type handler.
+std::string readBackText(RtContext* ctxt, const std::string& doc) {
+  RtSaxSimpleTypeHandler h;
+  SAXSimpleTypeInit(ctxt, &h, nullptr);
+  EXPECT_EQ(pxtest::parseWith(ctxt, doc, &h), 0) << doc;
+  return std::string(pxtest::s(ctxt->input.data), ctxt->input.size);
+}
+
+// Value of the root element's attribute "v" as the reader delivers it.
+struct AttrReader {
+  RtSaxHandler head;
+  std::string value;
+};
+
+std::string readBackAttr(RtContext* ctxt, const std::string& doc) {
+  AttrReader r;
+  std::memset(&r.head, 0, sizeof r.head);
+  r.head.context = ctxt;
+  r.head.startElement = [](void* hp, const OSUTF8CHAR*, const OSUTF8CHAR*, const OSUTF8CHAR* const* attrs) {
+    for (; attrs && attrs[0]; attrs += 2)
+      if (std::string(pxtest::s(attrs[0])) == "v") static_cast<AttrReader*>(hp)->value = pxtest::s(attrs[1]);
+    return 0;
+  };
+  r.head.endElement = [](void*, const OSUTF8CHAR*, const OSUTF8CHAR*) { return 0; };
+  r.head.characters = [](void*, const OSUTF8CHAR*, int) { return 0; };
+  EXPECT_EQ(pxtest::parseWith(ctxt, doc, &r), 0) << doc;
+  return r.value;
+}
+
+}  // namespace
+
+class EscapeRoundTrip : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(EscapeRoundTrip, TextAndAttributeValuesReadBackUnchanged) {
+  Context ctxt;
+  const std::string& value = GetParam();
+  for (OSBOOL cdata : {0, 1}) {
+    rtxResetOutput(ctxt);
+    RtXmlString str{cdata, u(value.c_str())};
+    ASSERT_EQ(rtxValidateUTF8(ctxt, str.value), 0);
+    ASSERT_EQ(rtXmlEncString(ctxt, &str, u("t"), nullptr), 0);
+    EXPECT_EQ(readBackText(ctxt, out(ctxt)), value) << out(ctxt);
+  }
+  rtxResetOutput(ctxt);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("t"), nullptr, nullptr, 0), 0);
+  ASSERT_EQ(rtXmlEncUTF8Attr2(ctxt, u("v"), 1, u(value.c_str()), value.size()), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("t"), nullptr), 0);
+  EXPECT_EQ(readBackAttr(ctxt, out(ctxt)), value) << out(ctxt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, EscapeRoundTrip,
+                         ::testing::Values("", "plain", "a & b < c > d", "\"quoted\" 'single'", "]]>", "x]]>y]]>",
+                                           "tab\there", "line\nbreak", "carriage\rreturn\r\n", "  spaced  ",
+                                           "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "&amp; literally"));
+
+TEST(Encode, PresenceRootWithPrefixDeclarationThenAttributeThenChildren) {
+  Context ctxt;
+  ASSERT_EQ(rtXmlEncStartDocument(ctxt), 0);
+  ASSERT_EQ(rtXmlNSSetNamespace(ctxt, nullptr, u("tns"), u(kPidf), 0), 0);
+  RtXmlNamespace root{nullptr, u(kPidf)};
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("presence"), &root, nullptr, 0), 0);
+  ASSERT_EQ(rtXmlEncNSAttrs(ctxt, nullptr), 0);
+  ASSERT_EQ(rtXmlEncUTF8Attr2(ctxt, u("entity"), 6, u("pres:a@b"), 8), 0);
+  ASSERT_EQ(rtXmlEncTermStartElement(ctxt), 0);
+  RtXmlNamespace child{rtXmlNSGetPrefix(ctxt, u(kPidf)), u(kPidf)};
+  EXPECT_STREQ(pxtest::s(child.prefix), "tns");
+  RtXmlString note{0, u("hi")};
+  ASSERT_EQ(rtXmlEncString(ctxt, &note, u("note"), &child), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("tuple"), &child, nullptr, 1), 0);
+  RtXmlNamespace end{rtXmlNSGetPrefix(ctxt, u(kPidf)), u(kPidf)};
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("presence"), &end), 0);
+  ASSERT_EQ(rtXmlEncEndDocument(ctxt), 0);
+  EXPECT_EQ(out(ctxt),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<tns:presence xmlns:tns=\"urn:ietf:params:xml:ns:pidf\" entity=\"pres:a@b\">"
+            "<tns:note>hi</tns:note><tns:tuple/></tns:presence>");
+}
+
+TEST(Encode, DeclarationsAreWrittenOncePerStartTag) {
+  Context ctxt;
+  RtDList decls;
+  rtxDListInit(&decls);
+  ASSERT_EQ(rtXmlNSSetNamespace(ctxt, &decls, u("rpid"), u("urn:ietf:params:xml:ns:pidf:rpid"), 0), 0);
+  // Registering the same declaration again does not grow the record's list.
+  ASSERT_EQ(rtXmlNSSetNamespace(ctxt, &decls, u("rpid"), u("urn:ietf:params:xml:ns:pidf:rpid"), 0), 0);
+  EXPECT_EQ(decls.count, 1u);
+  RtXmlNamespace ns{nullptr, u("urn:ietf:params:xml:ns:pidf:rpid")};
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("user-input"), &ns, &decls, 0), 0);
+  ASSERT_EQ(rtXmlEncNSAttrs(ctxt, &decls), 0);
+  ASSERT_EQ(rtXmlEncUTF8Attr2(ctxt, u("id"), 2, u("u1"), 2), 0);
+  ASSERT_EQ(rtXmlEncNSAttrs(ctxt, &decls), 0);
+  ASSERT_EQ(rtXmlEncTermStartElement(ctxt), 0);
+  ASSERT_EQ(rtXmlEncUTF8Str(ctxt, u("idle"), nullptr, nullptr), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("user-input"), &ns), 0);
+  EXPECT_EQ(out(ctxt), "<rpid:user-input xmlns:rpid=\"urn:ietf:params:xml:ns:pidf:rpid\" id=\"u1\">idle</rpid:user-input>");
+  rtXmlNSFreeAttrList(ctxt, &decls);
+}
+
+TEST(Encode, NamespaceWithoutPrefixInForceBecomesTheDefaultOnThatElement) {
+  Context ctxt;
+  RtXmlNamespace ns{nullptr, u("urn:x")};
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("a"), &ns, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("b"), &ns, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("c"), nullptr, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("a"), &ns), 0);
+  EXPECT_EQ(out(ctxt), "<a xmlns=\"urn:x\"><b/><c xmlns=\"\"/></a>");
+}
+
+TEST(Encode, AttributesOfEveryKind) {
+  Context ctxt;
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("e"), nullptr, nullptr, 0), 0);
+  ASSERT_EQ(rtXmlEncIntAttr(ctxt, INT32_MIN, u("i"), 1), 0);
+  ASSERT_EQ(rtXmlEncUIntAttr(ctxt, UINT32_MAX, u("u"), 1), 0);
+  ASSERT_EQ(rtXmlEncUInt64Attr(ctxt, UINT64_MAX, u("l"), 1), 0);
+  ASSERT_EQ(rtXmlEncBoolAttr(ctxt, 1, u("b"), 1), 0);
+  ASSERT_EQ(rtXmlEncUTF8Attr2(ctxt, u("xml:lang"), 8, u("en"), 2), 0);
+  RtNameValue nv1{u("x:y"), u("1<2")}, nv2{u("z"), u("")};
+  RtDList any;
+  rtxDListInit(&any);
+  rtxDListAppend(ctxt, &any, &nv1);
+  rtxDListAppend(ctxt, &any, &nv2);
+  ASSERT_EQ(rtXmlEncAnyAttr(ctxt, &any), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("e"), nullptr), 0);
+  EXPECT_EQ(out(ctxt),
+            "<e i=\"-2147483648\" u=\"4294967295\" l=\"18446744073709551615\" b=\"true\" xml:lang=\"en\" "
+            "x:y=\"1&lt;2\" z=\"\"/>");
+  rtxDListFreeNodes(ctxt, &any);
+}
+
+TEST(Encode, ValuesWithAndWithoutElementNames) {
+  Context ctxt;
+  ASSERT_EQ(rtXmlEncBool(ctxt, 0, u("b"), nullptr), 0);
+  ASSERT_EQ(rtXmlEncInt(ctxt, -42, nullptr, nullptr), 0);
+  RtXmlString any{0, u("<x:y xmlns:x=\"urn:x\">raw &amp; kept</x:y>")};
+  ASSERT_EQ(rtXmlEncAny(ctxt, &any, nullptr, nullptr), 0);
+  EXPECT_EQ(out(ctxt), "<b>false</b>-42<x:y xmlns:x=\"urn:x\">raw &amp; kept</x:y>");
+}
+
+struct DecimalCase {
+  double value;
+  const char* text;  // null: refused with status
+  int status;
+};
+
+TEST(Encode, DecimalHonoursTheQvalueFormat) {
+  static const char* const kPatterns[] = {"0(.[0-9]{0,3})?", "1(.0{0,3})?"};
+  const RtDecimalFormat qvalue{-1, -1, -1, 1, 1, 0, 0, 2, kPatterns};
+  const DecimalCase cases[] = {{0.5, "0.5", 0},     {1, "1", 0},      {0, "0", 0},
+                               {0.123, "0.123", 0}, {0.001, "0.001", 0}, {1.5, nullptr, ST_PATTERN_MISMATCH},
+                               {0.1234, nullptr, ST_PATTERN_MISMATCH}, {10, nullptr, ST_CONSTRAINT},
+                               {-0.5, nullptr, ST_PATTERN_MISMATCH}};
+  for (const auto& c : cases) {
+    Context ctxt;
+    int st = rtXmlEncDecimal(ctxt, c.value, nullptr, nullptr, &qvalue);
+    if (c.text) {
+      EXPECT_EQ(st, 0) << c.value;
+      EXPECT_EQ(out(ctxt), c.text);
+    } else {
+      EXPECT_EQ(st, c.status) << c.value;
+      EXPECT_EQ(rtxErrGetStatus(ctxt, 0), c.status);
+      EXPECT_EQ(out(ctxt), "");
+    }
+  }
+  Context ctxt;
+  const RtDecimalFormat plain{-1, 2, 2, -1, 1, 1, 1, 0, nullptr};
+  ASSERT_EQ(rtXmlEncDecimal(ctxt, 3, u("d"), nullptr, &plain), 0);
+  EXPECT_EQ(out(ctxt), "<d>+3.00</d>");
+}
+
+TEST(Encode, FixedBufferFailsWithBufferFullAndStaysTerminated) {
+  Context ctxt;
+  OSUTF8CHAR buf[16];
+  std::memset(buf, 'x', sizeof buf);
+  ASSERT_EQ(rtxSetFixedOutput(ctxt, buf, sizeof buf), 0);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("abc"), nullptr, nullptr, 1), 0);
+  RtXmlString text{0, u("0123456789A")};  // 5 + 11 bytes and the NUL: one too many
+  EXPECT_EQ(rtXmlEncString(ctxt, &text, nullptr, nullptr), ST_BUFFER_FULL);
+  ASSERT_EQ(rtxErrGetCount(ctxt), 1);
+  EXPECT_EQ(rtxErrGetStatus(ctxt, 0), ST_BUFFER_FULL);
+  EXPECT_EQ(rtxErrGetParmCount(ctxt, 0), 0);
+  EXPECT_STREQ(reinterpret_cast<char*>(buf), "<abc>");
+  // Exactly full: the text and its NUL fit, one byte more does not.
+  EXPECT_EQ(rtxCheckBuffer(ctxt, 11), 0);
+  EXPECT_EQ(rtxCheckBuffer(ctxt, 12), ST_BUFFER_FULL);
+  EXPECT_EQ(rtxErrGetCount(ctxt), 1);  // the check records nothing itself
+}

@@ -1,0 +1,104 @@
+// Namespace scopes and the URI table: the presence schemas' URIs map to
+// their fixed indices on a context that never encoded, scopes hide and
+// restore bindings, and prefixes are looked up through shadowing.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "sax_recorder.h"
+
+using pxtest::Context;
+
+namespace {
+const OSUTF8CHAR* u(const char* s) { return reinterpret_cast<const OSUTF8CHAR*>(s); }
+
+const char* const kUris[] = {
+    "urn:ietf:params:xml:ns:watcherinfo",          "urn:ietf:params:xml:ns:pidf:rpid",
+    "urn:ietf:params:xml:ns:rlmi",                 "urn:ietf:params:xml:ns:pidf:geopriv10:civicLoc",
+    "urn:ietf:params:xml:ns:pidf:geopriv10:basicPolicy", "urn:ietf:params:xml:ns:pidf:geopriv10",
+    "urn:ietf:params:xml:ns:pidf:data-model",      "urn:ietf:params:xml:ns:pidf:cipid",
+    "urn:ietf:params:xml:ns:pidf:caps",            "urn:ietf:params:xml:ns:pidf",
+    "urn:ietf:params:xml:ns:pidf-diff"};
+}  // namespace
+
+TEST(Namespaces, EveryPresenceUriMapsToItsIndexWithoutATableInstalled) {
+  Context ctxt;
+  for (int i = 0; i < 11; ++i) {
+    ASSERT_EQ(rtXmlNSPush(ctxt), 0);
+    ASSERT_EQ(rtXmlNSAddPrefixLink(ctxt, u("p"), u(kUris[i]), nullptr, 0), 0);
+    EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("p"), 1), i) << kUris[i];
+    ASSERT_EQ(rtXmlNSAddPrefixLink(ctxt, nullptr, u(kUris[i]), nullptr, 0), 0);
+    EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), i);
+    ASSERT_EQ(rtXmlNSPop(ctxt), 0);
+  }
+  int n = 0;
+  const OSUTF8CHAR* const* table = rtXmlNSDefaultURITable(&n);
+  ASSERT_EQ(n, 11);
+  for (int i = 0; i < n; ++i) EXPECT_STREQ(pxtest::s(table[i]), kUris[i]);
+}
+
+TEST(Namespaces, UnknownUnboundAndLookalikeUrisHaveNoIndex) {
+  Context ctxt;
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("x"), u("urn:ietf:params:xml:ns:pidf "), nullptr, 0);
+  rtXmlNSAddPrefixLink(ctxt, u("y"), u("URN:IETF:PARAMS:XML:NS:PIDF"), nullptr, 0);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("x"), 1), -1);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("y"), 1), -1);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("z"), 1), -1);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), -1);
+  rtXmlNSPop(ctxt);
+}
+
+TEST(Namespaces, ScopesHideAndRestoreBindings) {
+  Context ctxt;
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("p"), u(kUris[9]), nullptr, 0);
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("p"), u(kUris[1]), nullptr, 0);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("p"), 1), 1);
+  // The outer binding of the pidf URI is shadowed by the inner "p".
+  EXPECT_EQ(rtXmlNSGetPrefix(ctxt, u(kUris[9])), nullptr);
+  EXPECT_STREQ(pxtest::s(rtXmlNSGetPrefix(ctxt, u(kUris[1]))), "p");
+  rtXmlNSPop(ctxt);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("p"), 1), 9);
+  EXPECT_STREQ(pxtest::s(rtXmlNSGetPrefix(ctxt, u(kUris[9]))), "p");
+  rtXmlNSPop(ctxt);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("p"), 1), -1);
+  EXPECT_EQ(rtXmlNSPop(ctxt), 0);  // popping an empty stack is harmless
+}
+
+TEST(Namespaces, AnInstalledTableDefinesTheIndices) {
+  Context ctxt;
+  const OSUTF8CHAR* table[] = {u("urn:a"), u(kUris[9])};
+  ASSERT_EQ(rtXmlNSSetURITable(ctxt, table, 2), 0);
+  EXPECT_EQ(rtXmlNSURIIndex(ctxt, u("urn:a")), 0);
+  EXPECT_EQ(rtXmlNSURIIndex(ctxt, u(kUris[9])), 1);
+  EXPECT_EQ(rtXmlNSURIIndex(ctxt, u(kUris[1])), -1);
+}
+
+TEST(Namespaces, DocumentDeclarationsAreInScopeForEveryHandler) {
+  // The reader binds the declarations of each start tag before the handler
+  // sees it and drops them after its end tag, whatever the handlers do.
+  Context ctxt;
+  struct Probe {
+    RtSaxHandler head;
+    std::vector<int> seen;
+  } probe{};
+  probe.head.context = ctxt;
+  probe.head.startElement = [](void* hp, const OSUTF8CHAR*, const OSUTF8CHAR* q, const OSUTF8CHAR* const*) {
+    auto* p = static_cast<Probe*>(hp);
+    const OSUTF8CHAR* prefix;
+    size_t len;
+    rtXmlDecQName(q, &prefix, &len);
+    p->seen.push_back(rtXmlNSGetIndex(p->head.context, prefix, len));
+    return 0;
+  };
+  probe.head.endElement = [](void*, const OSUTF8CHAR*, const OSUTF8CHAR*) { return 0; };
+  probe.head.characters = [](void*, const OSUTF8CHAR*, int) { return 0; };
+  std::string doc =
+      "<presence xmlns='urn:ietf:params:xml:ns:pidf' xmlns:r='urn:ietf:params:xml:ns:pidf:rpid'>"
+      "<tuple><r:x xmlns:r='urn:other'/><r:y/></tuple><z xmlns=''/></presence>";
+  ASSERT_EQ(pxtest::parseWith(ctxt, doc, &probe), 0);
+  std::vector<int> expected = {9, 9, -1, 1, -1};
+  EXPECT_EQ(probe.seen, expected);
+}
