@@ -43,10 +43,12 @@ int writeScopeDecls(RtContext* ctxt) {
   return 0;
 }
 
-// Content of an element may follow only a closed start tag.
+// Content of an element may follow only a closed start tag. While the
+// parse-state byte says a start tag is being written (attribute values of
+// simple types are written by their own encoders), the tag stays open.
 int closeOpenTag(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
-  if (!impl->out.tagOpen) return 0;
+  if (!impl->out.tagOpen || ctxt->state == RT_STATE_TAG_OPEN) return 0;
   if (int st = writeScopeDecls(ctxt)) return st;
   if (int st = pxrt::outWriteChar(ctxt, '>')) return st;
   impl->out.tagOpen = false;

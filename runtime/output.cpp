@@ -76,7 +76,11 @@ int writeEscaped(RtContext* ctxt, std::string_view text) {
 
 }  // namespace
 
-int outWriteText(RtContext* ctxt, std::string_view text) { return writeEscaped<textEscape>(ctxt, text); }
+// Inside a start tag being written the text is an attribute value.
+int outWriteText(RtContext* ctxt, std::string_view text) {
+  if (ctxt->state == RT_STATE_TAG_OPEN) return writeEscaped<attrEscape>(ctxt, text);
+  return writeEscaped<textEscape>(ctxt, text);
+}
 
 int outWriteAttrValue(RtContext* ctxt, std::string_view text) { return writeEscaped<attrEscape>(ctxt, text); }
 

@@ -65,6 +65,7 @@ int Reader::parse() {
   status_ = 0;
   scopeDepth_.clear();
   impl->ns.clear();
+  impl->errors.counted = 0;  // the error limit counts per document
   ctxt_->state = 0;
 
   const char* data = impl->docData ? impl->docData : "";

@@ -1,12 +1,20 @@
 // pxsimple: command-line tool over the library.
 //
-//   pxsimple parse FILE   read FILE with the runtime's reader, print the
-//                         document element as self-contained XML text, or
-//                         the errors; exit 0 only when the reader succeeded.
+//   pxsimple check FILE      validate and decode FILE; print "valid" or every
+//                            recorded error; exit 0 only when both succeeded
+//   pxsimple roundtrip FILE  decode FILE, print the record on standard error
+//                            and write the re-encoded document on standard
+//                            output
+//   pxsimple parse FILE      read FILE and print its document element as
+//                            self-contained XML text
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include "documents.h"
 #include "pxxml/rt.h"
 #include "pxxml/simple/simple.h"
 
@@ -20,22 +28,110 @@ void printErrors(RtContext* ctxt) {
   std::fputs(text.c_str(), stderr);
 }
 
-// Capture the whole document element with the any handler.
-int commandParse(RtContext* ctxt, const char* path) {
-  int st = rtxSetInputFile(ctxt, path);
+// The root element's local name and namespace index, read with a handler
+// that looks at the first start tag only.
+struct RootProbe {
+  RtSaxHandler head;
+  std::string local;
+  int nsIndex = -1;
+};
+
+int probeStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const*) {
+  auto* p = static_cast<RootProbe*>(h);
+  if (p->head.level++ == 0) {
+    p->local = reinterpret_cast<const char*>(local);
+    const OSUTF8CHAR* prefix;
+    size_t len;
+    rtXmlDecQName(qname, &prefix, &len);
+    p->nsIndex = rtXmlNSGetIndex(p->head.context, prefix, len);
+  }
+  return 0;
+}
+int probeEnd(void* h, const OSUTF8CHAR*, const OSUTF8CHAR*) {
+  static_cast<RootProbe*>(h)->head.level--;
+  return 0;
+}
+int probeChars(void*, const OSUTF8CHAR*, int) { return 0; }
+
+const pxsimple::DocumentOps* identify(RtContext* ctxt) {
+  RootProbe probe{};
+  probe.head.context = ctxt;
+  RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &probe, probeStart, probeEnd, probeChars);
+  if (!reader) return nullptr;
+  int st = rtSaxCParse(reader);
+  rtSaxCReleaseReader(reader);
   if (st != 0) {
     printErrors(ctxt);
+    return nullptr;
+  }
+  const pxsimple::DocumentOps* doc = pxsimple::findDocument(probe.local.c_str(), probe.nsIndex);
+  if (!doc) std::fprintf(stderr, "pxsimple: no document type for root element \"%s\"\n", probe.local.c_str());
+  return doc;
+}
+
+struct Record {
+  const pxsimple::DocumentOps* ops;
+  std::unique_ptr<unsigned char[]> storage;
+  void* get() { return storage.get(); }
+};
+
+int commandCheck(RtContext* ctxt) {
+  const pxsimple::DocumentOps* doc = identify(ctxt);
+  if (!doc) return 1;
+  rtxErrReset(ctxt);
+  int validated = doc->validate(ctxt);
+  std::unique_ptr<unsigned char[]> record(new unsigned char[doc->recordSize]());
+  int decoded = doc->decode(ctxt, record.get());
+  doc->release(ctxt, record.get());
+  if (validated == 0 && decoded == 0) {
+    std::printf("valid\n");
+    return 0;
+  }
+  std::fprintf(stderr, "validate: %s (%d), decode: %s (%d)\n", rtxStatusName(validated), validated,
+               rtxStatusName(decoded), decoded);
+  printErrors(ctxt);
+  return 1;
+}
+
+int commandRoundtrip(RtContext* ctxt) {
+  const pxsimple::DocumentOps* doc = identify(ctxt);
+  if (!doc) return 1;
+  rtxErrReset(ctxt);
+  std::unique_ptr<unsigned char[]> record(new unsigned char[doc->recordSize]());
+  int st = doc->decode(ctxt, record.get());
+  if (st != 0) {
+    std::fprintf(stderr, "decode: %s (%d)\n", rtxStatusName(st), st);
+    printErrors(ctxt);
+    doc->release(ctxt, record.get());
     return 1;
   }
+  // The print family writes to standard output; here it goes to standard
+  // error so that standard output carries only the document.
+  std::fflush(stdout);
+  int saved = dup(1);
+  dup2(2, 1);
+  doc->print(doc->element, record.get());
+  std::fflush(stdout);
+  dup2(saved, 1);
+  close(saved);
+  st = doc->encode(ctxt, record.get());
+  if (st != 0) {
+    std::fprintf(stderr, "encode: %s (%d)\n", rtxStatusName(st), st);
+    printErrors(ctxt);
+  } else {
+    std::printf("%s\n", rtxGetOutput(ctxt, nullptr));
+  }
+  doc->release(ctxt, record.get());
+  return st == 0 ? 0 : 1;
+}
+
+int commandParse(RtContext* ctxt) {
   RtSaxAnyHandler handler;
   RtXmlString captured{0, nullptr};
   SAXAnyInit(ctxt, &handler, &captured, 0);
   RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &handler, SAXAnyStartElement, SAXAnyEndElement, SAXAnyCharacters);
-  if (!reader) {
-    std::fprintf(stderr, "pxsimple: cannot create the XML reader\n");
-    return 1;
-  }
-  st = rtSaxCParse(reader);
+  if (!reader) return 1;
+  int st = rtSaxCParse(reader);
   rtSaxCReleaseReader(reader);
   if (st != 0 || !captured.value) {
     printErrors(ctxt);
@@ -49,7 +145,9 @@ int usage() {
   std::fprintf(stderr,
                "usage: pxsimple COMMAND FILE\n"
                "commands:\n"
-               "  parse FILE   read FILE and print its document element as XML text\n");
+               "  check FILE      validate and decode FILE; print \"valid\" or the errors\n"
+               "  roundtrip FILE  decode FILE, print the record on stderr, write it re-encoded on stdout\n"
+               "  parse FILE      print FILE's document element as self-contained XML text\n");
   return 2;
 }
 
@@ -57,14 +155,19 @@ int usage() {
 
 int main(int argc, char** argv) {
   if (argc != 3) return usage();
+  const char* command = argv[1];
+  if (std::strcmp(command, "check") && std::strcmp(command, "roundtrip") && std::strcmp(command, "parse"))
+    return usage();
   RtContext* ctxt = rtxNewContext();
   if (!ctxt || PxInit_SIMPLE_Global(ctxt) != 0) {
     std::fprintf(stderr, "pxsimple: out of memory\n");
     return 1;
   }
-  int rc;
-  if (std::strcmp(argv[1], "parse") == 0) rc = commandParse(ctxt, argv[2]);
-  else rc = usage();
+  int rc = 1;
+  if (rtxSetInputFile(ctxt, argv[2]) != 0) printErrors(ctxt);
+  else if (!std::strcmp(command, "check")) rc = commandCheck(ctxt);
+  else if (!std::strcmp(command, "roundtrip")) rc = commandRoundtrip(ctxt);
+  else rc = commandParse(ctxt);
   rtxDeleteContext(ctxt);
   return rc;
 }

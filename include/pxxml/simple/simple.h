@@ -3,5 +3,10 @@
 #define PXXML_SIMPLE_H
 
 #include "pxxml/simple/simple_global.h"
+#include "pxxml/simple/pidf.h"
+#include "pxxml/simple/rpid.h"
+#include "pxxml/simple/rlmi.h"
+#include "pxxml/simple/winfo.h"
+#include "pxxml/simple/patch_ops.h"
 
 #endif

@@ -1,0 +1,31 @@
+// PatternCache: compiled patterns by pattern text, per runtime context.
+#include <string>
+
+#include "internal/pattern.h"
+
+namespace pxrt {
+namespace {
+
+// Schema tables hold a few dozen patterns at most. Past this many entries
+// someone is feeding arbitrary patterns, and starting over keeps memory
+// bounded (each entry may hold a DFA cache of up to about a megabyte).
+constexpr size_t kMaxEntries = 128;
+
+}  // namespace
+
+// The returned pointer stays valid until the next get() or clear() on this
+// cache: a get() that compiles a new pattern may evict older ones.
+const pattern::Program* PatternCache::get(std::string_view pattern, std::string* error) {
+  // The map is keyed by std::string; reusing one key buffer per thread keeps
+  // the common case, a hit, free of allocation.
+  thread_local std::string key;
+  key.assign(pattern.data(), pattern.size());
+  if (auto it = entries_.find(key); it != entries_.end()) return it->second.get();
+
+  pattern::ProgramPtr prog = pattern::compile(pattern, error);
+  if (!prog) return nullptr;  // failures are not cached: they are rare and cheap to redo
+  if (entries_.size() >= kMaxEntries) entries_.clear();
+  return entries_.emplace(key, std::move(prog)).first->second.get();
+}
+
+}  // namespace pxrt

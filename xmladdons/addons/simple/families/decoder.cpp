@@ -1,0 +1,568 @@
+// Decoding and validating handlers: one walk over the element table,
+// transition matrix and attribute table of a type. A validating handler is
+// the same walk with no record: values go to scratch storage and nothing is
+// allocated but the nested-handler block.
+#include <cstring>
+#include <string>
+
+#include "families/engines.h"
+#include "families/values.h"
+
+namespace pxs {
+
+namespace {
+
+const TypeDesc* typeOf(const PxSaxHandler* h) { return static_cast<const TypeDesc*>(h->type); }
+bool validating(const PxSaxHandler* h) { return h->validating != 0; }
+const char* pathOf(const PxSaxHandler* h) {
+  return validating(h) ? typeOf(h)->module->vldt : typeOf(h)->module->sax;
+}
+const char* cstr(const OSUTF8CHAR* p) { return reinterpret_cast<const char*>(p); }
+
+bool isNsDecl(const char* name) { return std::strncmp(name, "xmlns", 5) == 0 && (name[5] == 0 || name[5] == ':'); }
+bool isXsi(const char* name) { return std::strncmp(name, "xsi:", 4) == 0 && name[4] != 0; }
+
+// One block serves every child handler a type builds: decoding and
+// validating handlers of any type, and the runtime's any handler.
+constexpr size_t kNestedSize = sizeof(PxSaxHandler) > sizeof(RtSaxAnyHandler) ? sizeof(PxSaxHandler)
+                                                                              : sizeof(RtSaxAnyHandler);
+
+bool needsNested(const TypeDesc* d) {
+  if (d->shape == Shape::SimpleContent || d->shape == Shape::EmptyContent) return false;
+  for (uint8_t i = 0; i < d->nMembers; ++i) {
+    switch (d->members[i].kind) {
+      case Kind::Record:
+      case Kind::RecordList:
+      case Kind::AnyList:
+      case Kind::SeqList:
+        return true;
+      case Kind::Choice:
+        if (needsNested(d->members[i].type)) return true;
+        break;
+      default:
+        break;
+    }
+  }
+  return false;
+}
+
+
+void dropNested(PxSaxHandler* h) {
+  auto* child = static_cast<RtSaxHandler*>(h->nested);
+  if (!child) return;
+  if (child->free) child->free(h->head.context, child);
+  rtxMemHeapFreePtr(h->head.context, child->nestedMem);
+  h->nested = nullptr;
+}
+
+// ---------------------------------------------------------------- attributes
+
+void reportAttr(RtContext* ctxt, int status, const TypeDesc* d, const char* attr, const char* path) {
+  if (!rtSaxIncErrors(ctxt)) return;
+  rtxErrAddStrParm(ctxt, d->name);
+  rtxErrAddStrParm(ctxt, attr);
+  rtxErrSetNewData(ctxt, status, path, __LINE__);
+}
+
+void keepAnyAttr(RtContext* ctxt, RtDList* list, const char* name, const char* value, const char* path) {
+  auto* nv = static_cast<RtNameValue*>(rtxMemHeapAlloc(ctxt, sizeof(RtNameValue)));
+  if (nv) {
+    nv->name = rtxUTF8Strdup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(name));
+    nv->value = rtxUTF8Strdup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(value));
+  }
+  if (!nv || !nv->name || !nv->value || !rtxDListAppend(ctxt, list, nv)) {
+    if (nv) {
+      rtxMemHeapFreePtr(ctxt, nv->name);
+      rtxMemHeapFreePtr(ctxt, nv->value);
+      rtxMemHeapFreePtr(ctxt, nv);
+    }
+    rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
+  }
+}
+
+// A declared attribute: pattern, conversion, lower bound, presence bit.
+int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
+  RtContext* ctxt = h->head.context;
+  const TypeDesc* d = typeOf(h);
+  const char* path = pathOf(h);
+  void* record = h->record;
+  if (m.simple && m.simple->pattern &&
+      !rtxMatchPattern2(ctxt, reinterpret_cast<const OSUTF8CHAR*>(m.simple->pattern))) {
+    if (rtSaxIncErrors(ctxt)) {
+      std::string member = std::string(d->name) + "." + m.field;
+      rtxErrAddStrParm(ctxt, member.c_str());
+      rtxErrAddStrnParm(ctxt, cstr(ctxt->input.data), ctxt->input.size);
+      rtxErrSetNewData(ctxt, ST_PATTERN_MISMATCH, path, __LINE__);
+    }
+    return 0;  // not stored, no bit
+  }
+  Scratch scratch{};
+  void* dest = validating(h) ? static_cast<void*>(&scratch) : at<char>(record, m.offset);
+  int st = convertInput(ctxt, m, dest, validating(h), true, path);
+  if (st == 0 && belowMinimum(m, dest)) {
+    if (rtSaxIncErrors(ctxt)) {
+      std::string member = validating(h) ? std::string(m.xmlName) : std::string(d->name) + "." + m.field;
+      rtxErrAddStrParm(ctxt, member.c_str());
+      rtxErrAddUIntParm(ctxt, static_cast<unsigned>(numberOf(m, dest)));
+      rtxErrSetNewData(ctxt, ST_CONSTRAINT, path, __LINE__);
+    }
+    return 0;  // the bit stays clear
+  }
+  if (!validating(h)) setBit(d, record, m);  // set once met, even when the conversion failed
+  return st;
+}
+
+void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
+  RtContext* ctxt = h->head.context;
+  const TypeDesc* d = typeOf(h);
+  const char* path = pathOf(h);
+  uint32_t seen = 0;
+  for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
+    const char* name = cstr(a[0]);
+    const char* value = cstr(a[1]);
+    int id = rtSaxGetAttributeID(a[0], d->nAttrs, d->attrNames, &seen);
+    rtxInitContextBuffer(ctxt, a[1], std::strlen(value));
+    int st = 0;
+    if (id >= 0) {
+      st = takeAttribute(h, d->members[d->attrMembers[id]], name);
+    } else if (isNsDecl(name)) {
+      if (!validating(h)) {
+        RtDList* keep = d->nsAttrsMember >= 0 ? at<RtDList>(h->record, d->members[d->nsAttrsMember].offset) : nullptr;
+        st = rtXmlDecNSAttr(ctxt, a[0], a[1], keep, nullptr, 0);
+      }
+    } else if (isXsi(name)) {
+      if (!validating(h)) st = rtXmlDecXSIAttr(ctxt, a[0], a[1]);
+    } else if (d->anyAttrMember >= 0) {
+      if (!validating(h) && rtXmlDecXSIAttr(ctxt, a[0], a[1]) != 0)
+        keepAnyAttr(ctxt, at<RtDList>(h->record, d->members[d->anyAttrMember].offset), name, value, path);
+      continue;
+    } else {
+      reportAttr(ctxt, ST_UNKNOWN_ATTRIBUTE, d, name, path);
+      continue;
+    }
+    if (st < 0) {
+      rtxErrSetData(ctxt, st, path, __LINE__);
+      reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
+    }
+  }
+  if ((seen & d->requiredMask) != d->requiredMask)
+    rtSaxTestAttributesPresent(ctxt, seen, d->requiredMask, d->attrNames, d->nAttrs, d->name);
+}
+
+void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* const* attrs) {
+  RtContext* ctxt = h->head.context;
+  if (h->head.elemName && !rtxUTF8StrEqual(local, h->head.elemName) && rtSaxIncErrors(ctxt)) {
+    rtxErrAddStrParm(ctxt, cstr(h->head.elemName));
+    rtxErrAddStrParm(ctxt, cstr(local));
+    rtxErrSetNewData(ctxt, ST_NAME_MISMATCH, pathOf(h), __LINE__);
+  }
+  rtXmlNSPush(ctxt);
+  ctxt->state = RT_STATE_START_TAKEN;
+  attributePass(h, attrs);
+}
+
+// ------------------------------------------------------------ child elements
+
+// Start a nested handler of `type` for the child, on `record` (null when
+// validating), and pass it the start tag.
+bool startNested(PxSaxHandler* h, const TypeDesc* type, void* record, const OSUTF8CHAR* local,
+                 const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  if (!h->head.nestedMem) return false;
+  auto* child = static_cast<PxSaxHandler*>(h->head.nestedMem);
+  saxInit(h->head.context, type, child, record, 0, validating(h));
+  h->nested = child;
+  child->head.startElement(child, local, qname, attrs);
+  return true;
+}
+
+bool startAny(PxSaxHandler* h, RtDList* list, const OSUTF8CHAR* local, const OSUTF8CHAR* qname,
+              const OSUTF8CHAR* const* attrs) {
+  RtContext* ctxt = h->head.context;
+  if (validating(h) || !h->head.nestedMem) return false;  // validators keep no foreign element
+  auto* item = static_cast<RtXmlString*>(rtxMemHeapAllocZ(ctxt, sizeof(RtXmlString)));
+  if (!item || !rtxDListAppend(ctxt, list, item)) {
+    rtxMemHeapFreePtr(ctxt, item);
+    rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
+    return false;
+  }
+  SAXAnyInit(ctxt, h->head.nestedMem, item, 0);
+  h->nested = h->head.nestedMem;
+  SAXAnyStartElement(h->nested, local, qname, attrs);
+  return true;
+}
+
+void* newRecord(PxSaxHandler* h, const TypeDesc* type, RtDList* list) {
+  RtContext* ctxt = h->head.context;
+  void* record = rtxMemHeapAlloc(ctxt, type->size);
+  if (!record) {
+    rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
+    return nullptr;
+  }
+  clearRecord(type, record);
+  if (!rtxDListAppend(ctxt, list, record)) {
+    rtxMemHeapFreePtr(ctxt, record);
+    rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
+    return nullptr;
+  }
+  return record;
+}
+
+// A child filling member m (storage at dest, null when validating) of the
+// record `owner` described by d. Returns true when a nested handler took it.
+bool startMember(PxSaxHandler* h, const TypeDesc* d, void* owner, const Member& m, const OSUTF8CHAR* local,
+                 const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  bool decode = !validating(h);
+  void* dest = decode ? at<char>(owner, m.offset) : nullptr;
+  switch (m.kind) {
+    case Kind::Record:
+      if (decode) {
+        clearRecord(m.type, dest);
+        setBit(d, owner, m);
+      }
+      return startNested(h, m.type, dest, local, qname, attrs);
+    case Kind::RecordList: {
+      void* record = nullptr;
+      if (decode && !(record = newRecord(h, m.type, static_cast<RtDList*>(dest)))) return false;
+      return startNested(h, m.type, record, local, qname, attrs);
+    }
+    case Kind::AnyList:
+      return startAny(h, static_cast<RtDList*>(dest), local, qname, attrs);
+    case Kind::Empty:
+      if (decode) setBit(d, owner, m);
+      return false;
+    default:
+      return false;  // simple-typed: text collected, converted at the end tag
+  }
+}
+
+// A child that chooses alternative `tag` of the choice record `choice`
+// (type cd); for a repeated alternative, a new item whose own choice takes
+// itemTag.
+bool startAlternative(PxSaxHandler* h, const TypeDesc* cd, void* choice, const ElemRow& row, int16_t id,
+                      const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  bool decode = !validating(h);
+  const Member* alt = alternative(cd, row.tag);
+  if (!alt) return false;
+  if (alt->kind != Kind::SeqList || row.itemTag == 0) {
+    if (decode) *tagOf(cd, choice) = row.tag;
+    return startMember(h, cd, choice, *alt, local, qname, attrs);
+  }
+  const Member& inner = alt->type->members[0];  // the item's own choice
+  if (!decode) {
+    const Member* innerAlt = alternative(inner.type, row.itemTag);
+    return innerAlt && startMember(h, inner.type, nullptr, *innerAlt, local, qname, attrs);
+  }
+  auto* list = at<RtDList>(choice, alt->offset);
+  if (*tagOf(cd, choice) != row.tag) {
+    rtxDListInit(list);
+    *tagOf(cd, choice) = row.tag;
+  }
+  void* item = newRecord(h, alt->type, list);
+  if (!item) return false;
+  h->item = item;
+  h->itemElemID = id;
+  void* innerChoice = at<char>(item, inner.offset);
+  *tagOf(inner.type, innerChoice) = row.itemTag;
+  const Member* innerAlt = alternative(inner.type, row.itemTag);
+  return innerAlt && startMember(h, inner.type, innerChoice, *innerAlt, local, qname, attrs);
+}
+
+bool startChild(PxSaxHandler* h, int16_t id, const OSUTF8CHAR* local, const OSUTF8CHAR* qname,
+                const OSUTF8CHAR* const* attrs) {
+  const TypeDesc* d = typeOf(h);
+  const ElemRow& row = d->rows[id];
+  if (row.tag == 0) return startMember(h, d, h->record, d->members[row.member], local, qname, attrs);
+  const TypeDesc* cd = row.member < 0 ? d : d->members[row.member].type;
+  void* choice = nullptr;
+  if (!validating(h)) choice = row.member < 0 ? h->record : at<char>(h->record, d->members[row.member].offset);
+  return startAlternative(h, cd, choice, row, id, local, qname, attrs);
+}
+
+// The member a simple-typed child fills, with its owner record and type.
+const Member* simpleTarget(PxSaxHandler* h, int16_t id, void** owner, const TypeDesc** ownerType) {
+  const TypeDesc* d = typeOf(h);
+  const ElemRow& row = d->rows[id];
+  *owner = h->record;
+  *ownerType = d;
+  if (row.tag == 0) return &d->members[row.member];
+  const TypeDesc* cd = row.member < 0 ? d : d->members[row.member].type;
+  if (!validating(h) && row.member >= 0) *owner = at<char>(h->record, d->members[row.member].offset);
+  *ownerType = cd;
+  const Member* alt = alternative(cd, row.tag);
+  if (!alt || alt->kind != Kind::SeqList || row.itemTag == 0) return alt;
+  const Member& inner = alt->type->members[0];
+  if (!validating(h) && h->item) *owner = at<char>(h->item, inner.offset);
+  *ownerType = inner.type;
+  return alternative(inner.type, row.itemTag);
+}
+
+int refuseChild(PxSaxHandler* h, const OSUTF8CHAR* qname, int line) {
+  RtContext* ctxt = h->head.context;
+  int status = 0;
+  if (rtSaxIncErrors(ctxt)) {
+    rtxErrAddStrParm(ctxt, cstr(qname));
+    status = rtxErrSetNewData(ctxt, ST_UNEXPECTED_ELEMENT, pathOf(h), line);
+  }
+  return rtSaxSetSkipLevelToCurrent(ctxt, status);
+}
+
+// Level 1: resolve the child's name, find its row, act on it. Returns false
+// when the child was refused (it is then skipped and not counted).
+bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs,
+                int* status) {
+  RtContext* ctxt = h->head.context;
+  const TypeDesc* d = typeOf(h);
+  ctxt->state = RT_STATE_START_TAKEN;
+  rtXmlNSPush(ctxt);
+  for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
+    const char* name = cstr(a[0]);
+    if (std::strlen(name) > 4 && std::strncmp(name, "xmlns", 5) == 0)
+      rtXmlNSAddPrefixLink(ctxt, name[5] == ':' ? a[0] + 6 : nullptr, a[1], nullptr, 0);
+  }
+  const OSUTF8CHAR* prefix;
+  size_t prefixLen;
+  rtXmlDecQName(qname, &prefix, &prefixLen);
+  int nsidx = rtXmlNSGetIndex(ctxt, prefix, prefixLen);
+  rtXmlNSPop(ctxt);
+
+  int id = rtSaxGetElemID8(&h->head.state, h->head.curElemID, local, nsidx, d->elems, d->matrix, d->nElems,
+                           d->nStates);
+  if (id < 0) {
+    if (d->shape == Shape::ChoiceContent) {
+      *status = refuseChild(h, qname, __LINE__);
+      return false;
+    }
+    id = rtSaxLookupElemID8(ctxt, &h->head.state, h->head.curElemID, local, qname, -1, d->elems, d->matrix,
+                            d->nElems, d->nStates);
+    int st = rtxErrSetData(ctxt, rtxErrGetLastError(ctxt), pathOf(h), __LINE__);
+    if (id < 0) {
+      // Dropped whole: the handlers above this one must not count it either.
+      *status = rtSaxSetSkipLevelToCurrent(ctxt, st);
+      return false;
+    }
+  }
+  h->head.curElemID = static_cast<int16_t>(id);
+  if (d->elems[id].minOccurs > 0 && id < 32) h->requiredSeen |= 1u << id;
+  bool nested = startChild(h, static_cast<int16_t>(id), local, qname, attrs);
+  if (attrs && attrs[0] && !nested) {
+    if (int st = rtSaxReportUnexpAttrs(ctxt, attrs, d->elems[id].name)) rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
+  }
+  return true;
+}
+
+// Level 1 end tag of a simple-typed child: convert the collected text.
+int childEnd(PxSaxHandler* h, const OSUTF8CHAR* qname) {
+  RtContext* ctxt = h->head.context;
+  RtMemBuf& mb = ctxt->charData;
+  rtxInitContextBuffer(ctxt, mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""), mb.usedcnt);
+  rtxMemBufReset(&mb);
+  void* owner;
+  const TypeDesc* ownerType;
+  const Member* m = simpleTarget(h, h->head.curElemID, &owner, &ownerType);
+  if (!m) return 0;
+  bool decode = !validating(h);
+  int st = 0;
+  Scratch scratch{};
+  if (m->kind == Kind::TextList) {
+    if (decode) {
+      auto* item = static_cast<RtXmlString*>(rtxMemHeapAllocZ(ctxt, sizeof(RtXmlString)));
+      Member textMember = *m;
+      textMember.kind = Kind::Text;
+      st = item ? convertInput(ctxt, textMember, item, false, false, pathOf(h)) : ST_NO_MEMORY;
+      if (st == 0 && !rtxDListAppend(ctxt, at<RtDList>(owner, m->offset), item)) st = ST_NO_MEMORY;
+      if (st != 0) rtxMemHeapFreePtr(ctxt, item);
+    }
+  } else {
+    void* dest = decode ? at<char>(owner, m->offset) : static_cast<void*>(&scratch);
+    st = convertInput(ctxt, *m, dest, !decode, false, pathOf(h));
+    if (st == 0 && decode) setBit(ownerType, owner, *m);
+  }
+  if (st == 0) return 0;
+  int status = 0;
+  if (rtSaxIncErrors(ctxt)) {
+    rtxErrAddCtxtBufParm(ctxt);
+    rtxErrAddStrParm(ctxt, typeOf(h)->name);
+    rtxErrAddStrParm(ctxt, cstr(qname));
+    status = rtxErrSetNewData(ctxt, ST_BAD_CONTENT, pathOf(h), __LINE__);
+  }
+  return rtSaxSetSkipLevelToCurrent(ctxt, status);
+}
+
+// ------------------------------------------------------------ own end checks
+
+int listTooShort(PxSaxHandler* h, const std::string& field, uint32_t count) {
+  RtContext* ctxt = h->head.context;
+  int status = 0;
+  if (rtSaxIncErrors(ctxt)) {
+    std::string path = std::string(typeOf(h)->name) + field + ".count";
+    rtxErrAddStrParm(ctxt, path.c_str());
+    rtxErrAddIntParm(ctxt, static_cast<int>(count));
+    status = rtxErrSetNewData(ctxt, ST_CONSTRAINT, pathOf(h), __LINE__);
+  }
+  return rtSaxSetSkipLevelToCurrent(ctxt, status);
+}
+
+bool isList(Kind k) { return k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList; }
+
+// Lists below their minimum and required choices left empty; decoding only.
+bool ownEndChecks(PxSaxHandler* h, int* status) {
+  const TypeDesc* d = typeOf(h);
+  void* record = h->record;
+  auto checkChoice = [&](const TypeDesc* cd, void* choice, const std::string& prefix) -> bool {
+    uint16_t tag = tagValue(cd, choice);
+    if (tag == 0) {
+      if (cd->choiceRequired && rtSaxIncErrors(h->head.context))
+        rtxErrSetNewData(h->head.context, ST_BAD_CHOICE, pathOf(h), __LINE__);
+      return false;
+    }
+    const Member* alt = alternative(cd, tag);
+    if (alt && isList(alt->kind) && alt->minOccurs > 0) {
+      auto* list = at<RtDList>(choice, alt->offset);
+      if (list->count < static_cast<uint32_t>(alt->minOccurs)) {
+        *status = listTooShort(h, prefix + ".u." + alt->field, list->count);
+        return true;
+      }
+    }
+    return false;
+  };
+  if (d->shape == Shape::ChoiceContent) return checkChoice(d, record, "");
+  for (uint8_t i = 0; i < d->nMembers; ++i) {
+    const Member& m = d->members[i];
+    if (m.role != Role::Element) continue;
+    if (isList(m.kind) && m.minOccurs > 0) {
+      auto* list = at<RtDList>(record, m.offset);
+      if (list->count < static_cast<uint32_t>(m.minOccurs)) {
+        *status = listTooShort(h, m.field[0] ? std::string(".") + m.field : std::string(), list->count);
+        return true;
+      }
+    } else if (m.kind == Kind::Choice) {
+      if (checkChoice(m.type, at<char>(record, m.offset), std::string(".") + m.field)) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate) {
+  std::memset(h, 0, sizeof *h);
+  h->head.context = ctxt;
+  h->head.level = level;
+  h->head.startLevel = static_cast<uint16_t>(level);
+  if (ctxt) rtxMemBufReset(&ctxt->charData);
+  h->head.startElement = validate ? d->vsaxStart : d->saxStart;
+  h->head.endElement = validate ? d->vsaxEnd : d->saxEnd;
+  h->head.characters = validate ? d->vsaxChars : d->saxChars;
+  h->type = d;
+  h->record = validate ? nullptr : record;
+  h->validating = validate ? 1 : 0;
+  h->itemElemID = -1;
+  if (needsNested(d)) h->head.nestedMem = rtxMemHeapAlloc(ctxt, kNestedSize);
+}
+
+int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  const TypeDesc* d = typeOf(h);
+  RtContext* ctxt = h->head.context;
+  const char* diag = validating(h) ? d->diagVsaxStart : d->diagSaxStart;
+  rtSaxDiagStartFunc(h, diag, qname);
+  if (h->head.level == 0) {
+    ownStart(h, local, attrs);
+  } else if (d->shape == Shape::SimpleContent) {
+    ctxt->state = RT_STATE_START_TAKEN;  // an element inside text content only raises the level
+  } else if (d->shape == Shape::EmptyContent) {
+    ctxt->state = RT_STATE_START_TAKEN;
+    return refuseChild(h, qname, __LINE__);
+  } else if (h->head.level == 1) {
+    int status = 0;
+    if (!childStart(h, local, qname, attrs, &status)) return status;
+  } else if (h->nested) {
+    auto* child = static_cast<RtSaxHandler*>(h->nested);
+    child->startElement(child, local, qname, attrs);
+    // A child that refused the element had it dropped whole: not counted.
+    if (rtSaxSkipRequested(ctxt)) return 0;
+  }
+  h->head.level++;
+  rtSaxDiagEndFunc(h, diag, qname);
+  return 0;
+}
+
+int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
+  const TypeDesc* d = typeOf(h);
+  RtContext* ctxt = h->head.context;
+  const char* diag = validating(h) ? d->diagVsaxEnd : d->diagSaxEnd;
+  rtSaxDiagStartFunc(h, diag, qname);
+
+  if (d->shape == Shape::SimpleContent) {
+    if (h->head.level == 1 && (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT)) {
+      RtMemBuf& mb = ctxt->charData;
+      rtxInitContextBuffer(ctxt, mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""),
+                           mb.usedcnt);
+      rtxMemBufReset(&mb);
+      for (uint8_t i = 0; i < d->nMembers; ++i) {
+        const Member& m = d->members[i];
+        if (m.role != Role::Value) continue;
+        Scratch scratch{};
+        void* dest = validating(h) ? static_cast<void*>(&scratch) : at<char>(h->record, m.offset);
+        if (int st = convertInput(ctxt, m, dest, validating(h), false, pathOf(h))) {
+          rtSaxIncErrors(ctxt);
+          rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
+          rtXmlNSPop(ctxt);
+          return rtSaxSetSkipLevelToCurrent(ctxt, st);
+        }
+      }
+    }
+    // The level stays: the owner drops this handler right after.
+    if (h->head.level == 1) {
+      rtXmlNSPop(ctxt);
+      ctxt->state = RT_STATE_ENDED;
+    }
+    rtSaxDiagEndFunc(h, diag, qname);
+    return 0;
+  }
+
+  h->head.level--;
+  if (h->head.level == 0) {
+    int status = 0;
+    if (!validating(h) && ownEndChecks(h, &status)) return status;
+    rtXmlNSPop(ctxt);
+    ctxt->state = RT_STATE_ENDED;
+  } else if (h->head.level == 1) {
+    if (h->nested) {
+      auto* child = static_cast<RtSaxHandler*>(h->nested);
+      child->endElement(child, local, qname);
+      dropNested(h);
+    } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
+      if (int st = childEnd(h, qname)) return st;
+    }
+  } else if (h->nested) {
+    auto* child = static_cast<RtSaxHandler*>(h->nested);
+    child->endElement(child, local, qname);
+  }
+  rtSaxDiagEndFunc(h, diag, qname);
+  return 0;
+}
+
+int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len) {
+  const TypeDesc* d = typeOf(h);
+  RtContext* ctxt = h->head.context;
+  bool collecting = ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT;
+  if (d->shape == Shape::SimpleContent) {
+    if (!collecting || h->head.level != 1) return 0;
+  } else {
+    if (h->head.level <= 1) return 0;  // text between children is dropped
+    if (h->nested) {
+      auto* child = static_cast<RtSaxHandler*>(h->nested);
+      return child->characters(child, text, len);
+    }
+    if (!collecting) return 0;
+  }
+  ctxt->state = RT_STATE_IN_TEXT;
+  if (int st = rtxMemBufAppend(&ctxt->charData, text, static_cast<size_t>(len))) {
+    rtSaxIncErrors(ctxt);
+    rtxErrSetNewData(ctxt, st, pathOf(h), __LINE__);
+    return rtSaxSetSkipLevelToCurrent(ctxt, st);
+  }
+  return 0;
+}
+
+}  // namespace pxs

@@ -1,0 +1,167 @@
+// Document entry points: whole documents encoded, decoded and validated in
+// one call, for roots of complex and of simple type.
+#include <cstring>
+
+#include "families/engines.h"
+#include "families/values.h"
+#include "pxxml/simple/simple_global.h"
+
+namespace pxs {
+
+namespace {
+
+const OSUTF8CHAR* u8(const char* s) { return reinterpret_cast<const OSUTF8CHAR*>(s); }
+
+int terminate(RtContext* ctxt, const char* path) {
+  if (rtxCheckBuffer(ctxt, 1) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
+  ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
+  return 0;
+}
+
+const OSUTF8CHAR* uriOf(RtContext* ctxt, int index) {
+  NamespaceTable* table = PxGet_SIMPLE_NSURI(ctxt);
+  return table && index >= 0 && index < PX_NS_COUNT ? table[index] : nullptr;
+}
+
+RtDList* rootNsAttrs(const DocDesc* doc, void* record) {
+  const TypeDesc* d = doc->type;
+  if (!d || d->shape != Shape::SimpleContent || d->nsAttrsMember < 0) return nullptr;
+  return at<RtDList>(record, d->members[d->nsAttrsMember].offset);
+}
+
+// The first error recorded since `before` entries were in the list: errors
+// left from earlier work on the context do not fail this document.
+int firstErrorSince(RtContext* ctxt, int before) {
+  int n = rtxErrGetCount(ctxt);
+  for (int i = before; i < n; ++i)
+    if (int st = rtxErrGetStatus(ctxt, i)) return st;
+  return 0;
+}
+
+void releaseRoot(RtContext* ctxt, RtSaxHandler* root) {
+  if (root->free) root->free(ctxt, root);
+  rtxMemHeapFreePtr(ctxt, root->nestedMem);
+}
+
+}  // namespace
+
+int encodeDocumentStart(RtContext* ctxt, const DocDesc* doc, void* record) {
+  const char* path = doc->module->enc;
+  RtXmlNamespace pair{nullptr, uriOf(ctxt, doc->nsIndex)};
+  RtDList* nsAttrs = rootNsAttrs(doc, record);
+  // Roots of a simple type always declare their namespace as the default.
+  if (!doc->type || !(ctxt->flags & RT_FLAG_NO_OWN_NAMESPACE)) {
+    if (int st = rtXmlNSSetNamespace(ctxt, nsAttrs, u8(doc->prefix), pair.uri, 0))
+      return rtxErrSetData(ctxt, st, path, __LINE__);
+    if (doc->prefix2)
+      if (int st = rtXmlNSSetNamespace(ctxt, nsAttrs, u8(doc->prefix2), uriOf(ctxt, doc->ns2), 0))
+        return rtxErrSetData(ctxt, st, path, __LINE__);
+  }
+  if (int st = rtXmlEncStartElement(ctxt, u8(doc->elemName), &pair, nsAttrs, 0))
+    return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = rtXmlEncNSAttrs(ctxt, nsAttrs)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (doc->type && (doc->type->nAttrs > 0 || doc->type->anyAttrMember >= 0 || nsAttrs))
+    if (int st = encodeAttrs(ctxt, doc->type, record)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  int st = rtXmlEncTermStartElement(ctxt);
+  if (int tst = terminate(ctxt, path)) return tst;
+  return st;
+}
+
+int encodeDocumentContents(RtContext* ctxt, const DocDesc* doc, const void* record) {
+  const char* path = doc->module->enc;
+  RtXmlNamespace pair{nullptr, uriOf(ctxt, doc->nsIndex)};
+  int st;
+  if (doc->type) {
+    st = encodeContents(ctxt, doc->type, record, &pair);
+  } else {
+    auto* text = static_cast<const RtXmlString*>(record);
+    st = rtxValidateUTF8(ctxt, text->value);
+    if (!st) st = rtXmlEncString(ctxt, text, nullptr, nullptr);
+    if (st) rtxErrSetData(ctxt, st, path, __LINE__);
+  }
+  if (int tst = terminate(ctxt, path)) return tst;
+  return st;
+}
+
+int encodeDocumentEnd(RtContext* ctxt, const DocDesc* doc) {
+  const char* path = doc->module->enc;
+  const OSUTF8CHAR* uri = uriOf(ctxt, doc->nsIndex);
+  RtXmlNamespace pair{uri ? rtXmlNSGetPrefix(ctxt, uri) : nullptr, uri};
+  if (int st = rtXmlEncEndElement(ctxt, u8(doc->elemName), &pair)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  return terminate(ctxt, path);
+}
+
+int encodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
+  const char* path = doc->module->enc;
+  if (int st = rtxCheckContext(ctxt)) return st;
+  NamespaceTable* table = PxGet_SIMPLE_NSURI(ctxt);
+  if (!table) return rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
+  if (int st = rtXmlNSSetURITable(ctxt, table, PX_NS_COUNT)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = rtXmlEncStartDocument(ctxt)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = encodeDocumentStart(ctxt, doc, record)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = encodeDocumentContents(ctxt, doc, record)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = encodeDocumentEnd(ctxt, doc)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = rtXmlEncEndDocument(ctxt)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  return 0;
+}
+
+int decodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
+  const char* path = doc->module->dec;
+  if (int st = rtxCheckContext(ctxt)) return st;
+  int before = rtxErrGetCount(ctxt);
+  if (!doc->type) {
+    RtSaxSimpleTypeHandler root;
+    RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &root, SAXSimpleTypeStartElement, SAXSimpleTypeEndElement,
+                                                SAXSimpleTypeCharacters);
+    if (!reader) return rtxErrSetNewData(ctxt, ST_READER_FAILED, path, __LINE__);
+    int st = SAXSimpleTypeInit(ctxt, &root, u8(doc->elemName));
+    if (st) {
+      rtxErrSetData(ctxt, st, path, __LINE__);
+      rtSaxCReleaseReader(reader);
+      return st;
+    }
+    root.head.elemName = u8(doc->elemName);
+    st = rtSaxCParse(reader);
+    if (st == 0) {
+      Member value{"value", doc->simpleKind, Role::Value, -1, 0, nullptr, -1, 1, 1};
+      st = convertInput(ctxt, value, record, false, false, path);
+      if (st) rtxErrSetData(ctxt, st, path, __LINE__);
+      else st = firstErrorSince(ctxt, before);
+    }
+    releaseRoot(ctxt, &root.head);
+    rtSaxCReleaseReader(reader);
+    return st;
+  }
+  const TypeDesc* d = doc->type;
+  PxSaxHandler root;
+  RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &root, d->saxStart, d->saxEnd, d->saxChars);
+  if (!reader) return rtxErrSetNewData(ctxt, ST_READER_FAILED, path, __LINE__);
+  clearRecord(d, record);
+  saxInit(ctxt, d, &root, record, 0, false);
+  root.head.elemName = u8(doc->elemName);
+  int st = rtSaxCParse(reader);
+  if (st == 0) st = firstErrorSince(ctxt, before);
+  releaseRoot(ctxt, &root.head);
+  rtSaxCReleaseReader(reader);
+  return st;
+}
+
+int validateDocument(RtContext* ctxt, const DocDesc* doc) {
+  if (!doc->type) return ST_NOT_SUPPORTED;
+  const char* path = doc->module->vldt;
+  if (int st = rtxCheckContext(ctxt)) return st;
+  int before = rtxErrGetCount(ctxt);
+  const TypeDesc* d = doc->type;
+  PxSaxHandler root;
+  RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &root, d->vsaxStart, d->vsaxEnd, d->vsaxChars);
+  if (!reader) return rtxErrSetNewData(ctxt, ST_READER_FAILED, path, __LINE__);
+  saxInit(ctxt, d, &root, nullptr, 0, true);
+  root.head.elemName = u8(doc->elemName);
+  int st = rtSaxCParse(reader);
+  if (st == 0) st = firstErrorSince(ctxt, before);
+  releaseRoot(ctxt, &root.head);
+  rtSaxCReleaseReader(reader);
+  return st;
+}
+
+}  // namespace pxs

@@ -1,0 +1,289 @@
+// Type encoders: start tag with attributes, contents by member kind, end
+// tag; every step leaves the output NUL-terminated, and every failure is
+// passed outwards with this level's position added.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "families/engines.h"
+#include "pxxml/simple/simple_global.h"
+
+namespace pxs {
+
+namespace {
+
+const OSUTF8CHAR* u8(const char* s) { return reinterpret_cast<const OSUTF8CHAR*>(s); }
+
+// The NUL after the text written so far, not counted in the write index.
+int terminate(RtContext* ctxt, const char* path) {
+  if (rtxCheckBuffer(ctxt, 1) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
+  ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
+  return 0;
+}
+
+int writeRaw(RtContext* ctxt, const char* text, size_t n, const char* path) {
+  if (rtxCheckBuffer(ctxt, n) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
+  std::memcpy(ctxt->buffer.data + ctxt->buffer.byteIndex, text, n);
+  ctxt->buffer.byteIndex += n;
+  return 0;
+}
+
+// A count below the list's minimum: "<path>.count" and the count.
+int countTooLow(RtContext* ctxt, const char* owner, const char* middle, const char* field, uint32_t count,
+                const char* path) {
+  std::string name = std::string(owner) + middle + field + ".count";
+  rtxErrAddStrParm(ctxt, name.c_str());
+  rtxErrAddUIntParm(ctxt, count);
+  return rtxErrSetNewData(ctxt, ST_CONSTRAINT, path, __LINE__);
+}
+
+bool hasOwnEncoder(const Member& m) {
+  return m.simple && (m.kind == Kind::Enum || m.kind == Kind::Decimal || m.simple->pattern);
+}
+
+int encodeAttribute(RtContext* ctxt, const TypeDesc* d, const Member& m, const void* record) {
+  const char* path = d->module->enc;
+  const void* p = at<char>(record, m.offset);
+  const OSUTF8CHAR* name = u8(m.xmlName);
+  size_t nameLen = m.xmlName ? std::strlen(m.xmlName) : 0;
+  int st = 0;
+  if (hasOwnEncoder(m)) {
+    // Blank, name, '=' and quote written here; the value by the simple
+    // type's own encoder, which writes only the value text.
+    std::string open = std::string(" ") + m.xmlName + "=\"";
+    if ((st = writeRaw(ctxt, open.data(), open.size(), path))) return st;
+    if ((st = encodeSimpleContents(ctxt, m.simple, m.kind, p, path))) return rtxErrSetData(ctxt, st, path, __LINE__);
+    return writeRaw(ctxt, "\"", 1, path);
+  }
+  switch (m.kind) {
+    case Kind::Text:
+    case Kind::Collapsed:
+    case Kind::DateTime: {
+      const OSUTF8CHAR* v = static_cast<const RtXmlString*>(p)->value;
+      st = rtXmlEncUTF8Attr2(ctxt, name, nameLen, v, rtxUTF8LenBytes(v));
+      break;
+    }
+    case Kind::Bool: st = rtXmlEncBoolAttr(ctxt, *static_cast<const OSBOOL*>(p), name, nameLen); break;
+    case Kind::Int: st = rtXmlEncIntAttr(ctxt, *static_cast<const int32_t*>(p), name, nameLen); break;
+    case Kind::UInt: {
+      uint32_t v = *static_cast<const uint32_t*>(p);
+      if (static_cast<int64_t>(v) < m.minValue) {
+        std::string field = std::string(d->name) + "." + m.field;
+        rtxErrAddStrParm(ctxt, field.c_str());
+        rtxErrAddUIntParm(ctxt, v);
+        return rtxErrSetNewData(ctxt, ST_CONSTRAINT, path, __LINE__);
+      }
+      st = rtXmlEncUIntAttr(ctxt, v, name, nameLen);
+      break;
+    }
+    case Kind::UInt64: st = rtXmlEncUInt64Attr(ctxt, *static_cast<const uint64_t*>(p), name, nameLen); break;
+    case Kind::AnyAttr: st = rtXmlEncAnyAttr(ctxt, static_cast<const RtDList*>(p)); break;
+    default: break;
+  }
+  return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
+}
+
+int encodeText(RtContext* ctxt, const RtXmlString* s, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
+               const char* path) {
+  int st = rtxValidateUTF8(ctxt, s->value);
+  if (!st) st = rtXmlEncString(ctxt, s, name, ns);
+  return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
+}
+
+// One member of element content (or a chosen alternative) under the
+// children's namespace pair.
+int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, const void* record,
+                        const RtXmlNamespace* child, const RtXmlNamespace* received) {
+  const char* path = d->module->enc;
+  const void* p = at<char>(record, m.offset);
+  const OSUTF8CHAR* name = u8(m.xmlName);
+  const char* middle = m.role == Role::Alternative ? ".u." : ".";
+  int st = 0;
+  switch (m.kind) {
+    case Kind::Record:
+      st = encodeType(ctxt, m.type, p, name, child);
+      break;
+    case Kind::Choice:
+      st = encodeType(ctxt, m.type, p, nullptr, received);
+      break;
+    case Kind::Text:
+    case Kind::Collapsed:
+    case Kind::DateTime:
+      if (hasOwnEncoder(m)) st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
+      else return encodeText(ctxt, static_cast<const RtXmlString*>(p), name, child, path);
+      break;
+    case Kind::Enum:
+    case Kind::Decimal:
+      st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
+      break;
+    case Kind::Bool: st = rtXmlEncBool(ctxt, *static_cast<const OSBOOL*>(p), name, child); break;
+    case Kind::Int: st = rtXmlEncInt(ctxt, *static_cast<const int32_t*>(p), name, child); break;
+    case Kind::Empty: st = rtXmlEncEmptyElement(ctxt, name, child, nullptr, 1); break;
+    case Kind::RecordList:
+    case Kind::SeqList:
+    case Kind::TextList:
+    case Kind::AnyList: {
+      auto* list = static_cast<const RtDList*>(p);
+      if (m.minOccurs > 0 && list->count < static_cast<uint32_t>(m.minOccurs))
+        return countTooLow(ctxt, d->name, middle, m.field, list->count, path);
+      for (const RtDListNode* n = list->head; n && !st; n = n->next) {
+        if (m.kind == Kind::RecordList) st = encodeType(ctxt, m.type, n->data, name, child);
+        else if (m.kind == Kind::SeqList) st = encodeType(ctxt, m.type, n->data, nullptr, received);
+        else if (m.kind == Kind::AnyList) st = rtXmlEncAny(ctxt, static_cast<const RtXmlString*>(n->data), nullptr, child);
+        else if (int tst = encodeText(ctxt, static_cast<const RtXmlString*>(n->data), name, child, path)) return tst;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
+}
+
+int encodeChoice(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* child,
+                 const RtXmlNamespace* received) {
+  uint16_t tag = tagValue(d, record);
+  const Member* alt = alternative(d, tag);
+  if (!alt) {
+    if (tag == 0 && d->choiceZeroEncodes) return 0;
+    char text[40];
+    std::snprintf(text, sizeof text, "%d", tag);
+    rtxErrAddStrParm(ctxt, text);
+    return rtxErrSetNewData(ctxt, ST_BAD_CHOICE, d->module->enc, __LINE__);
+  }
+  return encodeElementMember(ctxt, d, *alt, record, child, received);
+}
+
+RtXmlNamespace childPair(RtContext* ctxt, const TypeDesc* d, const RtXmlNamespace* received) {
+  if (d->childNs < 0) return received ? *received : RtXmlNamespace{nullptr, nullptr};
+  NamespaceTable* table = PxGet_SIMPLE_NSURI(ctxt);
+  const OSUTF8CHAR* uri = table ? table[d->childNs] : nullptr;
+  return RtXmlNamespace{uri ? rtXmlNSGetPrefix(ctxt, uri) : nullptr, uri};
+}
+
+bool hasAttributes(const TypeDesc* d) { return d->nAttrs > 0 || d->anyAttrMember >= 0 || d->nsAttrsMember >= 0; }
+
+RtDList* nsAttrsOf(const TypeDesc* d, const void* record) {
+  if (d->nsAttrsMember < 0) return nullptr;
+  return const_cast<RtDList*>(at<RtDList>(record, d->members[d->nsAttrsMember].offset));
+}
+
+}  // namespace
+
+int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record) {
+  const char* path = d->module->enc;
+  if (d->shape == Shape::SimpleContent)
+    if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, path, __LINE__);
+  ctxt->state = RT_STATE_TAG_OPEN;
+  for (uint8_t i = 0; i < d->nMembers; ++i) {
+    const Member& m = d->members[i];
+    if (m.role != Role::Attribute || m.kind == Kind::NsAttrs || !isPresent(d, record, m)) continue;
+    if (int st = encodeAttribute(ctxt, d, m, record)) return st;
+  }
+  ctxt->state = RT_STATE_START_TAKEN;
+  return 0;
+}
+
+int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+                const RtXmlNamespace* ns) {
+  const char* path = d->module->enc;
+  if (hasAttributes(d)) {
+    if (name)
+      if (int st = rtXmlEncStartElement(ctxt, name, ns, nsAttrsOf(d, record), 0))
+        return rtxErrSetData(ctxt, st, path, __LINE__);
+    if (int st = encodeAttrs(ctxt, d, record)) return rtxErrSetData(ctxt, st, path, __LINE__);
+    if (d->shape == Shape::SimpleContent)
+      if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, path, __LINE__);
+  } else if (int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1)) {
+    return rtxErrSetData(ctxt, st, path, __LINE__);
+  }
+  return terminate(ctxt, path);
+}
+
+int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns) {
+  const char* path = d->module->enc;
+  RtXmlNamespace child = childPair(ctxt, d, ns);
+  int st = 0;
+  switch (d->shape) {
+    case Shape::SimpleContent:
+      for (uint8_t i = 0; i < d->nMembers && !st; ++i) {
+        const Member& m = d->members[i];
+        if (m.role != Role::Value) continue;
+        const void* p = at<char>(record, m.offset);
+        if (hasOwnEncoder(m)) st = encodeSimpleContents(ctxt, m.simple, m.kind, p, path);
+        else if (m.kind == Kind::Int) st = rtXmlEncInt(ctxt, *static_cast<const int32_t*>(p), nullptr, ns);
+        else st = encodeText(ctxt, static_cast<const RtXmlString*>(p), nullptr, ns, path);
+        if (st) st = rtxErrSetData(ctxt, st, path, __LINE__);
+      }
+      break;
+    case Shape::Choice:
+    case Shape::ChoiceContent:
+      st = encodeChoice(ctxt, d, record, &child, ns);
+      break;
+    case Shape::Sequence:
+    case Shape::Group:
+      for (uint8_t i = 0; i < d->nMembers && !st; ++i) {
+        const Member& m = d->members[i];
+        if (m.role != Role::Element || !isPresent(d, record, m)) continue;
+        st = encodeElementMember(ctxt, d, m, record, &child, ns);
+      }
+      break;
+    case Shape::EmptyContent:
+      break;
+  }
+  if (st) return st;
+  return terminate(ctxt, path);
+}
+
+int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+  return encodeSimpleEnd(ctxt, name, ns, d->module->enc);
+}
+
+int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+               const RtXmlNamespace* ns) {
+  const char* path = d->module->enc;
+  if (int st = encodeStart(ctxt, d, record, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = encodeContents(ctxt, d, record, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = encodeEnd(ctxt, d, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  return 0;
+}
+
+int encodeSimpleStart(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, const char* path) {
+  if (int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  return terminate(ctxt, path);
+}
+
+int encodeSimpleContents(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const char* path) {
+  int st = 0;
+  if (kind == Kind::Enum) {
+    st = rtXmlEncUTF8Str(ctxt, t->toString(*static_cast<const uint16_t*>(value)), nullptr, nullptr);
+  } else if (kind == Kind::Decimal) {
+    st = rtXmlEncDecimal(ctxt, *static_cast<const double*>(value), nullptr, nullptr, t->decimal);
+  } else {
+    auto* s = static_cast<const RtXmlString*>(value);
+    if ((st = rtxValidateUTF8(ctxt, s->value))) return rtxErrSetData(ctxt, st, path, __LINE__);
+    if (t && t->pattern && !rtxMatchPattern(ctxt, s->value, u8(t->pattern))) {
+      rtxErrAddStrParm(ctxt, t->name);
+      rtxErrAddStrParm(ctxt, s->value ? reinterpret_cast<const char*>(s->value) : "");
+      return rtxErrSetNewData(ctxt, ST_PATTERN_MISMATCH, path, __LINE__);
+    }
+    st = rtXmlEncString(ctxt, s, nullptr, nullptr);
+  }
+  if (st) return rtxErrSetData(ctxt, st, path, __LINE__);
+  return terminate(ctxt, path);
+}
+
+int encodeSimpleEnd(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, const char* path) {
+  if (int st = rtXmlEncEndElement(ctxt, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  return terminate(ctxt, path);
+}
+
+int encodeSimple(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const OSUTF8CHAR* name,
+                 const RtXmlNamespace* ns, const char* path) {
+  if (int st = encodeSimpleStart(ctxt, name, ns, path)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = encodeSimpleContents(ctxt, t, kind, value, path)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = encodeSimpleEnd(ctxt, name, ns, path)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  return 0;
+}
+
+}  // namespace pxs

@@ -1,0 +1,56 @@
+// The generic engines of the operation families. Every exported operation
+// of the library is a one-line call into one of these with the descriptor
+// of its type.
+#ifndef PXS_FAMILIES_ENGINES_H
+#define PXS_FAMILIES_ENGINES_H
+
+#include "families/descriptor.h"
+#include "pxxml/simple/sax_handler.h"
+
+namespace pxs {
+
+// Initialisation, release, printing.
+int initRecord(RtContext* ctxt, const TypeDesc* d, void* record);
+void clearRecord(const TypeDesc* d, void* record);  // the same without the context check
+void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record);
+void printRecord(const char* name, const TypeDesc* d, const void* record);
+void printSimple(const char* name, const SimpleType* t, Kind kind, const void* value);
+
+// Type encoders: the whole element and its steps.
+int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+               const RtXmlNamespace* ns);
+int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+                const RtXmlNamespace* ns);
+int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record);
+int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns);
+int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+
+// Simple types with encoders of their own (enumerations, decimals, patterns).
+int encodeSimple(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const OSUTF8CHAR* name,
+                 const RtXmlNamespace* ns, const char* path);
+int encodeSimpleStart(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, const char* path);
+int encodeSimpleContents(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const char* path);
+int encodeSimpleEnd(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, const char* path);
+
+// Documents.
+int encodeDocument(RtContext* ctxt, const DocDesc* doc, void* record);
+int encodeDocumentStart(RtContext* ctxt, const DocDesc* doc, void* record);
+int encodeDocumentContents(RtContext* ctxt, const DocDesc* doc, const void* record);
+int encodeDocumentEnd(RtContext* ctxt, const DocDesc* doc);
+int decodeDocument(RtContext* ctxt, const DocDesc* doc, void* record);
+int validateDocument(RtContext* ctxt, const DocDesc* doc);
+
+// Decoding (record given) and validating (record null) handlers.
+void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate);
+int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs);
+int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname);
+int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len);
+
+// Enumerations.
+const OSUTF8CHAR* enumToString(const RtEnumItem* table, uint16_t n, uint16_t value);
+int enumToEnum(const RtEnumItem* table, uint16_t n, const OSUTF8CHAR* text, size_t len, uint16_t* out);
+uint32_t listAppend(RtContext* ctxt, RtDList* list, void* item);
+
+}  // namespace pxs
+
+#endif
