@@ -127,7 +127,8 @@ int rtXmlDecNSAttr(RtContext* ctxt, const OSUTF8CHAR* attrName, const OSUTF8CHAR
                    const OSUTF8CHAR* const* nsTable, int nsTableRowCount) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   std::string_view name = sv(attrName);
-  if (name.substr(0, 5) != "xmlns" || (name.size() > 5 && name[5] != ':')) {
+  // "xmlns" or "xmlns:" and a prefix; "xmlns:" alone declares nothing.
+  if (name.substr(0, 5) != "xmlns" || (name.size() > 5 && (name[5] != ':' || name.size() == 6))) {
     rtxErrAddStrParm(ctxt, std::string(name).c_str());
     return rtxErrSetNewData(ctxt, ST_BAD_NAMESPACE, kPath, __LINE__);
   }

@@ -21,9 +21,11 @@ int ErrorList::setNew(int status, const char* file, int line) {
   if (entries_.size() >= kMaxEntries) {
     if (entries_.empty() && dropped_ == 0) firstDropped_ = status;
     dropped_++;
+    lastDropped_ = true;
     pending_.clear();
     return status;
   }
+  lastDropped_ = false;
   ErrorEntry& entry = entries_.emplace_back();
   entry.status = status;
   entry.parms.swap(pending_);
@@ -34,6 +36,9 @@ int ErrorList::setNew(int status, const char* file, int line) {
 
 int ErrorList::setData(int status, const char* file, int line) {
   if (status >= 0) return status;
+  // The outward path of a failure that was dropped: the newest kept entry is
+  // another failure, so nothing is added to it.
+  if (lastDropped_ && status == lastStatus_ && pending_.empty()) return status;
   if (!entries_.empty() && entries_.back().status == status && pending_.empty()) {
     auto& positions = entries_.back().positions;
     if (positions.size() < 64) positions.push_back({file ? file : "?", line});
@@ -49,6 +54,7 @@ void ErrorList::reset() {
   dropped_ = 0;
   firstDropped_ = 0;
   lastStatus_ = 0;
+  lastDropped_ = false;
   counted = 0;
 }
 

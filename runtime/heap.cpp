@@ -29,9 +29,10 @@ struct Heap::Page {
 static_assert(sizeof(Heap::Page) % kAlign == 0, "page header keeps blocks aligned");
 
 namespace {
-// Every block starts with this header, so a free finds its page in O(1). The
-// magic word turns a double free or a foreign pointer into a no-op instead of
-// a corrupted heap.
+// Every block starts with this header. A free first finds the page that holds
+// the pointer in the page index, so that a pointer of another heap or of a
+// page already given back is never read; the magic word then turns a double
+// free or a pointer into a block's middle into a no-op.
 struct BlockHeader {
   Heap::Page* page;
   uint32_t magic;
@@ -50,6 +51,12 @@ Heap::Page* Heap::newPage(size_t capacity) {
   if (limit_ != 0 && pageBytes_ + total > limit_) return nullptr;
   void* mem = std::malloc(total);
   if (!mem) return nullptr;
+  try {
+    pageIndex_.insert(reinterpret_cast<uintptr_t>(mem));
+  } catch (...) {
+    std::free(mem);
+    return nullptr;
+  }
   Page* page = static_cast<Page*>(mem);
   page->prev = nullptr;
   page->next = pages_;
@@ -78,7 +85,19 @@ void Heap::dropPage(Page* page) {
     return;
   }
   pageBytes_ -= sizeof(Page) + page->capacity;
+  pageIndex_.erase(reinterpret_cast<uintptr_t>(page));
   std::free(page);
+}
+
+Heap::Page* Heap::pageOf(const void* p) const {
+  const auto addr = reinterpret_cast<uintptr_t>(p);
+  auto it = pageIndex_.upper_bound(addr);
+  if (it == pageIndex_.begin()) return nullptr;
+  Page* page = reinterpret_cast<Page*>(*--it);
+  const auto area = reinterpret_cast<uintptr_t>(page->area());
+  // A block follows its header, on the block grid, inside the bumped part.
+  if (addr < area + sizeof(BlockHeader) || addr > area + page->used || (addr - area) % kAlign != 0) return nullptr;
+  return page;
 }
 
 void* Heap::alloc(size_t n) {
@@ -122,10 +141,11 @@ void* Heap::alloc(size_t n) {
 
 void Heap::free(const void* p) {
   if (!p) return;
+  Page* page = pageOf(p);
+  if (!page) return;
   auto* header = const_cast<BlockHeader*>(static_cast<const BlockHeader*>(p) - 1);
-  if (header->magic != kLiveMagic) return;
+  if (header->magic != kLiveMagic || header->page != page) return;
   header->magic = kFreedMagic;
-  Page* page = header->page;
   liveBlocks_--;
   if (--page->live != 0) return;
   if (page == current_) {
@@ -145,6 +165,7 @@ void Heap::reset() {
       continue;
     }
     pageBytes_ -= sizeof(Page) + page->capacity;
+    pageIndex_.erase(reinterpret_cast<uintptr_t>(page));
     std::free(page);
   }
   current_ = nullptr;
@@ -164,10 +185,12 @@ void Heap::releaseAll() {
     Page* page = pages_;
     unlink(page);
     pageBytes_ -= sizeof(Page) + page->capacity;
+    pageIndex_.erase(reinterpret_cast<uintptr_t>(page));
     std::free(page);
   }
   if (spare_) {
     pageBytes_ -= sizeof(Page) + spare_->capacity;
+    pageIndex_.erase(reinterpret_cast<uintptr_t>(spare_));
     std::free(spare_);
     spare_ = nullptr;
   }

@@ -123,8 +123,9 @@ void XMLCALL Reader::onStart(void* user, const XML_Char* name, const XML_Char** 
   for (const XML_Char** a = attrs; a && a[0]; a += 2) {
     const char* an = a[0];
     if (std::strncmp(an, "xmlns", 5) != 0) continue;
+    // "xmlns:" alone declares nothing, and a prefix cannot be undeclared.
     if (an[5] == 0) impl->ns.bind("", a[1]);
-    else if (an[5] == ':') impl->ns.bind(an + 6, a[1]);
+    else if (an[5] == ':' && an[6] && a[1][0]) impl->ns.bind(an + 6, a[1]);
   }
   if (self->skipDepth_ >= 0) return;
 

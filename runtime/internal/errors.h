@@ -49,6 +49,7 @@ class ErrorList {
   int dropped_ = 0;
   int firstDropped_ = 0;
   int lastStatus_ = 0;
+  bool lastDropped_ = false;  // the newest failure was not stored
 };
 
 }  // namespace pxrt

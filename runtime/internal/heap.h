@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
 
 namespace pxrt {
 
@@ -38,10 +39,14 @@ class Heap {
   void dropPage(Page* page);
   void unlink(Page* page);
   bool failInjected();
+  Page* pageOf(const void* p) const;
 
   Page* pages_ = nullptr;    // every page in use, current first
   Page* current_ = nullptr;  // the page blocks are bumped from
   Page* spare_ = nullptr;    // one empty page kept for reuse
+  // Address of every page held (the spare included): a free finds the page
+  // of its pointer here before reading anything at the pointer.
+  std::set<uintptr_t> pageIndex_;
   size_t pageBytes_ = 0;
   size_t liveBlocks_ = 0;
   size_t limit_ = 0;  // 0: unlimited

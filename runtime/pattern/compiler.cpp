@@ -3,8 +3,8 @@
 // is bounded in size so that a short hostile pattern such as (a{1000}){1000}
 // is refused instead of eating memory.
 #include <algorithm>
+#include <exception>
 #include <map>
-#include <new>
 #include <string>
 
 #include "internal/pattern.h"
@@ -26,9 +26,10 @@ struct CompileError {
 
 class Compiler {
  public:
-  Compiler(const Ast& ast, Program* prog) : ast_(ast), prog_(prog) {}
+  Compiler(Ast& ast, Program* prog) : ast_(ast), prog_(prog) {}
 
   void run() {
+    sizes_.resize(ast_.nodes.size());
     const uint64_t size = sizeOf(ast_.root) + 1;  // + Match
     if (size > kMaxInstructions) {
       throw CompileError{tooBigAt_, "pattern too large: counted repeats expand past " +
@@ -45,8 +46,13 @@ class Compiler {
   // Instruction count of a node once expanded, saturating just above the
   // bound. Mirrors emit() exactly. Records the innermost node that crosses
   // the bound on its own: that is the repeat the message should point at.
+  //
+  // A node of size 0 can only match the empty text, so repeating it is
+  // dropped and sequences forget it: emitting ((){1000000000}) or
+  // (()()()...a){100000} then costs time in proportion to the output, not
+  // to the counts or the number of empty groups.
   uint64_t sizeOf(uint32_t id) {
-    const Node& n = ast_.nodes[id];
+    Node& n = ast_.nodes[id];
     constexpr uint64_t kCap = kMaxInstructions + 1;
     uint64_t s = 0;
     switch (n.kind) {
@@ -57,6 +63,7 @@ class Compiler {
         break;
       case Node::Kind::Concat:
         for (uint32_t k : n.kids) s += sizeOf(k);
+        std::erase_if(n.kids, [this](uint32_t k) { return sizes_[k] == 0; });
         break;
       case Node::Kind::Alt:
         for (uint32_t k : n.kids) s += sizeOf(k);
@@ -64,7 +71,9 @@ class Compiler {
         break;
       case Node::Kind::Repeat: {
         const uint64_t body = sizeOf(n.kids[0]);
-        if (n.max == kUnbounded) {
+        if (body == 0) {
+          s = 0;
+        } else if (n.max == kUnbounded) {
           s = n.min == 0 ? body + 2 : n.min * body + 1;
         } else {
           s = n.min * body + uint64_t{n.max - n.min} * (body + 1);
@@ -77,6 +86,7 @@ class Compiler {
       tooBig_ = true;
       tooBigAt_ = n.pos;
     }
+    sizes_[id] = static_cast<uint32_t>(s);
     return s;
   }
 
@@ -163,6 +173,7 @@ class Compiler {
   }
 
   void emit(uint32_t id) {
+    if (sizes_[id] == 0) return;
     const Node& n = ast_.nodes[id];
     std::vector<Inst>& code = prog_->code;
     switch (n.kind) {
@@ -221,8 +232,9 @@ class Compiler {
     for (uint32_t s : skips) code[s].y = here();
   }
 
-  const Ast& ast_;
+  Ast& ast_;
   Program* prog_;
+  std::vector<uint32_t> sizes_;  // sizeOf() per node
   std::vector<Inst> setInst_;  // the consuming instruction for each AST set
   bool tooBig_ = false;
   size_t tooBigAt_ = 0;
@@ -244,8 +256,8 @@ ProgramPtr compile(std::string_view pattern, std::string* error) {
     return prog;
   } catch (const detail::CompileError& e) {
     *err = e.message + " at offset " + std::to_string(e.pos);
-  } catch (const std::bad_alloc&) {
-    *err = "out of memory while compiling the pattern";
+  } catch (const std::exception&) {  // out of memory, in practice
+    *err = "not enough memory to compile the pattern";
   }
   return nullptr;
 }

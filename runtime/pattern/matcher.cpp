@@ -4,6 +4,7 @@
 // scratch vectors are sized to the program on first use and the DFA cache
 // reuses its memory after a flush.
 #include <algorithm>
+#include <exception>
 
 #include "internal/pattern.h"
 #include "pattern/program.h"
@@ -59,9 +60,7 @@ int32_t internOrFlush(const Program& prog, bool accept) {
   return prog.dfa.intern(prog.next, accept);
 }
 
-}  // namespace
-
-bool matches(const Program& prog, std::string_view text) {
+bool run(const Program& prog, std::string_view text) {
   prepare(prog);
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* end = p + text.size();
@@ -114,6 +113,20 @@ bool matches(const Program& prog, std::string_view text) {
     if (s == LazyDfa::kDead) return false;
   }
   return dfa.accepting(s);
+}
+
+}  // namespace
+
+bool matches(const Program& prog, std::string_view text) {
+  try {
+    return run(prog, text);
+  } catch (const std::exception&) {
+    // Only growing the scratch or the DFA cache can throw (out of memory).
+    // The cache may be half-updated, so it is rebuilt on the next call; the
+    // value is reported as not matching, which callers treat as invalid.
+    prog.scratchReady = false;
+    return false;
+  }
 }
 
 }  // namespace pxrt::pattern

@@ -30,7 +30,8 @@ class Nfa {
 
  private:
   void newGeneration();
-  bool addClosure(uint32_t pc, std::vector<uint32_t>& out);
+  void addClosure(uint32_t pc, std::vector<uint32_t>& out);
+  void buildFollow();
 
   const Program* prog_ = nullptr;
   // mark_[pc] == gen_ when pc was already visited in this step; bumping
@@ -38,6 +39,11 @@ class Nfa {
   std::vector<uint32_t> mark_;
   uint32_t gen_ = 0;
   std::vector<uint32_t> stack_;
+  // For each consuming position pc, the positions its closure reaches
+  // (follow_[followAt_[pc]] up to followAt_[pc + 1]), so that a step does
+  // not walk Split chains again. Empty when the lists would be too big.
+  std::vector<uint32_t> follow_;
+  std::vector<uint32_t> followAt_;
 };
 
 }  // namespace pxrt::pattern::detail

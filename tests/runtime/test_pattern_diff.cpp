@@ -145,20 +145,27 @@ bool match(const Tree& t, const std::string& s, size_t i, const Next& k) {
 TEST(PatternDifferential, RandomPatternsAgreeWithBacktracking) {
   Generator gen(20240611);
   int matched = 0;
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 2000; ++round) {
     const auto tree = gen.tree(4);
     const std::string pattern = render(*tree);
     std::string error;
     auto prog = pxrt::pattern::compile(pattern, &error);
     ASSERT_TRUE(prog) << pattern << ": " << error;
+    // The same language behind a long chain of optional digits: its
+    // closures are too big to precompute, so the matcher walks the program.
+    pxrt::pattern::ProgramPtr chained;
+    if (round % 4 == 0) chained = pxrt::pattern::compile("(\\d?){300}(" + pattern + ")", &error);
     for (int n = 0; n < 40; ++n) {
       const std::string text = gen.text();
       const bool expected = match(*tree, text, 0, [&](size_t j) { return j == text.size(); });
       matched += expected;
       ASSERT_EQ(pxrt::pattern::matches(*prog, text), expected) << "pattern " << pattern << " text \"" << text << "\"";
+      if (chained) {
+        ASSERT_EQ(pxrt::pattern::matches(*chained, text), expected) << "chained " << pattern;
+      }
     }
   }
-  EXPECT_GT(matched, 3000);  // the generator must not produce only rejections
+  EXPECT_GT(matched, 2000);  // the generator must not produce only rejections
 }
 
 }  // namespace

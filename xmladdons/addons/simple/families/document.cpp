@@ -18,6 +18,14 @@ int terminate(RtContext* ctxt, const char* path) {
   return 0;
 }
 
+// After a failed step: the text stays terminated when there is room, and a
+// full buffer is not recorded a second time.
+int terminateAfter(RtContext* ctxt, int status, const char* path) {
+  if (status == 0) return terminate(ctxt, path);
+  if (rtxCheckBuffer(ctxt, 1) == 0) ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
+  return status;
+}
+
 const OSUTF8CHAR* uriOf(RtContext* ctxt, int index) {
   NamespaceTable* table = PxGet_SIMPLE_NSURI(ctxt);
   return table && index >= 0 && index < PX_NS_COUNT ? table[index] : nullptr;
@@ -63,8 +71,8 @@ int encodeDocumentStart(RtContext* ctxt, const DocDesc* doc, void* record) {
   if (doc->type && (doc->type->nAttrs > 0 || doc->type->anyAttrMember >= 0 || nsAttrs))
     if (int st = encodeAttrs(ctxt, doc->type, record)) return rtxErrSetData(ctxt, st, path, __LINE__);
   int st = rtXmlEncTermStartElement(ctxt);
-  if (int tst = terminate(ctxt, path)) return tst;
-  return st;
+  if (st) rtxErrSetData(ctxt, st, path, __LINE__);
+  return terminateAfter(ctxt, st, path);
 }
 
 int encodeDocumentContents(RtContext* ctxt, const DocDesc* doc, const void* record) {
@@ -79,8 +87,7 @@ int encodeDocumentContents(RtContext* ctxt, const DocDesc* doc, const void* reco
     if (!st) st = rtXmlEncString(ctxt, text, nullptr, nullptr);
     if (st) rtxErrSetData(ctxt, st, path, __LINE__);
   }
-  if (int tst = terminate(ctxt, path)) return tst;
-  return st;
+  return terminateAfter(ctxt, st, path);
 }
 
 int encodeDocumentEnd(RtContext* ctxt, const DocDesc* doc) {

@@ -21,10 +21,13 @@ int terminate(RtContext* ctxt, const char* path) {
   return 0;
 }
 
+// Fixed texts of a start tag. Room for the NUL after them is asked for too,
+// so that the buffer stays terminated even when the next write fails.
 int writeRaw(RtContext* ctxt, const char* text, size_t n, const char* path) {
-  if (rtxCheckBuffer(ctxt, n) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
+  if (rtxCheckBuffer(ctxt, n + 1) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
   std::memcpy(ctxt->buffer.data + ctxt->buffer.byteIndex, text, n);
   ctxt->buffer.byteIndex += n;
+  ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
   return 0;
 }
 

@@ -1,0 +1,211 @@
+// PIDF failure cases: the statuses, parameters (in order) and position
+// chains that decoders, validators and encoders record.
+#include <gtest/gtest.h>
+
+#include "pidf/pidf_support.h"
+
+using namespace pxtest;
+
+namespace {
+
+const char* kHead = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='pres:a@b'>";
+
+std::string doc(const std::string& body) { return std::string(kHead) + body + "</presence>"; }
+
+std::vector<StatusParams> decodeErrors(const std::string& text, int* status, tns_presence* out = nullptr) {
+  SimpleCtx ctxt;
+  tns_presence local;
+  tns_presence* p = out ? out : &local;
+  *status = decodePresence(ctxt, text, p);
+  auto errs = statusParams(ctxt);
+  if (!out) PxMemFree_tns_presence(ctxt, p);
+  return errs;
+}
+
+std::vector<StatusParams> validateErrors(const std::string& text, int* status) {
+  SimpleCtx ctxt;
+  *status = validatePresence(ctxt, text);
+  return statusParams(ctxt);
+}
+
+}  // namespace
+
+TEST(PidfErrors, WrongDocumentElementIsReportedAndReadingGoesOn) {
+  int st = 0;
+  auto errs = decodeErrors("<watcherinfo xmlns='urn:ietf:params:xml:ns:watcherinfo' entity='x'>"
+                           "<note xmlns='urn:ietf:params:xml:ns:pidf'>kept</note></watcherinfo>",
+                           &st);
+  EXPECT_EQ(st, ST_NAME_MISMATCH);
+  ASSERT_GE(errs.size(), 1u);
+  EXPECT_EQ(errs[0], StatusParams(ST_NAME_MISMATCH, {"presence", "watcherinfo"}));
+}
+
+TEST(PidfErrors, UndeclaredAttributeOnTupleFailsTheDocumentButEverythingIsDecoded) {
+  SimpleCtx ctxt;
+  tns_presence p;
+  std::string text = doc("<tuple id='t1' callstatus='busy' xmlns:r='urn:r' xsi:type='x' "
+                         "xmlns:xsi='http://www.w3.org/2001/XMLSchema-instance'>"
+                         "<status><basic>closed</basic></status></tuple>");
+  EXPECT_EQ(decodePresence(ctxt, text, &p), ST_UNKNOWN_ATTRIBUTE);
+  EXPECT_EQ(statusParams(ctxt), (std::vector<StatusParams>{{ST_UNKNOWN_ATTRIBUTE, {"tns_tuple", "callstatus"}}}));
+  auto* t = static_cast<tns_tuple*>(p.tns_tuple.head->data);
+  EXPECT_STREQ(str(t->tns_id.value), "t1");
+  EXPECT_EQ(t->tns_status.tns_basic, 1);
+  PxMemFree_tns_presence(ctxt, &p);
+}
+
+TEST(PidfErrors, MissingRequiredAttributesAreReportedWithTypeAndName) {
+  int st = 0;
+  auto errs = decodeErrors("<presence xmlns='urn:ietf:params:xml:ns:pidf'><tuple><status/></tuple></presence>", &st);
+  EXPECT_EQ(st, ST_MISSING_ATTRIBUTE);
+  EXPECT_EQ(errs, (std::vector<StatusParams>{{ST_MISSING_ATTRIBUTE, {"tns_presence", "entity"}},
+                                            {ST_MISSING_ATTRIBUTE, {"tns_tuple", "id"}}}));
+  auto verrs = validateErrors("<presence xmlns='urn:ietf:params:xml:ns:pidf'><tuple><status/></tuple></presence>", &st);
+  EXPECT_EQ(verrs, errs);
+}
+
+TEST(PidfErrors, UnknownBasicRecordsEnumThenBadContentAndLeavesTheBitClear) {
+  SimpleCtx ctxt;
+  tns_presence p;
+  std::string text = doc("<tuple id='t'><status><basic>half-open</basic></status></tuple>");
+  EXPECT_EQ(decodePresence(ctxt, text, &p), ST_ENUM_UNKNOWN);
+  EXPECT_EQ(statusParams(ctxt), (std::vector<StatusParams>{{ST_ENUM_UNKNOWN, {"half-open"}},
+                                                          {ST_BAD_CONTENT, {"half-open", "tns_status", "basic"}}}));
+  auto* t = static_cast<tns_tuple*>(p.tns_tuple.head->data);
+  EXPECT_EQ(t->tns_status.present & 1u, 0u);
+  PxMemFree_tns_presence(ctxt, &p);
+  int st = 0;
+  EXPECT_EQ(validateErrors(text, &st), statusParams(ctxt));
+}
+
+TEST(PidfErrors, ContactBeforeStatusIsRefusedByTheContentModel) {
+  SimpleCtx ctxt;
+  tns_presence p;
+  std::string text = doc("<tuple id='a'><contact>x</contact><status/></tuple><note>after</note>");
+  EXPECT_EQ(decodePresence(ctxt, text, &p), ST_ELEMENT_NOT_EXPECTED);
+  auto errs = errors(ctxt);
+  ASSERT_EQ(errs.size(), 1u);
+  EXPECT_EQ(errs[0].params, (std::vector<std::string>{"contact", "status"}));
+  // Recorded by the lookup, then passed on by the tuple handler.
+  ASSERT_EQ(errs[0].positions.size(), 2u);
+  EXPECT_EQ(errs[0].positions[1].file, "xmladdons/addons/simple/pidf/pxxmlpidfsax.cpp");
+  // The refused contact is skipped whole; status, and the note after the
+  // tuple, are still decoded.
+  auto* t = static_cast<tns_tuple*>(p.tns_tuple.head->data);
+  EXPECT_EQ(t->present & 1u, 0u);
+  ASSERT_EQ(p.tns_note.count, 1u);
+  EXPECT_STREQ(str(static_cast<tns_note*>(p.tns_note.head->data)->value.value), "after");
+  PxMemFree_tns_presence(ctxt, &p);
+}
+
+TEST(PidfErrors, NothingMayFollowTimestampAndNoForeignElementAfterNotes) {
+  int st = 0;
+  auto errs = decodeErrors(doc("<tuple id='a'><status/><note>n</note><timestamp>2001-10-27T16:49:29Z</timestamp>"
+                               "<note>late</note></tuple>"),
+                           &st);
+  ASSERT_EQ(errs.size(), 1u);
+  EXPECT_EQ(errs[0], StatusParams(ST_ELEMENT_NOT_EXPECTED, {"note", "no further element"}));
+  errs = decodeErrors(doc("<tuple id='a'><status/><note>n</note><x:e xmlns:x='urn:x'/></tuple>"), &st);
+  ASSERT_EQ(errs.size(), 1u);
+  EXPECT_EQ(errs[0], StatusParams(ST_ELEMENT_NOT_EXPECTED, {"x:e", "note, timestamp"}));
+}
+
+TEST(PidfErrors, BadPriorityKeepsTheAddressAndSetsTheBit) {
+  SimpleCtx ctxt;
+  tns_presence p;
+  std::string text = doc("<tuple id='a'><status/><contact priority='high'> sip:x@y </contact></tuple>");
+  EXPECT_EQ(decodePresence(ctxt, text, &p), ST_BAD_VALUE);
+  auto errs = statusParams(ctxt);
+  ASSERT_EQ(errs.size(), 2u);
+  EXPECT_EQ(errs[0].first, ST_BAD_VALUE);
+  EXPECT_EQ(errs[1], StatusParams(ST_BAD_ATTRIBUTE_VALUE, {"tns_contact", "priority"}));
+  auto* t = static_cast<tns_tuple*>(p.tns_tuple.head->data);
+  EXPECT_EQ(t->tns_contact.present, 1u);
+  EXPECT_STREQ(str(t->tns_contact.value.value), "sip:x@y");
+  PxMemFree_tns_presence(ctxt, &p);
+}
+
+TEST(PidfErrors, TimestampIsKeptByTheDecoderAndRefusedByTheValidator) {
+  std::string text = doc("<tuple id='a'><status/><timestamp>yesterday</timestamp></tuple>");
+  SimpleCtx ctxt;
+  tns_presence p;
+  EXPECT_EQ(decodePresence(ctxt, text, &p), 0);
+  EXPECT_STREQ(str(static_cast<tns_tuple*>(p.tns_tuple.head->data)->tns_timestamp.value), "yesterday");
+  PxMemFree_tns_presence(ctxt, &p);
+  int st = 0;
+  auto errs = validateErrors(text, &st);
+  EXPECT_EQ(st, ST_BAD_VALUE);
+  ASSERT_EQ(errs.size(), 2u);
+  EXPECT_EQ(errs[1], StatusParams(ST_BAD_CONTENT, {"yesterday", "tns_tuple", "timestamp"}));
+  // Out of range for the schema but a decimal: the validator checks no facet.
+  EXPECT_EQ(validatePresence(ctxt, doc("<tuple id='a'><status/><contact priority='2'>x</contact></tuple>")), 0);
+}
+
+TEST(PidfErrors, ValidatorReportsAttributesOfForeignElementsNowhereButAttributesOfSimpleChildren) {
+  int st = 0;
+  auto errs = validateErrors(doc("<tuple id='a'><status><basic id='b'>open</basic><x:e xmlns:x='urn:x' a='1'/>"
+                                 "</status></tuple>"),
+                             &st);
+  EXPECT_EQ(errs, (std::vector<StatusParams>{{ST_UNEXPECTED_ATTRIBUTE, {"basic", "id"}}}));
+}
+
+TEST(PidfErrors, AFixedBufferTooSmallFailsThroughEveryLevel) {
+  SimpleCtx ctxt;
+  tns_presence p;
+  std::string text = doc("<tuple id='a'><status><basic>open</basic></status><contact priority='0.5'>sip:x@y"
+                         "</contact></tuple>");
+  ASSERT_EQ(decodePresence(ctxt, text, &p), 0);
+  std::string full = encodePresence(ctxt, &p);
+  // Every size short of the whole document fails with -1, and the output
+  // is always a terminated prefix of the document.
+  for (size_t size = 1; size <= full.size(); ++size) {
+    std::vector<OSUTF8CHAR> buf(size, 'x');
+    rtxErrReset(ctxt);
+    rtxSetFixedOutput(ctxt, buf.data(), size);
+    int st = PxXmlE_tns_presence(ctxt, &p);
+    ASSERT_EQ(st, ST_BUFFER_FULL) << size;
+    auto errs = errors(ctxt);
+    ASSERT_EQ(errs.size(), 1u) << size << "\n" << [&] {
+      char text[2048];
+      rtxErrFormat(ctxt, text, sizeof text);
+      return std::string(text);
+    }();
+    EXPECT_EQ(errs[0].status, ST_BUFFER_FULL);
+    EXPECT_GE(errs[0].positions.size(), 2u);
+    std::string written(reinterpret_cast<char*>(buf.data()));
+    EXPECT_EQ(full.compare(0, written.size(), written), 0) << size;
+  }
+  // The contact's priority failing inside the tuple: one entry, extended by
+  // contact, tuple, presence contents and the document encoder.
+  std::vector<OSUTF8CHAR> buf(full.size() + 1);
+  rtxSetFixedOutput(ctxt, buf.data(), buf.size());
+  rtxErrReset(ctxt);
+  ASSERT_EQ(PxXmlE_tns_presence(ctxt, &p), 0);
+  auto* t = static_cast<tns_tuple*>(p.tns_tuple.head->data);
+  t->tns_contact.tns_priority = 1.5;
+  rtxResetOutput(ctxt);
+  EXPECT_EQ(PxXmlE_tns_presence(ctxt, &p), ST_PATTERN_MISMATCH);
+  auto errs = errors(ctxt);
+  ASSERT_EQ(errs.size(), 1u);
+  EXPECT_EQ(errs[0].params, (std::vector<std::string>{"decimal", "1.5"}));
+  EXPECT_GE(errs[0].positions.size(), 6u);
+  t->tns_contact.tns_priority = 0.5;
+  rtxSetGrowingOutput(ctxt);
+  PxMemFree_tns_presence(ctxt, &p);
+}
+
+TEST(PidfErrors, TextThatIsNotUtf8IsRefusedBeforeItIsWritten) {
+  SimpleCtx ctxt;
+  tns_presence p;
+  PxInit_tns_presence(ctxt, &p);
+  p.tns_entity.value = u8("pres:x");
+  tns_note note;
+  PxInit_tns_note(ctxt, &note);
+  note.value.value = u8("bad \xff byte");
+  rtxDListAppend(ctxt, &p.tns_note, &note);
+  int st = 0;
+  std::string xml = encodePresence(ctxt, &p, &st);
+  EXPECT_EQ(st, ST_INVALID_UTF8);
+  EXPECT_EQ(xml.find("bad"), std::string::npos);
+  rtxDListFreeNodes(ctxt, &p.tns_note);
+}
