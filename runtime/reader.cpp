@@ -119,13 +119,18 @@ void XMLCALL Reader::onStart(void* user, const XML_Char* name, const XML_Char** 
   // The reader keeps the scopes of every element's declarations, so names
   // resolve the same way whatever the handlers register themselves.
   self->scopeDepth_.push_back(impl->ns.depth());
-  impl->ns.push();
+  bool scoped = false;
   for (const XML_Char** a = attrs; a && a[0]; a += 2) {
     const char* an = a[0];
-    if (std::strncmp(an, "xmlns", 5) != 0) continue;
+    if (an[0] != 'x' || std::strncmp(an, "xmlns", 5) != 0) continue;
     // "xmlns:" alone declares nothing, and a prefix cannot be undeclared.
-    if (an[5] == 0) impl->ns.bind("", a[1]);
-    else if (an[5] == ':' && an[6] && a[1][0]) impl->ns.bind(an + 6, a[1]);
+    bool isDefault = an[5] == 0;
+    if (!isDefault && !(an[5] == ':' && an[6] && a[1][0])) continue;
+    if (!scoped) {
+      impl->ns.push();  // a scope only for elements that declare something
+      scoped = true;
+    }
+    impl->ns.bind(isDefault ? "" : an + 6, a[1]);
   }
   if (self->skipDepth_ >= 0) return;
 

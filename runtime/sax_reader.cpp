@@ -57,6 +57,11 @@ void rtSaxSetDiagHook(RtContext* ctxt, RtSaxDiagFn fn, void* userData) {
   }
 }
 
+OSBOOL rtSaxDiagEnabled(RtContext* ctxt) {
+  auto* impl = implOf(ctxt);
+  return impl && impl->diag;
+}
+
 void rtSaxDiagStartFunc(void* handler, const char* funcName, const OSUTF8CHAR* qName) {
   auto* head = static_cast<RtSaxHandler*>(handler);
   auto* impl = head ? implOf(head->context) : nullptr;

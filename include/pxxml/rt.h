@@ -471,6 +471,8 @@ RT_API OSBOOL rtSaxSkipRequested(RtContext* ctxt);
 /* Diagnostics: a hook the caller may set to trace handler entries. */
 typedef void (*RtSaxDiagFn)(void* userData, const char* funcName, const OSUTF8CHAR* qName, OSBOOL entering);
 RT_API void rtSaxSetDiagHook(RtContext* ctxt, RtSaxDiagFn fn, void* userData);
+/* True when a hook is set: handlers may skip the calls below otherwise. */
+RT_API OSBOOL rtSaxDiagEnabled(RtContext* ctxt);
 RT_API void rtSaxDiagStartFunc(void* handler, const char* funcName, const OSUTF8CHAR* qName);
 RT_API void rtSaxDiagEndFunc(void* handler, const char* funcName, const OSUTF8CHAR* qName);
 

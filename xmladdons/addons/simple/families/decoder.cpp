@@ -13,7 +13,16 @@ namespace pxs {
 namespace {
 
 const TypeDesc* typeOf(const PxSaxHandler* h) { return static_cast<const TypeDesc*>(h->type); }
-bool validating(const PxSaxHandler* h) { return h->validating != 0; }
+// Flags kept in the handler's `validating` word.
+constexpr uint16_t kValidating = 1;
+constexpr uint16_t kDiagnosed = 2;  // a diagnostic hook was set when the handler began
+bool validating(const PxSaxHandler* h) { return (h->validating & kValidating) != 0; }
+void diagStart(PxSaxHandler* h, const char* name, const OSUTF8CHAR* qname) {
+  if (h->validating & kDiagnosed) rtSaxDiagStartFunc(h, name, qname);
+}
+void diagEnd(PxSaxHandler* h, const char* name, const OSUTF8CHAR* qname) {
+  if (h->validating & kDiagnosed) rtSaxDiagEndFunc(h, name, qname);
+}
 const char* pathOf(const PxSaxHandler* h) {
   return validating(h) ? typeOf(h)->module->vldt : typeOf(h)->module->sax;
 }
@@ -156,7 +165,6 @@ void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* const*
     rtxErrAddStrParm(ctxt, cstr(local));
     rtxErrSetNewData(ctxt, ST_NAME_MISMATCH, pathOf(h), __LINE__);
   }
-  rtXmlNSPush(ctxt);
   ctxt->state = RT_STATE_START_TAKEN;
   attributePass(h, attrs);
 }
@@ -313,17 +321,12 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   RtContext* ctxt = h->head.context;
   const TypeDesc* d = typeOf(h);
   ctxt->state = RT_STATE_START_TAKEN;
-  rtXmlNSPush(ctxt);
-  for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
-    const char* name = cstr(a[0]);
-    if (std::strlen(name) > 4 && std::strncmp(name, "xmlns", 5) == 0)
-      rtXmlNSAddPrefixLink(ctxt, name[5] == ':' ? a[0] + 6 : nullptr, a[1], nullptr, 0);
-  }
+  // The reader has bound the declarations of this start tag, and keeps those
+  // of every enclosing element in scope, so the name resolves as written.
   const OSUTF8CHAR* prefix;
   size_t prefixLen;
   rtXmlDecQName(qname, &prefix, &prefixLen);
   int nsidx = rtXmlNSGetIndex(ctxt, prefix, prefixLen);
-  rtXmlNSPop(ctxt);
 
   int id = rtSaxGetElemID8(&h->head.state, h->head.curElemID, local, nsidx, d->elems, d->matrix, d->nElems,
                            d->nStates);
@@ -455,7 +458,7 @@ void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, 
   h->head.characters = validate ? d->vsaxChars : d->saxChars;
   h->type = d;
   h->record = validate ? nullptr : record;
-  h->validating = validate ? 1 : 0;
+  h->validating = (validate ? kValidating : 0) | (rtSaxDiagEnabled(ctxt) ? kDiagnosed : 0);
   h->itemElemID = -1;
   if (needsNested(d)) h->head.nestedMem = rtxMemHeapAlloc(ctxt, kNestedSize);
 }
@@ -464,7 +467,7 @@ int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, 
   const TypeDesc* d = typeOf(h);
   RtContext* ctxt = h->head.context;
   const char* diag = validating(h) ? d->diagVsaxStart : d->diagSaxStart;
-  rtSaxDiagStartFunc(h, diag, qname);
+  diagStart(h, diag, qname);
   if (h->head.level == 0) {
     ownStart(h, local, attrs);
   } else if (d->shape == Shape::SimpleContent) {
@@ -482,7 +485,7 @@ int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, 
     if (rtSaxSkipRequested(ctxt)) return 0;
   }
   h->head.level++;
-  rtSaxDiagEndFunc(h, diag, qname);
+  diagEnd(h, diag, qname);
   return 0;
 }
 
@@ -490,7 +493,7 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
   const TypeDesc* d = typeOf(h);
   RtContext* ctxt = h->head.context;
   const char* diag = validating(h) ? d->diagVsaxEnd : d->diagSaxEnd;
-  rtSaxDiagStartFunc(h, diag, qname);
+  diagStart(h, diag, qname);
 
   if (d->shape == Shape::SimpleContent) {
     if (h->head.level == 1 && (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT)) {
@@ -506,17 +509,13 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
         if (int st = convertInput(ctxt, m, dest, validating(h), false, pathOf(h))) {
           rtSaxIncErrors(ctxt);
           rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
-          rtXmlNSPop(ctxt);
           return rtSaxSetSkipLevelToCurrent(ctxt, st);
         }
       }
     }
     // The level stays: the owner drops this handler right after.
-    if (h->head.level == 1) {
-      rtXmlNSPop(ctxt);
-      ctxt->state = RT_STATE_ENDED;
-    }
-    rtSaxDiagEndFunc(h, diag, qname);
+    if (h->head.level == 1) ctxt->state = RT_STATE_ENDED;
+    diagEnd(h, diag, qname);
     return 0;
   }
 
@@ -524,7 +523,6 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
   if (h->head.level == 0) {
     int status = 0;
     if (!validating(h) && ownEndChecks(h, &status)) return status;
-    rtXmlNSPop(ctxt);
     ctxt->state = RT_STATE_ENDED;
   } else if (h->head.level == 1) {
     if (h->nested) {
@@ -538,7 +536,7 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
     auto* child = static_cast<RtSaxHandler*>(h->nested);
     child->endElement(child, local, qname);
   }
-  rtSaxDiagEndFunc(h, diag, qname);
+  diagEnd(h, diag, qname);
   return 0;
 }
 
