@@ -154,7 +154,9 @@ const OSUTF8CHAR* rtXmlNSGetURI(RtContext* ctxt, const OSUTF8CHAR* prefix, size_
 int rtXmlNSGetIndex(RtContext* ctxt, const OSUTF8CHAR* prefix, size_t prefixLen) {
   auto* impl = implOf(ctxt);
   if (!impl) return -1;
-  const pxrt::Binding* b = impl->ns.find(sv(prefix, prefix ? prefixLen : 0));
+  std::string_view p = sv(prefix, prefix ? prefixLen : 0);
+  const pxrt::Binding* b = impl->ns.find(p);
+  if (p.empty() && (!b || b->uri.empty())) return RT_NS_NONE;
   return b ? b->index : -1;
 }
 

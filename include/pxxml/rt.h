@@ -323,7 +323,10 @@ RT_API int rtXmlNSSetNamespace(RtContext* ctxt, RtDList* nsAttrs, const OSUTF8CH
 RT_API const OSUTF8CHAR* rtXmlNSGetPrefix(RtContext* ctxt, const OSUTF8CHAR* uri);
 /* URI bound to a prefix (null/empty prefix: the default namespace). */
 RT_API const OSUTF8CHAR* rtXmlNSGetURI(RtContext* ctxt, const OSUTF8CHAR* prefix, size_t prefixLen);
-/* Index of the URI bound to a prefix; -1 when unbound or not in the table. */
+/* Index of the URI bound to a prefix; -1 when the prefix is unbound or its
+ * URI is not in the table, RT_NS_NONE for an unprefixed name outside any
+ * default namespace. */
+#define RT_NS_NONE (-2)
 RT_API int rtXmlNSGetIndex(RtContext* ctxt, const OSUTF8CHAR* prefix, size_t prefixLen);
 /* The built-in table: the namespaces of the presence schemas, in the order
  * of their indices (watcherinfo 0, rpid 1, rlmi 2, civicLoc 3, basicPolicy 4,
@@ -440,7 +443,9 @@ RT_API RtSaxReader* rtSaxCCreateXmlReader(RtContext* ctxt, void* handler, RtSaxS
 RT_API int rtSaxCParse(RtSaxReader* reader);
 RT_API void rtSaxCReleaseReader(RtSaxReader* reader);
 
-/* Row of an element allowed in *state: updates *state; -1 when none. */
+/* Row of an element allowed in *state: updates *state; -1 when none. A
+ * wildcard row (empty name) takes elements of any namespace but the row's
+ * own; elements in no namespace (RT_NS_NONE) are not taken. */
 RT_API int rtSaxGetElemID8(uint16_t* state, int16_t curElemID, const OSUTF8CHAR* localName, int nsidx,
                            const RtXmlElemInfo* table, const uint8_t* matrix, int nElems, int nStates);
 /* Report of a refused element: records ST_ELEMENT_NOT_EXPECTED with the

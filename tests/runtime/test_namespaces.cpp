@@ -45,7 +45,8 @@ TEST(Namespaces, UnknownUnboundAndLookalikeUrisHaveNoIndex) {
   EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("x"), 1), -1);
   EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("y"), 1), -1);
   EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("z"), 1), -1);
-  EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), -1);
+  // Unprefixed, with no default namespace: no namespace at all.
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), RT_NS_NONE);
   rtXmlNSPop(ctxt);
 }
 
@@ -99,6 +100,6 @@ TEST(Namespaces, DocumentDeclarationsAreInScopeForEveryHandler) {
       "<presence xmlns='urn:ietf:params:xml:ns:pidf' xmlns:r='urn:ietf:params:xml:ns:pidf:rpid'>"
       "<tuple><r:x xmlns:r='urn:other'/><r:y/></tuple><z xmlns=''/></presence>";
   ASSERT_EQ(pxtest::parseWith(ctxt, doc, &probe), 0);
-  std::vector<int> expected = {9, 9, -1, 1, -1};
+  std::vector<int> expected = {9, 9, -1, 1, RT_NS_NONE};
   EXPECT_EQ(probe.seen, expected);
 }

@@ -56,6 +56,8 @@ bool needsNested(const TypeDesc* d) {
 }
 
 
+bool isAnyHandler(const RtSaxHandler* head) { return head->startElement == SAXAnyStartElement; }
+
 void dropNested(PxSaxHandler* h) {
   auto* child = static_cast<RtSaxHandler*>(h->nested);
   if (!child) return;
@@ -158,13 +160,35 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
     rtSaxTestAttributesPresent(ctxt, seen, d->requiredMask, d->attrNames, d->nAttrs, d->name);
 }
 
-void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* const* attrs) {
+// A document's root must have the expected name, in the expected namespace
+// (a presence element of another namespace is not a presence document).
+void checkRootName(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
   RtContext* ctxt = h->head.context;
-  if (h->head.elemName && !rtxUTF8StrEqual(local, h->head.elemName) && rtSaxIncErrors(ctxt)) {
-    rtxErrAddStrParm(ctxt, cstr(h->head.elemName));
-    rtxErrAddStrParm(ctxt, cstr(local));
-    rtxErrSetNewData(ctxt, ST_NAME_MISMATCH, pathOf(h), __LINE__);
+  const TypeDesc* d = typeOf(h);
+  bool nameOk = rtxUTF8StrEqual(local, h->head.elemName);
+  int nsidx = d->ownNs;
+  if (nameOk && d->ownNs >= 0) {
+    const OSUTF8CHAR* prefix;
+    size_t prefixLen;
+    rtXmlDecQName(qname, &prefix, &prefixLen);
+    nsidx = rtXmlNSGetIndex(ctxt, prefix, prefixLen);
   }
+  if ((nameOk && nsidx == d->ownNs) || !rtSaxIncErrors(ctxt)) return;
+  rtxErrAddStrParm(ctxt, cstr(h->head.elemName));
+  rtxErrAddStrParm(ctxt, cstr(local));
+  if (nameOk) {
+    const OSUTF8CHAR* prefix;
+    size_t prefixLen;
+    rtXmlDecQName(qname, &prefix, &prefixLen);
+    const OSUTF8CHAR* uri = rtXmlNSGetURI(ctxt, prefix, prefixLen);
+    rtxErrAddStrParm(ctxt, uri ? cstr(uri) : "no namespace");
+  }
+  rtxErrSetNewData(ctxt, ST_NAME_MISMATCH, pathOf(h), __LINE__);
+}
+
+void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  RtContext* ctxt = h->head.context;
+  if (h->head.elemName) checkRootName(h, local, qname);
   ctxt->state = RT_STATE_START_TAKEN;
   attributePass(h, attrs);
 }
@@ -447,6 +471,20 @@ bool ownEndChecks(PxSaxHandler* h, int* status) {
 
 }  // namespace
 
+void saxRelease(PxSaxHandler* h) {
+  // A parse that stopped early leaves a chain of handlers open below.
+  auto* child = static_cast<RtSaxHandler*>(h->nested);
+  if (child && !isAnyHandler(child)) saxRelease(static_cast<PxSaxHandler*>(h->nested));
+  if (child) {
+    if (child->free) child->free(h->head.context, child);
+    rtxMemHeapFreePtr(h->head.context, child->nestedMem);
+    h->nested = nullptr;
+  }
+  if (h->head.free) h->head.free(h->head.context, h);
+  rtxMemHeapFreePtr(h->head.context, h->head.nestedMem);
+  h->head.nestedMem = nullptr;
+}
+
 void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate) {
   std::memset(h, 0, sizeof *h);
   h->head.context = ctxt;
@@ -469,7 +507,7 @@ int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, 
   const char* diag = validating(h) ? d->diagVsaxStart : d->diagSaxStart;
   diagStart(h, diag, qname);
   if (h->head.level == 0) {
-    ownStart(h, local, attrs);
+    ownStart(h, local, qname, attrs);
   } else if (d->shape == Shape::SimpleContent) {
     ctxt->state = RT_STATE_START_TAKEN;  // an element inside text content only raises the level
   } else if (d->shape == Shape::EmptyContent) {

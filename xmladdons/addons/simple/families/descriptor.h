@@ -122,6 +122,7 @@ struct TypeDesc {
   int8_t anyAttrMember = -1;  // member index of _anyAttr
   int8_t nsAttrsMember = -1;  // member index of nsAttrs
   int8_t childNs = -1;        // namespace index of child elements
+  int8_t ownNs = -1;          // namespace of the type's own element as a document root
   const Module* module = nullptr;
   // Choices: whether the encoder writes nothing for tag 0 (else -9), and
   // whether the decoder reports a choice that ends with tag 0.

@@ -148,7 +148,7 @@ int decodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
   root.head.elemName = u8(doc->elemName);
   int st = rtSaxCParse(reader);
   if (st == 0) st = firstErrorSince(ctxt, before);
-  releaseRoot(ctxt, &root.head);
+  saxRelease(&root);
   rtSaxCReleaseReader(reader);
   return st;
 }
@@ -166,7 +166,7 @@ int validateDocument(RtContext* ctxt, const DocDesc* doc) {
   root.head.elemName = u8(doc->elemName);
   int st = rtSaxCParse(reader);
   if (st == 0) st = firstErrorSince(ctxt, before);
-  releaseRoot(ctxt, &root.head);
+  saxRelease(&root);
   rtSaxCReleaseReader(reader);
   return st;
 }

@@ -45,6 +45,8 @@ void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, 
 int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs);
 int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname);
 int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len);
+// Free the handler's block and those of every handler still open below it.
+void saxRelease(PxSaxHandler* h);
 
 // Enumerations.
 const OSUTF8CHAR* enumToString(const RtEnumItem* table, uint16_t n, uint16_t value);

@@ -66,7 +66,7 @@ const TypeDesc kDesc_tns_presence{
     .elems = kElems_tns_presence, .matrix = kMatrix_tns_presence, .rows = kRows_tns_presence,
     .nElems = count(kElems_tns_presence), .nStates = 4,
     .attrNames = kAttrs_tns_presence, .attrMembers = kAttrMembers_tns_presence, .nAttrs = 1, .requiredMask = 0x1,
-    .childNs = kNs, .module = &kModule, PX_HANDLER_ENTRIES(tns_presence)};
+    .childNs = kNs, .ownNs = kNs, .module = &kModule, PX_HANDLER_ENTRIES(tns_presence)};
 
 // -------------------------------------------------------------------- tuple
 
@@ -110,7 +110,7 @@ const TypeDesc kDesc_tns_tuple{
     .elems = kElems_tns_tuple, .matrix = kMatrix_tns_tuple, .rows = kRows_tns_tuple,
     .nElems = count(kElems_tns_tuple), .nStates = 5,
     .attrNames = kAttrs_tns_tuple, .attrMembers = kAttrMembers_tns_tuple, .nAttrs = 1, .requiredMask = 0x1,
-    .childNs = kNs, .module = &kModule, PX_HANDLER_ENTRIES(tns_tuple)};
+    .childNs = kNs, .ownNs = kNs, .module = &kModule, PX_HANDLER_ENTRIES(tns_tuple)};
 
 // ------------------------------------------------------------------- status
 
@@ -137,7 +137,7 @@ const TypeDesc kDesc_tns_status{
     .presentOffset = offsetof(tns_status, present), .tagOffset = -1, .unionOffset = 0, .unionSize = 0,
     .members = kMembers_tns_status, .nMembers = count(kMembers_tns_status),
     .elems = kElems_tns_status, .matrix = kMatrix_tns_status, .rows = kRows_tns_status,
-    .nElems = count(kElems_tns_status), .nStates = 3, .childNs = kNs, .module = &kModule,
+    .nElems = count(kElems_tns_status), .nStates = 3, .childNs = kNs, .ownNs = kNs, .module = &kModule,
     PX_HANDLER_ENTRIES(tns_status)};
 
 // ------------------------------------------------------------------ contact
@@ -157,7 +157,7 @@ const TypeDesc kDesc_tns_contact{
     .presentOffset = offsetof(tns_contact, present), .tagOffset = -1, .unionOffset = 0, .unionSize = 0,
     .members = kMembers_tns_contact, .nMembers = count(kMembers_tns_contact),
     .attrNames = kAttrs_tns_contact, .attrMembers = kAttrMembers_tns_contact, .nAttrs = 1,
-    .nsAttrsMember = 2, .module = &kModule, PX_HANDLER_ENTRIES(tns_contact)};
+    .nsAttrsMember = 2, .ownNs = kNs, .module = &kModule, PX_HANDLER_ENTRIES(tns_contact)};
 
 // --------------------------------------------------------------------- note
 
@@ -175,7 +175,7 @@ const TypeDesc kDesc_tns_note{
     .presentOffset = offsetof(tns_note, present), .tagOffset = -1, .unionOffset = 0, .unionSize = 0,
     .members = kMembers_tns_note, .nMembers = count(kMembers_tns_note),
     .attrNames = kAttrs_tns_note, .attrMembers = kAttrMembers_tns_note, .nAttrs = 1,
-    .nsAttrsMember = 2, .module = &kModule, PX_HANDLER_ENTRIES(tns_note)};
+    .nsAttrsMember = 2, .ownNs = kNs, .module = &kModule, PX_HANDLER_ENTRIES(tns_note)};
 
 // ----------------------------------------------------------------- document
 
