@@ -14,7 +14,7 @@ namespace pxtest {
 
 struct CorpusDocument {
   std::string path;       // relative to the corpus folder, "rfc/rfc3863-ex1.xml"
-  std::string root;       // "presence"
+  std::string root;       // local name, "presence"
   std::string namespaceUri;
   bool wellFormed = false;
   bool valid = false;
@@ -43,6 +43,7 @@ inline std::vector<CorpusDocument> corpusDocuments() {
       std::smatch m;
       if (d.root.empty() && std::regex_search(c, m, rootRe)) {
         d.root = m[1];
+        if (size_t colon = d.root.find(':'); colon != std::string::npos) d.root = d.root.substr(colon + 1);
         d.namespaceUri = m[2];
       }
       if (c.rfind("WF ", 0) == 0) {

@@ -27,6 +27,15 @@ struct Ops {
 
 const DocumentOps kDocuments[] = {
     PXSIMPLE_DOC("presence", PX_NS_PIDF, tns_presence, tns_presence),
+    PXSIMPLE_DOC("watcherinfo", PX_NS_WATCHERINFO, tns__watcherinfo, tns_watcherinfo),
+    PXSIMPLE_DOC("watcher-list", PX_NS_WATCHERINFO, tns__watcher_list, tns_watcher_list),
+    PXSIMPLE_DOC("watcher", PX_NS_WATCHERINFO, tns__watcher, tns_watcher),
+    PXSIMPLE_DOC("list", PX_NS_RLMI, rlmi__list, rlmi_list),
+    PXSIMPLE_DOC("resource", PX_NS_RLMI, rlmi__resource, rlmi_resource),
+    PXSIMPLE_DOC("instance", PX_NS_RLMI, rlmi__instance, rlmi_instance),
+    PXSIMPLE_DOC("name", PX_NS_RLMI, rlmi__name, rlmi_name),
+    PXSIMPLE_DOC("pidf-diff", PX_NS_PIDF_DIFF, partial__pidf_diff, partial_pidf_diff),
+    PXSIMPLE_DOC("pidf-full", PX_NS_PIDF_DIFF, partial__pidf_full, partial_pidf_full),
 };
 
 }  // namespace

@@ -34,6 +34,16 @@
   PX_API int PxXmlET_##T##_Contents(RtContext* ctxt, T value, const RtXmlNamespace* ns);                     \
   PX_API int PxXmlET_##T##_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
 
+/* Pattern-checked text types: the value is the text itself. */
+#define PX_DECLARE_SIMPLE_TEXT(T)                                                                            \
+  PX_API void PxPrint_##T(const char* name, const OSUTF8CHAR* value);                                         \
+  PX_API int PxXmlET_##T(RtContext* ctxt, const OSUTF8CHAR* value, const OSUTF8CHAR* name,                    \
+                         const RtXmlNamespace* ns);                                                           \
+  PX_API int PxXmlET_##T##_StartElement(RtContext* ctxt, const OSUTF8CHAR* value, const OSUTF8CHAR* name,     \
+                                        const RtXmlNamespace* ns);                                            \
+  PX_API int PxXmlET_##T##_Contents(RtContext* ctxt, const OSUTF8CHAR* value, const RtXmlNamespace* ns);      \
+  PX_API int PxXmlET_##T##_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+
 /* Enumeration conversions */
 #define PX_DECLARE_ENUM(T)                                     \
   PX_API const OSUTF8CHAR* Px##T##_ToString(uint16_t value); \

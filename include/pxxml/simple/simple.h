@@ -8,5 +8,6 @@
 #include "pxxml/simple/rlmi.h"
 #include "pxxml/simple/winfo.h"
 #include "pxxml/simple/patch_ops.h"
+#include "pxxml/simple/partial_pidf.h"
 
 #endif

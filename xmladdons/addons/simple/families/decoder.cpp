@@ -37,6 +37,7 @@ constexpr size_t kNestedSize = sizeof(PxSaxHandler) > sizeof(RtSaxAnyHandler) ? 
                                                                               : sizeof(RtSaxAnyHandler);
 
 bool needsNested(const TypeDesc* d) {
+  if (d->shape == Shape::OpenContent) return true;  // the any handler of the content
   if (d->shape == Shape::SimpleContent || d->shape == Shape::EmptyContent) return false;
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     switch (d->members[i].kind) {
@@ -193,6 +194,18 @@ void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname,
   attributePass(h, attrs);
 }
 
+// Open content: everything inside the element goes to the any handler, as
+// one XML text in the Value member. Validators look at none of it.
+void startOpenContent(PxSaxHandler* h) {
+  const TypeDesc* d = typeOf(h);
+  if (validating(h) || !h->head.nestedMem) return;
+  for (uint8_t i = 0; i < d->nMembers; ++i) {
+    if (d->members[i].role != Role::Value) continue;
+    SAXAnyInit(h->head.context, h->head.nestedMem, at<RtXmlString>(h->record, d->members[i].offset), -1);
+    h->nested = h->head.nestedMem;
+  }
+}
+
 // ------------------------------------------------------------ child elements
 
 // Start a nested handler of `type` for the child, on `record` (null when
@@ -267,9 +280,26 @@ bool startMember(PxSaxHandler* h, const TypeDesc* d, void* owner, const Member& 
   }
 }
 
+// A new item of a repeated group whose items are choices (the group record's
+// first member is its choice): the item's choice takes itemTag and the child
+// fills that alternative.
+bool startItem(PxSaxHandler* h, const Member& seq, RtDList* list, const ElemRow& row, int16_t id,
+               const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  const Member& inner = seq.type->members[0];
+  const Member* innerAlt = alternative(inner.type, row.itemTag);
+  if (!innerAlt) return false;
+  if (validating(h)) return startMember(h, inner.type, nullptr, *innerAlt, local, qname, attrs);
+  void* item = newRecord(h, seq.type, list);
+  if (!item) return false;
+  h->item = item;
+  h->itemElemID = id;
+  void* innerChoice = at<char>(item, inner.offset);
+  *tagOf(inner.type, innerChoice) = row.itemTag;
+  return startMember(h, inner.type, innerChoice, *innerAlt, local, qname, attrs);
+}
+
 // A child that chooses alternative `tag` of the choice record `choice`
-// (type cd); for a repeated alternative, a new item whose own choice takes
-// itemTag.
+// (type cd); for a repeated alternative, a new item of it.
 bool startAlternative(PxSaxHandler* h, const TypeDesc* cd, void* choice, const ElemRow& row, int16_t id,
                       const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   bool decode = !validating(h);
@@ -279,31 +309,29 @@ bool startAlternative(PxSaxHandler* h, const TypeDesc* cd, void* choice, const E
     if (decode) *tagOf(cd, choice) = row.tag;
     return startMember(h, cd, choice, *alt, local, qname, attrs);
   }
-  const Member& inner = alt->type->members[0];  // the item's own choice
-  if (!decode) {
-    const Member* innerAlt = alternative(inner.type, row.itemTag);
-    return innerAlt && startMember(h, inner.type, nullptr, *innerAlt, local, qname, attrs);
+  RtDList* list = nullptr;
+  if (decode) {
+    list = at<RtDList>(choice, alt->offset);
+    if (*tagOf(cd, choice) != row.tag) {
+      rtxDListInit(list);
+      *tagOf(cd, choice) = row.tag;
+    }
   }
-  auto* list = at<RtDList>(choice, alt->offset);
-  if (*tagOf(cd, choice) != row.tag) {
-    rtxDListInit(list);
-    *tagOf(cd, choice) = row.tag;
-  }
-  void* item = newRecord(h, alt->type, list);
-  if (!item) return false;
-  h->item = item;
-  h->itemElemID = id;
-  void* innerChoice = at<char>(item, inner.offset);
-  *tagOf(inner.type, innerChoice) = row.itemTag;
-  const Member* innerAlt = alternative(inner.type, row.itemTag);
-  return innerAlt && startMember(h, inner.type, innerChoice, *innerAlt, local, qname, attrs);
+  return startItem(h, *alt, list, row, id, local, qname, attrs);
 }
 
 bool startChild(PxSaxHandler* h, int16_t id, const OSUTF8CHAR* local, const OSUTF8CHAR* qname,
                 const OSUTF8CHAR* const* attrs) {
   const TypeDesc* d = typeOf(h);
   const ElemRow& row = d->rows[id];
-  if (row.tag == 0) return startMember(h, d, h->record, d->members[row.member], local, qname, attrs);
+  if (row.tag == 0) {
+    const Member& m = d->members[row.member];
+    if (m.kind == Kind::SeqList && row.itemTag != 0) {
+      RtDList* list = validating(h) ? nullptr : at<RtDList>(h->record, m.offset);
+      return startItem(h, m, list, row, id, local, qname, attrs);
+    }
+    return startMember(h, d, h->record, m, local, qname, attrs);
+  }
   const TypeDesc* cd = row.member < 0 ? d : d->members[row.member].type;
   void* choice = nullptr;
   if (!validating(h)) choice = row.member < 0 ? h->record : at<char>(h->record, d->members[row.member].offset);
@@ -316,7 +344,14 @@ const Member* simpleTarget(PxSaxHandler* h, int16_t id, void** owner, const Type
   const ElemRow& row = d->rows[id];
   *owner = h->record;
   *ownerType = d;
-  if (row.tag == 0) return &d->members[row.member];
+  if (row.tag == 0) {
+    const Member& m = d->members[row.member];
+    if (m.kind != Kind::SeqList || row.itemTag == 0) return &m;
+    const Member& inner = m.type->members[0];
+    if (!validating(h) && h->item) *owner = at<char>(h->item, inner.offset);
+    *ownerType = inner.type;
+    return alternative(inner.type, row.itemTag);
+  }
   const TypeDesc* cd = row.member < 0 ? d : d->members[row.member].type;
   if (!validating(h) && row.member >= 0) *owner = at<char>(h->record, d->members[row.member].offset);
   *ownerType = cd;
@@ -355,7 +390,7 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   int id = rtSaxGetElemID8(&h->head.state, h->head.curElemID, local, nsidx, d->elems, d->matrix, d->nElems,
                            d->nStates);
   if (id < 0) {
-    if (d->shape == Shape::ChoiceContent) {
+    if (d->shape == Shape::ChoiceContent || d->strictChildren) {
       *status = refuseChild(h, qname, __LINE__);
       return false;
     }
@@ -508,6 +543,9 @@ int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, 
   diagStart(h, diag, qname);
   if (h->head.level == 0) {
     ownStart(h, local, qname, attrs);
+    if (d->shape == Shape::OpenContent) startOpenContent(h);
+  } else if (d->shape == Shape::OpenContent) {
+    if (h->nested) SAXAnyStartElement(h->nested, local, qname, attrs);
   } else if (d->shape == Shape::SimpleContent) {
     ctxt->state = RT_STATE_START_TAKEN;  // an element inside text content only raises the level
   } else if (d->shape == Shape::EmptyContent) {
@@ -558,6 +596,16 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
   }
 
   h->head.level--;
+  if (d->shape == Shape::OpenContent) {
+    // The element's own end tag closes the capture of its content.
+    if (h->nested) SAXAnyEndElement(h->nested, local, qname);
+    if (h->head.level == 0) {
+      dropNested(h);
+      ctxt->state = RT_STATE_ENDED;
+    }
+    diagEnd(h, diag, qname);
+    return 0;
+  }
   if (h->head.level == 0) {
     int status = 0;
     if (!validating(h) && ownEndChecks(h, &status)) return status;
@@ -581,6 +629,10 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
 int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len) {
   const TypeDesc* d = typeOf(h);
   RtContext* ctxt = h->head.context;
+  if (d->shape == Shape::OpenContent) {
+    if (h->nested && h->head.level >= 1) SAXAnyCharacters(h->nested, text, len);
+    return 0;
+  }
   bool collecting = ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT;
   if (d->shape == Shape::SimpleContent) {
     if (!collecting || h->head.level != 1) return 0;

@@ -78,7 +78,9 @@ struct Member {
 struct ElemRow {
   int8_t member;    // index into members; -1: the record itself is the choice
   uint16_t tag = 0; // tag the element chooses (0: the member is not a choice)
-  uint16_t itemTag = 0;  // for a repeated alternative: the tag in the new item
+  uint16_t itemTag = 0;  // for a repeated group whose items are choices (a
+                         // SeqList member, or a SeqList alternative): the tag
+                         // the element gives the new item's choice
 };
 
 enum class Shape : uint8_t {
@@ -88,6 +90,7 @@ enum class Shape : uint8_t {
   Choice,         // an anonymous choice group record: t, u
   Group,          // an anonymous sequence group record (item of a SeqList)
   EmptyContent,   // no content, only attributes
+  OpenContent,    // any content, kept as one XML text in the Value member
 };
 
 struct Module {
@@ -128,6 +131,9 @@ struct TypeDesc {
   // whether the decoder reports a choice that ends with tag 0.
   bool choiceZeroEncodes = false;
   bool choiceRequired = false;
+  // A child that no row takes is refused as unexpected content (-41), with
+  // no second lookup, as in choice-only content.
+  bool strictChildren = false;
   // Exported entry points, set into handler heads.
   RtSaxStartElementFn saxStart = nullptr;
   RtSaxEndElementFn saxEnd = nullptr;

@@ -231,6 +231,13 @@ int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const
         st = encodeElementMember(ctxt, d, m, record, &child, ns);
       }
       break;
+    case Shape::OpenContent:
+      // The content was kept as XML text: it is written back as markup.
+      for (uint8_t i = 0; i < d->nMembers && !st; ++i)
+        if (d->members[i].role == Role::Value)
+          if ((st = rtXmlEncAny(ctxt, at<RtXmlString>(record, d->members[i].offset), nullptr, ns)))
+            st = rtxErrSetData(ctxt, st, path, __LINE__);
+      break;
     case Shape::EmptyContent:
       break;
   }

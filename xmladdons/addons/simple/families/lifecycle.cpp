@@ -194,7 +194,7 @@ void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
 void printRecord(const char* name, const TypeDesc* d, const void* record) {
   if (!record) return;
   if (!name) name = "";
-  if (d->shape == Shape::SimpleContent) {
+  if (d->shape == Shape::SimpleContent || d->shape == Shape::OpenContent) {
     for (uint8_t i = 0; i < d->nMembers; ++i)
       if (d->members[i].role == Role::Value) printMember(name, d, d->members[i], record);
     if (d->nsAttrsMember >= 0) rtXmlPrintNSAttrs(name, at<RtDList>(record, d->members[d->nsAttrsMember].offset));

@@ -53,6 +53,26 @@
     return pxs::encodeSimpleEnd(ctxt, name, ns, P);                                                         \
   }
 
+// Pattern-checked text types: the value is the text itself.
+#define PX_DEFINE_SIMPLE_TEXT(T, P)                                                                            \
+  extern "C" void PxPrint_##T(const char* name, const OSUTF8CHAR* value) { rtxPrintCharStr(name, value); }     \
+  extern "C" int PxXmlET_##T(RtContext* ctxt, const OSUTF8CHAR* value, const OSUTF8CHAR* name,                \
+                             const RtXmlNamespace* ns) {                                                      \
+    RtXmlString text{0, value};                                                                               \
+    return pxs::encodeSimple(ctxt, &kSimple_##T, pxs::Kind::Text, &text, name, ns, P);                        \
+  }                                                                                                           \
+  extern "C" int PxXmlET_##T##_StartElement(RtContext* ctxt, const OSUTF8CHAR* value, const OSUTF8CHAR* name, \
+                                            const RtXmlNamespace* ns) {                                       \
+    return pxs::encodeSimpleStart(ctxt, name, ns, P);                                                         \
+  }                                                                                                           \
+  extern "C" int PxXmlET_##T##_Contents(RtContext* ctxt, const OSUTF8CHAR* value, const RtXmlNamespace* ns) { \
+    RtXmlString text{0, value};                                                                               \
+    return pxs::encodeSimpleContents(ctxt, &kSimple_##T, pxs::Kind::Text, &text, P);                          \
+  }                                                                                                           \
+  extern "C" int PxXmlET_##T##_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns) { \
+    return pxs::encodeSimpleEnd(ctxt, name, ns, P);                                                           \
+  }
+
 // Enumerations over a sorted RtEnumItem table kTable_T.
 #define PX_DEFINE_ENUM(T)                                                                       \
   extern "C" const OSUTF8CHAR* Px##T##_ToString(uint16_t value) {                              \
