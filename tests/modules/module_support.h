@@ -46,6 +46,11 @@ inline int validateText(RtContext* ctxt, const pxsimple::DocumentOps* ops, const
   return ops->validate(ctxt);
 }
 
+inline bool corpusDocumentsMissing() {
+  std::string probe;
+  return !readFile(corpusDir() + "/xsd/_all.xsd", &probe);
+}
+
 inline bool haveXmllint() { return std::system("xmllint --version > /dev/null 2>&1") == 0; }
 
 // 0 when xmllint finds the document valid against the corpus's schemas.

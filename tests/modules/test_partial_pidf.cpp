@@ -1,0 +1,225 @@
+// Patch operations and partial presence documents: selector patterns on
+// decoding and encoding, enumerated attributes, open content kept as
+// markup, remove refusing children, the repeated choice of pidf-diff, and
+// pidf-full with its entity on its own start tag.
+#include <gtest/gtest.h>
+
+#include "module_support.h"
+
+using namespace pxtest;
+
+namespace {
+
+std::string diffDoc(const std::string& body, const std::string& attrs = " version='1'") {
+  return "<p:pidf-diff xmlns:p='urn:ietf:params:xml:ns:pidf-diff' xmlns='urn:ietf:params:xml:ns:pidf'" + attrs +
+         ">" + body + "</p:pidf-diff>";
+}
+
+int decodeDiff(RtContext* ctxt, const std::string& text, partial__pidf_diff* d) {
+  rtxSetInputBuffer(ctxt, text.data(), text.size());
+  return PxXmlD_partial_pidf_diff(ctxt, d);
+}
+
+partial__pidf_diff_1* op(const partial__pidf_diff& d, int i) {
+  RtDListNode* n = d.partial__seq.head;
+  while (i-- > 0) n = n->next;
+  return &static_cast<partial__pidf_diff_2*>(n->data)->partial__choice1;
+}
+
+std::string encodeDiff(RtContext* ctxt, partial__pidf_diff* d, int* st) {
+  rtxResetOutput(ctxt);
+  *st = PxXmlE_partial_pidf_diff(ctxt, d);
+  return rtxGetOutput(ctxt, nullptr);
+}
+
+}  // namespace
+
+TEST(PatchOps, SelectorPatternsOnDecoding) {
+  SimpleCtx ctxt;
+  partial__pidf_diff d;
+  std::string text = diffDoc(
+      "<p:replace sel=\"/presence/tuple/@id\">x</p:replace>"
+      "<p:add sel=\"/presence/tuple[@id='a1']/status\"><basic>open</basic></p:add>"
+      "<p:add sel=\"/presence/tuple/@id\" type='id' pos='first'/>"
+      "<p:remove sel=\"id('x')/a\"/>");
+  EXPECT_EQ(decodeDiff(ctxt, text, &d), ST_PATTERN_MISMATCH);
+  EXPECT_EQ(statusParams(ctxt),
+            (std::vector<StatusParams>{{ST_PATTERN_MISMATCH, {"add.sel", "/presence/tuple/@id"}},
+                                       {ST_PATTERN_MISMATCH, {"add.type", "id"}},
+                                       {ST_ENUM_UNKNOWN, {"first"}},
+                                       {ST_BAD_ATTRIBUTE_VALUE, {"add", "pos"}}}));
+  ASSERT_EQ(d.partial__seq.count, 4u);
+  EXPECT_EQ(op(d, 0)->t, 2);
+  EXPECT_STREQ(str(op(d, 0)->u.partial_replace.sel.value), "/presence/tuple/@id");
+  EXPECT_EQ(op(d, 1)->t, 1);
+  const add& refused = op(d, 2)->u.partial_add;
+  EXPECT_EQ(refused.sel.value, nullptr);  // not stored, though met: no missing-attribute report
+  EXPECT_EQ(refused.present, 1u);         // pos met, type refused
+  EXPECT_EQ(op(d, 3)->t, 3);
+  EXPECT_STREQ(str(op(d, 3)->u.partial_remove.sel.value), "id('x')/a");
+  PxMemFree_partial__pidf_diff(ctxt, &d);
+  // The validator checks the same, in the same order.
+  rtxErrReset(ctxt);
+  rtxSetInputBuffer(ctxt, text.data(), text.size());
+  EXPECT_EQ(PxXmlV_partial_pidf_diff(ctxt), ST_PATTERN_MISMATCH);
+  EXPECT_EQ(rtxErrGetCount(ctxt), 4);
+}
+
+TEST(PatchOps, AddKeepsItsContentAsMarkupAndWritesItBack) {
+  SimpleCtx ctxt;
+  partial__pidf_diff d;
+  std::string text = diffDoc("<p:add sel='presence' pos='prepend'><tuple id='t'><status/></tuple> and text &amp;</p:add>");
+  ASSERT_EQ(decodeDiff(ctxt, text, &d), 0);
+  const add& a = op(d, 0)->u.partial_add;
+  EXPECT_EQ(a.pos, 2);
+  EXPECT_EQ(a.present, 1u);
+  EXPECT_STREQ(str(a.value.value),
+               "<tuple xmlns=\"urn:ietf:params:xml:ns:pidf\" id=\"t\"><status/></tuple> and text &amp;");
+  int st = -1;
+  std::string xml = encodeDiff(ctxt, &d, &st);
+  ASSERT_EQ(st, 0);
+  EXPECT_NE(xml.find("<partial:add sel=\"presence\" pos=\"prepend\"><tuple xmlns=\"urn:ietf:params:xml:ns:pidf\""
+                     " id=\"t\"><status/></tuple> and text &amp;</partial:add>"),
+            std::string::npos)
+      << xml;
+  partial__pidf_diff back;
+  ASSERT_EQ(decodeDiff(ctxt, xml, &back), 0);
+  EXPECT_STREQ(str(op(back, 0)->u.partial_add.value.value), str(a.value.value));
+  PxMemFree_partial__pidf_diff(ctxt, &back);
+  PxMemFree_partial__pidf_diff(ctxt, &d);
+}
+
+TEST(PatchOps, RemoveRefusesChildrenAndTheRestStillDecodes) {
+  SimpleCtx ctxt;
+  partial__pidf_diff d;
+  std::string text = diffDoc("<p:remove sel='presence/note' ws='both'><x>no</x></p:remove>"
+                             "<p:replace sel='presence/note'>n</p:replace>");
+  EXPECT_EQ(decodeDiff(ctxt, text, &d), ST_UNEXPECTED_ELEMENT);
+  EXPECT_EQ(statusParams(ctxt), (std::vector<StatusParams>{{ST_UNEXPECTED_ELEMENT, {"x"}}}));
+  ASSERT_EQ(d.partial__seq.count, 2u);
+  EXPECT_EQ(op(d, 0)->u.partial_remove.ws, 2);
+  EXPECT_STREQ(str(op(d, 1)->u.partial_replace.value.value), "n");
+  PxMemFree_partial__pidf_diff(ctxt, &d);
+}
+
+TEST(PatchOps, EncodingChecksPatternsAndWritesEnumerationTexts) {
+  SimpleCtx ctxt;
+  partial__pidf_diff d;
+  PxInit_partial__pidf_diff(ctxt, &d);
+  partial__pidf_diff_2 items[3];
+  for (auto& item : items) PxInit_partial__pidf_diff_2(ctxt, &item);
+  items[0].partial__choice1.t = 1;
+  add& a = items[0].partial__choice1.u.partial_add;
+  PxInit_add(ctxt, &a);
+  a.sel.value = u8("presence/tuple");
+  items[1].partial__choice1.t = 3;
+  remove_& r = items[1].partial__choice1.u.partial_remove;
+  PxInit_remove_(ctxt, &r);
+  r.sel.value = u8("presence/note[2]");
+  r.ws = 7;
+  r.present = 1;
+  items[2].partial__choice1.t = 1;
+  add& b = items[2].partial__choice1.u.partial_add;
+  PxInit_add(ctxt, &b);
+  b.sel.value = u8("presence");
+  b.pos = 1;
+  b.present = 1;
+  for (auto& item : items) rtxDListAppend(ctxt, &d.partial__seq, &item);
+  int st = -1;
+  std::string xml = encodeDiff(ctxt, &d, &st);
+  ASSERT_EQ(st, 0);
+  EXPECT_NE(xml.find("<partial:add sel=\"presence/tuple\"></partial:add>"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("<partial:remove sel=\"presence/note[2]\" ws=\"_UNKNOWN_\"/>"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("<partial:add sel=\"presence\" pos=\"after\">"), std::string::npos) << xml;
+
+  b.type.value = u8("id");
+  b.present |= 2;
+  rtxErrReset(ctxt);
+  encodeDiff(ctxt, &d, &st);
+  EXPECT_EQ(st, ST_PATTERN_MISMATCH);
+  EXPECT_EQ(statusParams(ctxt), (std::vector<StatusParams>{{ST_PATTERN_MISMATCH, {"type", "id"}}}));
+
+  b.present &= ~2u;
+  items[1].partial__choice1.t = 0;
+  rtxErrReset(ctxt);
+  encodeDiff(ctxt, &d, &st);
+  EXPECT_EQ(st, ST_BAD_CHOICE);
+  EXPECT_EQ(statusParams(ctxt), (std::vector<StatusParams>{{ST_BAD_CHOICE, {"0"}}}));
+  rtxDListFreeNodes(ctxt, &d.partial__seq);
+}
+
+TEST(PartialPidf, OperationsKeepTheirOrderAndFlagsTheirAttributes) {
+  SimpleCtx ctxt;
+  partial__pidf_diff d;
+  std::string text = diffDoc("<p:replace sel='a'>1</p:replace><p:add sel='b'/><p:remove sel='c'/>", "");
+  ASSERT_EQ(decodeDiff(ctxt, text, &d), 0);
+  EXPECT_EQ(d.present, 0u);
+  ASSERT_EQ(d.partial__seq.count, 3u);
+  EXPECT_EQ(op(d, 0)->t, 2);
+  EXPECT_EQ(op(d, 1)->t, 1);
+  EXPECT_EQ(op(d, 2)->t, 3);
+  int st = -1;
+  std::string xml = encodeDiff(ctxt, &d, &st);
+  ASSERT_EQ(st, 0);
+  size_t r = xml.find("<partial:replace"), a = xml.find("<partial:add"), m = xml.find("<partial:remove");
+  EXPECT_LT(r, a);
+  EXPECT_LT(a, m);
+  EXPECT_NE(m, std::string::npos);
+  PxMemFree_partial__pidf_diff(ctxt, &d);
+
+  partial__pidf_diff empty;
+  ASSERT_EQ(decodeDiff(ctxt, diffDoc("", " version='9' entity='pres:a@b'"), &empty), 0);
+  EXPECT_EQ(empty.present, 3u);
+  EXPECT_EQ(empty.partial__seq.count, 0u);
+  xml = encodeDiff(ctxt, &empty, &st);
+  EXPECT_NE(xml.find("<partial:pidf-diff xmlns:partial=\"urn:ietf:params:xml:ns:pidf-diff\" xmlns:tns="
+                     "\"urn:ietf:params:xml:ns:pidf\" version=\"9\" entity=\"pres:a@b\"></partial:pidf-diff>"),
+            std::string::npos)
+      << xml;
+  EXPECT_EQ(capturedStdout([&] { PxPrint_partial__pidf_diff("d", &empty); }),
+            "d.partial_version = 9\nd.partial_entity = 'pres:a@b'\n");
+  PxMemFree_partial__pidf_diff(ctxt, &empty);
+}
+
+TEST(PartialPidf, PrintingAnOperation) {
+  SimpleCtx ctxt;
+  partial__pidf_diff d;
+  ASSERT_EQ(decodeDiff(ctxt, diffDoc("<p:add sel='x'/>", ""), &d), 0);
+  EXPECT_EQ(capturedStdout([&] { PxPrint_partial__pidf_diff("d", &d); }),
+            "d.partial__seq[0].partial__choice1.t = 1\n"
+            "d.partial__seq[0].partial__choice1.u.partial_add = ''\n"
+            "d.partial__seq[0].partial__choice1.u.partial_add.sel = 'x'\n");
+  PxMemFree_partial__pidf_diff(ctxt, &d);
+}
+
+TEST(PartialPidf, FullDocumentEntityAndOrder) {
+  SimpleCtx ctxt;
+  partial__pidf_full f;
+  std::string text =
+      "<pidf-full xmlns='urn:ietf:params:xml:ns:pidf-diff' xmlns:t='urn:ietf:params:xml:ns:pidf' version='4'>"
+      "<t:note>first</t:note><t:tuple id='late'><t:status/></t:tuple><t:note>second</t:note></pidf-full>";
+  rtxSetInputBuffer(ctxt, text.data(), text.size());
+  EXPECT_EQ(PxXmlD_partial_pidf_full(ctxt, &f), ST_MISSING_ATTRIBUTE);
+  EXPECT_EQ(statusParams(ctxt), (std::vector<StatusParams>{{ST_MISSING_ATTRIBUTE, {"partial__pidf_full", "entity"}},
+                                                          {ST_UNEXPECTED_ELEMENT, {"t:tuple"}}}));
+  EXPECT_EQ(f.base.tns_tuple.count, 0u);
+  EXPECT_EQ(f.base.tns_note.count, 2u);
+  EXPECT_EQ(f.present, 1u);
+  EXPECT_EQ(f.partial_version, 4u);
+  // Written back with the entity on the pidf-full start tag, it decodes.
+  f.base.tns_entity.value = rtxUTF8Strdup(ctxt, u8("pres:e@x"));
+  rtxResetOutput(ctxt);
+  ASSERT_EQ(PxXmlE_partial_pidf_full(ctxt, &f), 0);
+  std::string xml = rtxGetOutput(ctxt, nullptr);
+  EXPECT_NE(xml.find("<partial:pidf-full xmlns:partial=\"urn:ietf:params:xml:ns:pidf-diff\" xmlns:tns="
+                     "\"urn:ietf:params:xml:ns:pidf\" entity=\"pres:e@x\" version=\"4\"><tns:note>first</tns:note>"),
+            std::string::npos)
+      << xml;
+  partial__pidf_full back;
+  rtxSetInputBuffer(ctxt, xml.data(), xml.size());
+  ASSERT_EQ(PxXmlD_partial_pidf_full(ctxt, &back), 0);
+  EXPECT_EQ(capturedStdout([&] { PxPrint_partial__pidf_full("f", &back); }),
+            capturedStdout([&] { PxPrint_partial__pidf_full("f", &f); }));
+  PxMemFree_partial__pidf_full(ctxt, &back);
+  PxMemFree_partial__pidf_full(ctxt, &f);
+}
