@@ -12,16 +12,10 @@ namespace {
 
 const OSUTF8CHAR* u8(const char* s) { return reinterpret_cast<const OSUTF8CHAR*>(s); }
 
-int terminate(RtContext* ctxt, const char* path) {
-  if (rtxCheckBuffer(ctxt, 1) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
-  ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
-  return 0;
-}
-
 // After a failed step: the text stays terminated when there is room, and a
 // full buffer is not recorded a second time.
 int terminateAfter(RtContext* ctxt, int status, const char* path) {
-  if (status == 0) return terminate(ctxt, path);
+  if (status == 0) return writeTerminator(ctxt, path);
   if (rtxCheckBuffer(ctxt, 1) == 0) ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
   return status;
 }
@@ -44,6 +38,25 @@ int firstErrorSince(RtContext* ctxt, int before) {
   for (int i = before; i < n; ++i)
     if (int st = rtxErrGetStatus(ctxt, i)) return st;
   return 0;
+}
+
+// The root handler of a complex-typed document on this stack frame, the
+// parse, and one status for the whole document.
+int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool validate) {
+  const TypeDesc* d = doc->type;
+  int before = rtxErrGetCount(ctxt);
+  PxSaxHandler root;
+  RtSaxReader* reader = validate ? rtSaxCCreateXmlReader(ctxt, &root, d->vsaxStart, d->vsaxEnd, d->vsaxChars)
+                                 : rtSaxCCreateXmlReader(ctxt, &root, d->saxStart, d->saxEnd, d->saxChars);
+  if (!reader)
+    return rtxErrSetNewData(ctxt, ST_READER_FAILED, validate ? doc->module->vldt : doc->module->dec, __LINE__);
+  saxInit(ctxt, d, &root, record, 0, validate);
+  root.head.elemName = u8(doc->elemName);
+  int st = rtSaxCParse(reader);
+  if (st == 0) st = firstErrorSince(ctxt, before);
+  saxRelease(&root);
+  rtSaxCReleaseReader(reader);
+  return st;
 }
 
 void releaseRoot(RtContext* ctxt, RtSaxHandler* root) {
@@ -95,7 +108,7 @@ int encodeDocumentEnd(RtContext* ctxt, const DocDesc* doc) {
   const OSUTF8CHAR* uri = uriOf(ctxt, doc->nsIndex);
   RtXmlNamespace pair{uri ? rtXmlNSGetPrefix(ctxt, uri) : nullptr, uri};
   if (int st = rtXmlEncEndElement(ctxt, u8(doc->elemName), &pair)) return rtxErrSetData(ctxt, st, path, __LINE__);
-  return terminate(ctxt, path);
+  return writeTerminator(ctxt, path);
 }
 
 int encodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
@@ -139,36 +152,14 @@ int decodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
     rtSaxCReleaseReader(reader);
     return st;
   }
-  const TypeDesc* d = doc->type;
-  PxSaxHandler root;
-  RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &root, d->saxStart, d->saxEnd, d->saxChars);
-  if (!reader) return rtxErrSetNewData(ctxt, ST_READER_FAILED, path, __LINE__);
-  clearRecord(d, record);
-  saxInit(ctxt, d, &root, record, 0, false);
-  root.head.elemName = u8(doc->elemName);
-  int st = rtSaxCParse(reader);
-  if (st == 0) st = firstErrorSince(ctxt, before);
-  saxRelease(&root);
-  rtSaxCReleaseReader(reader);
-  return st;
+  clearRecord(doc->type, record);
+  return parseWithRoot(ctxt, doc, record, false);
 }
 
 int validateDocument(RtContext* ctxt, const DocDesc* doc) {
   if (!doc->type) return ST_NOT_SUPPORTED;
-  const char* path = doc->module->vldt;
   if (int st = rtxCheckContext(ctxt)) return st;
-  int before = rtxErrGetCount(ctxt);
-  const TypeDesc* d = doc->type;
-  PxSaxHandler root;
-  RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &root, d->vsaxStart, d->vsaxEnd, d->vsaxChars);
-  if (!reader) return rtxErrSetNewData(ctxt, ST_READER_FAILED, path, __LINE__);
-  saxInit(ctxt, d, &root, nullptr, 0, true);
-  root.head.elemName = u8(doc->elemName);
-  int st = rtSaxCParse(reader);
-  if (st == 0) st = firstErrorSince(ctxt, before);
-  saxRelease(&root);
-  rtSaxCReleaseReader(reader);
-  return st;
+  return parseWithRoot(ctxt, doc, nullptr, true);
 }
 
 }  // namespace pxs

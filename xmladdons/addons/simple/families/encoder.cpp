@@ -14,13 +14,6 @@ namespace {
 
 const OSUTF8CHAR* u8(const char* s) { return reinterpret_cast<const OSUTF8CHAR*>(s); }
 
-// The NUL after the text written so far, not counted in the write index.
-int terminate(RtContext* ctxt, const char* path) {
-  if (rtxCheckBuffer(ctxt, 1) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
-  ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
-  return 0;
-}
-
 // Fixed texts of a start tag. Room for the NUL after them is asked for too,
 // so that the buffer stays terminated even when the next write fails.
 int writeRaw(RtContext* ctxt, const char* text, size_t n, const char* path) {
@@ -200,7 +193,7 @@ int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OS
   } else if (int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1)) {
     return rtxErrSetData(ctxt, st, path, __LINE__);
   }
-  return terminate(ctxt, path);
+  return writeTerminator(ctxt, path);
 }
 
 int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns) {
@@ -242,7 +235,13 @@ int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const
       break;
   }
   if (st) return st;
-  return terminate(ctxt, path);
+  return writeTerminator(ctxt, path);
+}
+
+int writeTerminator(RtContext* ctxt, const char* path) {
+  if (rtxCheckBuffer(ctxt, 1) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
+  ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
+  return 0;
 }
 
 int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
@@ -260,7 +259,7 @@ int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSU
 
 int encodeSimpleStart(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, const char* path) {
   if (int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1)) return rtxErrSetData(ctxt, st, path, __LINE__);
-  return terminate(ctxt, path);
+  return writeTerminator(ctxt, path);
 }
 
 int encodeSimpleContents(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const char* path) {
@@ -280,12 +279,12 @@ int encodeSimpleContents(RtContext* ctxt, const SimpleType* t, Kind kind, const 
     st = rtXmlEncString(ctxt, s, nullptr, nullptr);
   }
   if (st) return rtxErrSetData(ctxt, st, path, __LINE__);
-  return terminate(ctxt, path);
+  return writeTerminator(ctxt, path);
 }
 
 int encodeSimpleEnd(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, const char* path) {
   if (int st = rtXmlEncEndElement(ctxt, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
-  return terminate(ctxt, path);
+  return writeTerminator(ctxt, path);
 }
 
 int encodeSimple(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const OSUTF8CHAR* name,

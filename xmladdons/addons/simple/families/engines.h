@@ -24,6 +24,9 @@ int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OS
 int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record);
 int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns);
 int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+// The NUL after the text written so far, not counted in the write index;
+// ST_BUFFER_FULL recorded (at path) when there is no room for it.
+int writeTerminator(RtContext* ctxt, const char* path);
 
 // Simple types with encoders of their own (enumerations, decimals, patterns).
 int encodeSimple(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const OSUTF8CHAR* name,
