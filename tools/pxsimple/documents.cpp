@@ -25,6 +25,25 @@ struct Ops {
         Ops<T, PxXmlD_##PE, PxXmlE_##PE, PxPrint_##T, PxMemFree_##T>::release                               \
   }
 
+// Documents of simple type: the record is one text.
+template <int (*Decode)(RtContext*, RtXmlString*), int (*Encode)(RtContext*, RtXmlString*)>
+struct TextOps {
+  static int decode(RtContext* c, void* r) { return Decode(c, static_cast<RtXmlString*>(r)); }
+  static int encode(RtContext* c, void* r) { return Encode(c, static_cast<RtXmlString*>(r)); }
+  static void print(const char* n, const void* r) { rtxPrintCharStr(n, static_cast<const RtXmlString*>(r)->value); }
+  static void release(RtContext* c, void* r) {
+    rtxMemHeapFreePtr(c, static_cast<RtXmlString*>(r)->value);
+    static_cast<RtXmlString*>(r)->value = nullptr;
+  }
+};
+
+#define PXSIMPLE_TEXT_DOC(elem, ns, PE)                                                                   \
+  DocumentOps {                                                                                           \
+    elem, ns, sizeof(RtXmlString), TextOps<PxXmlD_##PE, PxXmlE_##PE>::decode, PxXmlV_##PE,                 \
+        TextOps<PxXmlD_##PE, PxXmlE_##PE>::encode, TextOps<PxXmlD_##PE, PxXmlE_##PE>::print,              \
+        TextOps<PxXmlD_##PE, PxXmlE_##PE>::release                                                        \
+  }
+
 const DocumentOps kDocuments[] = {
     PXSIMPLE_DOC("presence", PX_NS_PIDF, tns_presence, tns_presence),
     PXSIMPLE_DOC("watcherinfo", PX_NS_WATCHERINFO, tns__watcherinfo, tns_watcherinfo),
@@ -36,6 +55,18 @@ const DocumentOps kDocuments[] = {
     PXSIMPLE_DOC("name", PX_NS_RLMI, rlmi__name, rlmi_name),
     PXSIMPLE_DOC("pidf-diff", PX_NS_PIDF_DIFF, partial__pidf_diff, partial_pidf_diff),
     PXSIMPLE_DOC("pidf-full", PX_NS_PIDF_DIFF, partial__pidf_full, partial_pidf_full),
+    PXSIMPLE_DOC("activities", PX_NS_RPID, rpid__activities, rpid_activities),
+    PXSIMPLE_DOC("mood", PX_NS_RPID, rpid__mood, rpid_mood),
+    PXSIMPLE_DOC("place-is", PX_NS_RPID, rpid__place_is, rpid_place_is),
+    PXSIMPLE_DOC("place-type", PX_NS_RPID, rpid__place_type, rpid_place_type),
+    PXSIMPLE_DOC("privacy", PX_NS_RPID, rpid__privacy, rpid_privacy),
+    PXSIMPLE_DOC("sphere", PX_NS_RPID, rpid__sphere, rpid_sphere),
+    PXSIMPLE_DOC("relationship", PX_NS_RPID, rpid__relationship, rpid_relationship),
+    PXSIMPLE_DOC("service-class", PX_NS_RPID, rpid__service_class, rpid_service_class),
+    PXSIMPLE_DOC("status-icon", PX_NS_RPID, rpid__status_icon, rpid_status_icon),
+    PXSIMPLE_DOC("time-offset", PX_NS_RPID, rpid__time_offset, rpid_time_offset),
+    PXSIMPLE_DOC("user-input", PX_NS_RPID, rpid__user_input, rpid_user_input),
+    PXSIMPLE_TEXT_DOC("class", PX_NS_RPID, rpid_class),
 };
 
 }  // namespace

@@ -72,4 +72,15 @@
   PX_API int PxXmlD_##PE(RtContext* ctxt, T* record);                       \
   PX_API int PxXmlV_##PE(RtContext* ctxt);
 
+/* Documents whose root has a simple type: the value is a bare RtXmlString
+ * (named T), the start and end tags need no record, and PxXmlV_ returns
+ * ST_NOT_SUPPORTED. */
+#define PX_DECLARE_SIMPLE_DOCUMENT(PE, T)                                 \
+  PX_API int PxXmlE_##PE(RtContext* ctxt, const T* value);                \
+  PX_API int PxXmlE_##PE##_StartElement(RtContext* ctxt);                 \
+  PX_API int PxXmlE_##PE##_Contents(RtContext* ctxt, const T* value);     \
+  PX_API int PxXmlE_##PE##_EndElement(RtContext* ctxt);                   \
+  PX_API int PxXmlD_##PE(RtContext* ctxt, T* value);                      \
+  PX_API int PxXmlV_##PE(RtContext* ctxt);
+
 #endif

@@ -305,6 +305,17 @@ bool startAlternative(PxSaxHandler* h, const TypeDesc* cd, void* choice, const E
   bool decode = !validating(h);
   const Member* alt = alternative(cd, row.tag);
   if (!alt) return false;
+  if (alt->kind == Kind::Record && row.inner >= 0) {
+    // One member of an embedded group: the group starts empty when the
+    // element is the first to choose it.
+    const Member& member = alt->type->members[row.inner];
+    void* group = decode ? at<char>(choice, alt->offset) : nullptr;
+    if (decode && *tagOf(cd, choice) != row.tag) {
+      *tagOf(cd, choice) = row.tag;
+      clearRecord(alt->type, group);
+    }
+    return startMember(h, alt->type, group, member, local, qname, attrs);
+  }
   if (alt->kind != Kind::SeqList || row.itemTag == 0) {
     if (decode) *tagOf(cd, choice) = row.tag;
     return startMember(h, cd, choice, *alt, local, qname, attrs);
@@ -356,6 +367,11 @@ const Member* simpleTarget(PxSaxHandler* h, int16_t id, void** owner, const Type
   if (!validating(h) && row.member >= 0) *owner = at<char>(h->record, d->members[row.member].offset);
   *ownerType = cd;
   const Member* alt = alternative(cd, row.tag);
+  if (alt && alt->kind == Kind::Record && row.inner >= 0) {
+    if (!validating(h)) *owner = at<char>(*owner, alt->offset);
+    *ownerType = alt->type;
+    return &alt->type->members[row.inner];
+  }
   if (!alt || alt->kind != Kind::SeqList || row.itemTag == 0) return alt;
   const Member& inner = alt->type->members[0];
   if (!validating(h) && h->item) *owner = at<char>(h->item, inner.offset);

@@ -53,6 +53,10 @@ struct SimpleType {
   const OSUTF8CHAR* (*toString)(uint16_t) = nullptr;
   const RtDecimalFormat* decimal = nullptr;
   const char* pattern = nullptr;  // whole-value XML Schema pattern of a text type
+  // Text types with an encoder of their own in another file (the data
+  // model's Timestamp_t and deviceID_t): owners write such members through
+  // it, and its failures are recorded with this path first.
+  const char* encPath = nullptr;
 };
 
 struct TypeDesc;
@@ -81,6 +85,8 @@ struct ElemRow {
   uint16_t itemTag = 0;  // for a repeated group whose items are choices (a
                          // SeqList member, or a SeqList alternative): the tag
                          // the element gives the new item's choice
+  int8_t inner = -1;     // for an alternative that is an embedded group record:
+                         // the group's member the element fills
 };
 
 enum class Shape : uint8_t {
@@ -134,6 +140,10 @@ struct TypeDesc {
   // A child that no row takes is refused as unexpected content (-41), with
   // no second lookup, as in choice-only content.
   bool strictChildren = false;
+  // Simple content whose start tag writes its attributes before its kept
+  // namespace declarations (the _Attrs step still writes the declarations
+  // first).
+  bool attrsBeforeDecls = false;
   // Exported entry points, set into handler heads.
   RtSaxStartElementFn saxStart = nullptr;
   RtSaxEndElementFn saxEnd = nullptr;

@@ -34,7 +34,7 @@ int countTooLow(RtContext* ctxt, const char* owner, const char* middle, const ch
 }
 
 bool hasOwnEncoder(const Member& m) {
-  return m.simple && (m.kind == Kind::Enum || m.kind == Kind::Decimal || m.simple->pattern);
+  return m.simple && (m.kind == Kind::Enum || m.kind == Kind::Decimal || m.simple->pattern || m.simple->encPath);
 }
 
 int encodeAttribute(RtContext* ctxt, const TypeDesc* d, const Member& m, const void* record) {
@@ -105,7 +105,8 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
     case Kind::Text:
     case Kind::Collapsed:
     case Kind::DateTime:
-      if (hasOwnEncoder(m)) st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
+      if (hasOwnEncoder(m))
+        st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, m.simple->encPath ? m.simple->encPath : path);
       else return encodeText(ctxt, static_cast<const RtXmlString*>(p), name, child, path);
       break;
     case Kind::Enum:
@@ -164,12 +165,8 @@ RtDList* nsAttrsOf(const TypeDesc* d, const void* record) {
   return const_cast<RtDList*>(at<RtDList>(record, d->members[d->nsAttrsMember].offset));
 }
 
-}  // namespace
-
-int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record) {
-  const char* path = d->module->enc;
-  if (d->shape == Shape::SimpleContent)
-    if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, path, __LINE__);
+// The attributes alone, between parse-state bytes 3 and 2.
+int writeAttributes(RtContext* ctxt, const TypeDesc* d, const void* record) {
   ctxt->state = RT_STATE_TAG_OPEN;
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     const Member& m = d->members[i];
@@ -180,6 +177,14 @@ int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record) {
   return 0;
 }
 
+}  // namespace
+
+int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record) {
+  if (d->shape == Shape::SimpleContent)
+    if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, d->module->enc, __LINE__);
+  return writeAttributes(ctxt, d, record);
+}
+
 int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
                 const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
@@ -187,7 +192,8 @@ int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OS
     if (name)
       if (int st = rtXmlEncStartElement(ctxt, name, ns, nsAttrsOf(d, record), 0))
         return rtxErrSetData(ctxt, st, path, __LINE__);
-    if (int st = encodeAttrs(ctxt, d, record)) return rtxErrSetData(ctxt, st, path, __LINE__);
+    int st = d->attrsBeforeDecls ? writeAttributes(ctxt, d, record) : encodeAttrs(ctxt, d, record);
+    if (st) return rtxErrSetData(ctxt, st, path, __LINE__);
     if (d->shape == Shape::SimpleContent)
       if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, path, __LINE__);
   } else if (int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1)) {

@@ -122,6 +122,42 @@
   extern "C" int PxXmlE_##PE##_EndElement(RtContext* ctxt, const T* record) {                             \
     return pxs::encodeDocumentEnd(ctxt, &kDoc_##PE);                                                      \
   }
+// Documents whose root has a simple type (kDoc_PE has no type): the value
+// is a bare RtXmlString named T.
+#define PX_DEFINE_SIMPLE_DOCUMENT_ENCODER(PE, T)                                                     \
+  extern "C" int PxXmlE_##PE(RtContext* ctxt, const T* value) {                                      \
+    return pxs::encodeDocument(ctxt, &kDoc_##PE, const_cast<T*>(value));                             \
+  }                                                                                                  \
+  extern "C" int PxXmlE_##PE##_StartElement(RtContext* ctxt) {                                       \
+    return pxs::encodeDocumentStart(ctxt, &kDoc_##PE, nullptr);                                      \
+  }                                                                                                  \
+  extern "C" int PxXmlE_##PE##_Contents(RtContext* ctxt, const T* value) {                           \
+    return pxs::encodeDocumentContents(ctxt, &kDoc_##PE, value);                                     \
+  }                                                                                                  \
+  extern "C" int PxXmlE_##PE##_EndElement(RtContext* ctxt) { return pxs::encodeDocumentEnd(ctxt, &kDoc_##PE); }
+
+// Text types held as a bare RtXmlString with an element encoder of their own
+// (kSimple_T, no pattern): printed as their text, written as a text element;
+// P the encoder path.
+#define PX_DEFINE_TEXT_TYPE(T, P)                                                                             \
+  extern "C" void PxPrint_##T(const char* name, const T* value) {                                             \
+    rtxPrintCharStr(name, value ? value->value : nullptr);                                                    \
+  }                                                                                                           \
+  extern "C" int PxXmlET_##T(RtContext* ctxt, const T* value, const OSUTF8CHAR* name,                         \
+                             const RtXmlNamespace* ns) {                                                      \
+    return pxs::encodeSimple(ctxt, &kSimple_##T, pxs::Kind::Text, value, name, ns, P);                        \
+  }                                                                                                           \
+  extern "C" int PxXmlET_##T##_StartElement(RtContext* ctxt, const T* value, const OSUTF8CHAR* name,          \
+                                            const RtXmlNamespace* ns) {                                       \
+    return pxs::encodeSimpleStart(ctxt, name, ns, P);                                                         \
+  }                                                                                                           \
+  extern "C" int PxXmlET_##T##_Contents(RtContext* ctxt, const T* value, const RtXmlNamespace* ns) {          \
+    return pxs::encodeSimpleContents(ctxt, &kSimple_##T, pxs::Kind::Text, value, P);                          \
+  }                                                                                                           \
+  extern "C" int PxXmlET_##T##_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns) { \
+    return pxs::encodeSimpleEnd(ctxt, name, ns, P);                                                           \
+  }
+
 #define PX_DEFINE_DOCUMENT_DECODER(PE, T) \
   extern "C" int PxXmlD_##PE(RtContext* ctxt, T* record) { return pxs::decodeDocument(ctxt, &kDoc_##PE, record); }
 #define PX_DEFINE_DOCUMENT_VALIDATOR(PE) \

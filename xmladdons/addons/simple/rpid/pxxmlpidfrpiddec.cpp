@@ -1,0 +1,4 @@
+// RPID: document decoders.
+#include "rpid/rpid_tables.h"
+
+PX_RPID_DOCUMENTS(PX_DEFINE_DOCUMENT_DECODER)

@@ -1,0 +1,7 @@
+// RPID: validating handlers and document validators.
+#include "rpid/rpid_tables.h"
+
+PX_RPID_ELEMENTS(PX_DEFINE_VSAX)
+PX_RPID_PLAIN_ELEMENTS(PX_DEFINE_VSAX)
+#define PX_RPID_VALIDATOR(PE, T) PX_DEFINE_DOCUMENT_VALIDATOR(PE)
+PX_RPID_DOCUMENTS(PX_RPID_VALIDATOR)
