@@ -12,7 +12,7 @@ const char* cstr(const OSUTF8CHAR* p) { return reinterpret_cast<const char*>(p);
 // equal; a wildcard row (empty name) takes elements of other namespaces, as
 // ##other does: not the type's own, and not elements in no namespace.
 bool rowAccepts(const RtXmlElemInfo& row, const char* localName, int nsidx) {
-  if (row.name[0] == 0) return nsidx != row.nsidx && nsidx != RT_NS_NONE;
+  if (row.name[0] == 0) return row.nsidx == RT_NS_ANY || (nsidx != row.nsidx && nsidx != RT_NS_NONE);
   return nsidx == row.nsidx && std::strcmp(row.name, localName) == 0;
 }
 

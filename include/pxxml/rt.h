@@ -431,6 +431,11 @@ typedef struct RtXmlElemInfo {
   int32_t maxOccurs; /* -1: unbounded */
 } RtXmlElemInfo;
 
+/* Namespace index of a wildcard row that takes elements of every namespace
+ * (##any); an ordinary wildcard row carries its type's own index and takes
+ * those of the others (##other). */
+#define RT_NS_ANY (-3)
+
 #define RT_STATE_NO 0xFFu    /* transition entry: element not allowed */
 #define RT_STATE_FINAL 0xFEu /* transition entry: allowed, and nothing may follow */
 

@@ -67,6 +67,7 @@ const DocumentOps kDocuments[] = {
     PXSIMPLE_DOC("time-offset", PX_NS_RPID, rpid__time_offset, rpid_time_offset),
     PXSIMPLE_DOC("user-input", PX_NS_RPID, rpid__user_input, rpid_user_input),
     PXSIMPLE_TEXT_DOC("class", PX_NS_RPID, rpid_class),
+    PXSIMPLE_DOC("geopriv", PX_NS_GEOPRIV, tns_geopriv, tns_geopriv),
 };
 
 }  // namespace

@@ -49,6 +49,9 @@
   PX_API const OSUTF8CHAR* Px##T##_ToString(uint16_t value); \
   PX_API int Px##T##_ToEnum(const OSUTF8CHAR* text, size_t len, uint16_t* value);
 
+/* The append helper of a list-type record: the item count afterwards. */
+#define PX_DECLARE_APPEND(T) PX_API uint32_t Px##T##_Append(RtContext* ctxt, T* list, void* item);
+
 /* Decoding and validating handlers */
 #define PX_DECLARE_SAX(T)                                                                                       \
   PX_API void PxSAX_##T##_init(RtContext* ctxt, PxSaxHandler* handler, T* record, int level);                   \

@@ -9,5 +9,7 @@
 #include "pxxml/simple/winfo.h"
 #include "pxxml/simple/patch_ops.h"
 #include "pxxml/simple/partial_pidf.h"
+#include "pxxml/simple/data_model.h"
+#include "pxxml/simple/geopriv.h"
 
 #endif

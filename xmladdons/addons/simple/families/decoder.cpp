@@ -191,7 +191,7 @@ void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname,
   RtContext* ctxt = h->head.context;
   if (h->head.elemName) checkRootName(h, local, qname);
   ctxt->state = RT_STATE_START_TAKEN;
-  attributePass(h, attrs);
+  if (!typeOf(h)->childByNameOnly && !typeOf(h)->attributesIgnored) attributePass(h, attrs);
 }
 
 // Open content: everything inside the element goes to the any handler, as
@@ -396,6 +396,23 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   RtContext* ctxt = h->head.context;
   const TypeDesc* d = typeOf(h);
   ctxt->state = RT_STATE_START_TAKEN;
+  if (d->childByNameOnly) {
+    // One child name, in whatever namespace.
+    const Member& list = d->members[d->rows[0].member];
+    if (!rtXmlStrCmpAsc(local, d->elems[0].name)) {
+      int refused = 0;
+      if (rtSaxIncErrors(ctxt)) {
+        rtxErrAddStrParm(ctxt, list.field);
+        rtxErrAddStrParm(ctxt, cstr(qname));
+        refused = rtxErrSetNewData(ctxt, ST_NAME_MISMATCH, pathOf(h), __LINE__);
+      }
+      *status = rtSaxSetSkipLevelToCurrent(ctxt, refused);
+      return false;
+    }
+    rtxMemBufReset(&ctxt->charData);
+    h->head.curElemID = 0;
+    return true;
+  }
   // The reader has bound the declarations of this start tag, and keeps those
   // of every enclosing element in scope, so the name resolves as written.
   const OSUTF8CHAR* prefix;
@@ -472,7 +489,7 @@ int listTooShort(PxSaxHandler* h, const std::string& field, uint32_t count) {
   RtContext* ctxt = h->head.context;
   int status = 0;
   if (rtSaxIncErrors(ctxt)) {
-    std::string path = std::string(typeOf(h)->name) + field + ".count";
+    std::string path = std::string(typeOf(h)->name) + (typeOf(h)->listType ? std::string() : field) + ".count";
     rtxErrAddStrParm(ctxt, path.c_str());
     rtxErrAddIntParm(ctxt, static_cast<int>(count));
     status = rtxErrSetNewData(ctxt, ST_CONSTRAINT, pathOf(h), __LINE__);

@@ -140,6 +140,16 @@ struct TypeDesc {
   // A child that no row takes is refused as unexpected content (-41), with
   // no second lookup, as in choice-only content.
   bool strictChildren = false;
+  // The record is its one list (a list-type record): counts are reported
+  // under the type's name alone ("tns_locProvidedBy.count").
+  bool listType = false;
+  // Children are taken by local name alone, any namespace, against the one
+  // row of the table; another name is a name mismatch (-3) with the list
+  // member's field name, and the element's attributes are not examined.
+  bool childByNameOnly = false;
+  // The element's attributes are not examined at all (containers whose
+  // schema declares none and whose content is kept as found).
+  bool attributesIgnored = false;
   // Simple content whose start tag writes its attributes before its kept
   // namespace declarations (the _Attrs step still writes the declarations
   // first).

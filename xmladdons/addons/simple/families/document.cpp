@@ -59,6 +59,33 @@ int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool valida
   return st;
 }
 
+// The root handler of a document of simple type: the runtime's simple-type
+// handler, which checks the root's local name, with the root's namespace
+// checked here as for roots of complex type (a deviceID of another
+// namespace is no data-model deviceID).
+struct SimpleRoot {
+  RtSaxSimpleTypeHandler simple;  // first: the runtime's entry points see only this
+  const DocDesc* doc;
+};
+
+int simpleRootStart(void* handler, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  auto* root = static_cast<SimpleRoot*>(handler);
+  RtContext* ctxt = root->simple.head.context;
+  if (root->simple.head.level == 0 && rtxUTF8StrEqual(local, root->simple.head.elemName)) {
+    const OSUTF8CHAR* prefix;
+    size_t prefixLen;
+    rtXmlDecQName(qname, &prefix, &prefixLen);
+    if (rtXmlNSGetIndex(ctxt, prefix, prefixLen) != root->doc->nsIndex && rtSaxIncErrors(ctxt)) {
+      const OSUTF8CHAR* uri = rtXmlNSGetURI(ctxt, prefix, prefixLen);
+      rtxErrAddStrParm(ctxt, root->doc->elemName);
+      rtxErrAddStrParm(ctxt, reinterpret_cast<const char*>(local));
+      rtxErrAddStrParm(ctxt, uri && *uri ? reinterpret_cast<const char*>(uri) : "no namespace");
+      rtxErrSetNewData(ctxt, ST_NAME_MISMATCH, root->doc->module->dec, __LINE__);
+    }
+  }
+  return SAXSimpleTypeStartElement(handler, local, qname, attrs);
+}
+
 void releaseRoot(RtContext* ctxt, RtSaxHandler* root) {
   if (root->free) root->free(ctxt, root);
   rtxMemHeapFreePtr(ctxt, root->nestedMem);
@@ -130,17 +157,17 @@ int decodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
   if (int st = rtxCheckContext(ctxt)) return st;
   int before = rtxErrGetCount(ctxt);
   if (!doc->type) {
-    RtSaxSimpleTypeHandler root;
-    RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &root, SAXSimpleTypeStartElement, SAXSimpleTypeEndElement,
-                                                SAXSimpleTypeCharacters);
+    SimpleRoot root{{}, doc};
+    RtSaxReader* reader =
+        rtSaxCCreateXmlReader(ctxt, &root, simpleRootStart, SAXSimpleTypeEndElement, SAXSimpleTypeCharacters);
     if (!reader) return rtxErrSetNewData(ctxt, ST_READER_FAILED, path, __LINE__);
-    int st = SAXSimpleTypeInit(ctxt, &root, u8(doc->elemName));
+    int st = SAXSimpleTypeInit(ctxt, &root.simple, u8(doc->elemName));
     if (st) {
       rtxErrSetData(ctxt, st, path, __LINE__);
       rtSaxCReleaseReader(reader);
       return st;
     }
-    root.head.elemName = u8(doc->elemName);
+    root.simple.head.elemName = u8(doc->elemName);
     st = rtSaxCParse(reader);
     if (st == 0) {
       Member value{"value", doc->simpleKind, Role::Value, -1, 0, nullptr, -1, 1, 1};
@@ -148,7 +175,7 @@ int decodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
       if (st) rtxErrSetData(ctxt, st, path, __LINE__);
       else st = firstErrorSince(ctxt, before);
     }
-    releaseRoot(ctxt, &root.head);
+    releaseRoot(ctxt, &root.simple.head);
     rtSaxCReleaseReader(reader);
     return st;
   }

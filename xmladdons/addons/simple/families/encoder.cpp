@@ -25,9 +25,9 @@ int writeRaw(RtContext* ctxt, const char* text, size_t n, const char* path) {
 }
 
 // A count below the list's minimum: "<path>.count" and the count.
-int countTooLow(RtContext* ctxt, const char* owner, const char* middle, const char* field, uint32_t count,
+int countTooLow(RtContext* ctxt, const TypeDesc* d, const char* middle, const char* field, uint32_t count,
                 const char* path) {
-  std::string name = std::string(owner) + middle + field + ".count";
+  std::string name = d->listType ? std::string(d->name) + ".count" : std::string(d->name) + middle + field + ".count";
   rtxErrAddStrParm(ctxt, name.c_str());
   rtxErrAddUIntParm(ctxt, count);
   return rtxErrSetNewData(ctxt, ST_CONSTRAINT, path, __LINE__);
@@ -122,7 +122,7 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
     case Kind::AnyList: {
       auto* list = static_cast<const RtDList*>(p);
       if (m.minOccurs > 0 && list->count < static_cast<uint32_t>(m.minOccurs))
-        return countTooLow(ctxt, d->name, middle, m.field, list->count, path);
+        return countTooLow(ctxt, d, middle, m.field, list->count, path);
       for (const RtDListNode* n = list->head; n && !st; n = n->next) {
         if (m.kind == Kind::RecordList) st = encodeType(ctxt, m.type, n->data, name, child);
         else if (m.kind == Kind::SeqList) st = encodeType(ctxt, m.type, n->data, nullptr, received);
@@ -272,6 +272,8 @@ int encodeSimpleContents(RtContext* ctxt, const SimpleType* t, Kind kind, const 
   int st = 0;
   if (kind == Kind::Enum) {
     st = rtXmlEncUTF8Str(ctxt, t->toString(*static_cast<const uint16_t*>(value)), nullptr, nullptr);
+  } else if (kind == Kind::Bool) {
+    st = rtXmlEncBool(ctxt, *static_cast<const OSBOOL*>(value), nullptr, nullptr);
   } else if (kind == Kind::Decimal) {
     st = rtXmlEncDecimal(ctxt, *static_cast<const double*>(value), nullptr, nullptr, t->decimal);
   } else {

@@ -215,6 +215,7 @@ void printRecord(const char* name, const TypeDesc* d, const void* record) {
 
 void printSimple(const char* name, const SimpleType* t, Kind kind, const void* value) {
   if (kind == Kind::Decimal) rtxPrintReal(name, *static_cast<const double*>(value));
+  else if (kind == Kind::Bool) rtxPrintBoolean(name, *static_cast<const OSBOOL*>(value));
   else if (kind == Kind::Enum) rtxPrintCharStr(name, t->toString(*static_cast<const uint16_t*>(value)));
   else rtxPrintCharStr(name, static_cast<const RtXmlString*>(value)->value);
 }

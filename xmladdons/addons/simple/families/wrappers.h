@@ -82,6 +82,10 @@
     return pxs::enumToEnum(kTable_##T, sizeof kTable_##T / sizeof kTable_##T[0], text, len, value); \
   }
 
+// The append helper of a list-type record (the record is its RtDList).
+#define PX_DEFINE_APPEND(T) \
+  extern "C" uint32_t Px##T##_Append(RtContext* ctxt, T* list, void* item) { return pxs::listAppend(ctxt, list, item); }
+
 #define PX_DEFINE_SAX(T)                                                                                       \
   extern "C" void PxSAX_##T##_init(RtContext* ctxt, PxSaxHandler* handler, T* record, int level) {             \
     pxs::saxInit(ctxt, &kDesc_##T, handler, record, level, false);                                             \
