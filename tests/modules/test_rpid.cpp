@@ -335,8 +335,9 @@ TEST(Rpid, ClassIsASimpleTypedDocument) {
   RtXmlString c{0, nullptr};
   ASSERT_EQ(decode(ctxt, PxXmlD_rpid_class, rpidDoc("class", "  forwarded   calls "), &c), 0);
   EXPECT_STREQ(str(c.value), "forwarded calls");
-  int st = -1;
-  EXPECT_EQ(encode(ctxt, PxXmlE_rpid_class, &c, &st),
+  rtxResetOutput(ctxt);
+  EXPECT_EQ(PxXmlE_rpid_class(ctxt, &c), 0);
+  EXPECT_EQ(std::string(rtxGetOutput(ctxt, nullptr)),
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<class xmlns=\"urn:ietf:params:xml:ns:pidf:rpid\">"
             "forwarded calls</class>");
   rtxErrReset(ctxt);

@@ -189,3 +189,22 @@ TEST(PidfRoundTrip, ForeignElementIsCapturedSelfContained) {
   EXPECT_EQ(t->tns_status.present, 1u);
   EXPECT_EQ(t->tns_status.tns_basic, 0);
 }
+
+// Found by the round-trip fuzzer: a note holding an element keeps no value;
+// its encoding is an empty note, which decodes to the empty text and from
+// there encodes and decodes to itself.
+TEST(PidfRoundTrip, NoteHoldingAnElementSettlesAfterOneRoundTrip) {
+  SimpleCtx ctxt;
+  std::string doc = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='e'><note>a<presence/>b</note></presence>";
+  tns_presence first;
+  ASSERT_EQ(decodePresence(ctxt, doc, &first), 0);
+  EXPECT_EQ(static_cast<tns_note*>(first.tns_note.head->data)->value.value, nullptr);
+  std::string xml = encodePresence(ctxt, &first);
+  tns_presence second, third;
+  ASSERT_EQ(decodePresence(ctxt, xml, &second), 0);
+  EXPECT_STREQ(str(static_cast<tns_note*>(second.tns_note.head->data)->value.value), "");
+  EXPECT_EQ(encodePresence(ctxt, &second), xml);
+  ASSERT_EQ(decodePresence(ctxt, xml, &third), 0);
+  EXPECT_EQ(printed(third), printed(second));
+  for (tns_presence* p : {&first, &second, &third}) PxMemFree_tns_presence(ctxt, p);
+}

@@ -26,7 +26,7 @@ struct Ops {
   }
 
 // Documents of simple type: the record is one text.
-template <int (*Decode)(RtContext*, RtXmlString*), int (*Encode)(RtContext*, RtXmlString*)>
+template <int (*Decode)(RtContext*, RtXmlString*), int (*Encode)(RtContext*, const RtXmlString*)>
 struct TextOps {
   static int decode(RtContext* c, void* r) { return Decode(c, static_cast<RtXmlString*>(r)); }
   static int encode(RtContext* c, void* r) { return Encode(c, static_cast<RtXmlString*>(r)); }
@@ -68,9 +68,60 @@ const DocumentOps kDocuments[] = {
     PXSIMPLE_DOC("user-input", PX_NS_RPID, rpid__user_input, rpid_user_input),
     PXSIMPLE_TEXT_DOC("class", PX_NS_RPID, rpid_class),
     PXSIMPLE_DOC("geopriv", PX_NS_GEOPRIV, tns_geopriv, tns_geopriv),
+    PXSIMPLE_DOC("person", PX_NS_DATAMODEL, dm__person, dm_person),
+    PXSIMPLE_DOC("device", PX_NS_DATAMODEL, dm__device, dm_device),
+    PXSIMPLE_TEXT_DOC("deviceID", PX_NS_DATAMODEL, dm_deviceID),
+    PXSIMPLE_TEXT_DOC("card", PX_NS_CIPID, cipid_card),
+    PXSIMPLE_TEXT_DOC("display-name", PX_NS_CIPID, cipid_display_name),
+    PXSIMPLE_TEXT_DOC("homepage", PX_NS_CIPID, cipid_homepage),
+    PXSIMPLE_TEXT_DOC("icon", PX_NS_CIPID, cipid_icon),
+    PXSIMPLE_TEXT_DOC("map", PX_NS_CIPID, cipid_map),
+    PXSIMPLE_TEXT_DOC("sound", PX_NS_CIPID, cipid_sound),
 };
 
 }  // namespace
+
+namespace {
+
+// Looks at the first start tag only: its local name and namespace index.
+struct RootProbe {
+  RtSaxHandler head;
+  std::string local;
+  int nsIndex = -1;
+};
+
+int probeStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const*) {
+  auto* p = static_cast<RootProbe*>(h);
+  if (p->head.level++ == 0) {
+    p->local = reinterpret_cast<const char*>(local);
+    const OSUTF8CHAR* prefix;
+    size_t len;
+    rtXmlDecQName(qname, &prefix, &len);
+    p->nsIndex = rtXmlNSGetIndex(p->head.context, prefix, len);
+  }
+  return 0;
+}
+int probeEnd(void* h, const OSUTF8CHAR*, const OSUTF8CHAR*) {
+  static_cast<RootProbe*>(h)->head.level--;
+  return 0;
+}
+int probeChars(void*, const OSUTF8CHAR*, int) { return 0; }
+
+}  // namespace
+
+const DocumentOps* identifyDocument(RtContext* ctxt, std::string* rootName, int* status) {
+  RootProbe probe{};
+  probe.head.context = ctxt;
+  RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &probe, probeStart, probeEnd, probeChars);
+  if (!reader) {
+    *status = ST_READER_FAILED;
+    return nullptr;
+  }
+  *status = rtSaxCParse(reader);
+  rtSaxCReleaseReader(reader);
+  if (rootName) *rootName = probe.local;
+  return *status == 0 ? findDocument(probe.local.c_str(), probe.nsIndex) : nullptr;
+}
 
 const DocumentOps* findDocument(const char* localName, int nsIndex) {
   for (const auto& doc : kDocuments)

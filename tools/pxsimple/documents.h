@@ -4,6 +4,7 @@
 #define PXSIMPLE_DOCUMENTS_H
 
 #include <cstddef>
+#include <string>
 
 #include "pxxml/simple/simple.h"
 
@@ -22,6 +23,11 @@ struct DocumentOps {
 
 // The operations for a root element, or null when the library has none.
 const DocumentOps* findDocument(const char* localName, int nsIndex);
+
+// Read the context's document far enough to know its root element: the
+// operations for it (null when none), its local name, and the reader's
+// status (a document that is not well-formed is not identified).
+const DocumentOps* identifyDocument(RtContext* ctxt, std::string* rootName, int* status);
 
 }  // namespace pxsimple
 

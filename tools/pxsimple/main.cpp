@@ -38,52 +38,14 @@ void printErrors(RtContext* ctxt) {
   std::fputs(text.c_str(), stderr);
 }
 
-// The root element's local name and namespace index, read with a handler
-// that looks at the first start tag only.
-struct RootProbe {
-  RtSaxHandler head;
-  std::string local;
-  int nsIndex = -1;
-};
-
-int probeStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const*) {
-  auto* p = static_cast<RootProbe*>(h);
-  if (p->head.level++ == 0) {
-    p->local = reinterpret_cast<const char*>(local);
-    const OSUTF8CHAR* prefix;
-    size_t len;
-    rtXmlDecQName(qname, &prefix, &len);
-    p->nsIndex = rtXmlNSGetIndex(p->head.context, prefix, len);
-  }
-  return 0;
-}
-int probeEnd(void* h, const OSUTF8CHAR*, const OSUTF8CHAR*) {
-  static_cast<RootProbe*>(h)->head.level--;
-  return 0;
-}
-int probeChars(void*, const OSUTF8CHAR*, int) { return 0; }
-
 const pxsimple::DocumentOps* identify(RtContext* ctxt) {
-  RootProbe probe{};
-  probe.head.context = ctxt;
-  RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &probe, probeStart, probeEnd, probeChars);
-  if (!reader) return nullptr;
-  int st = rtSaxCParse(reader);
-  rtSaxCReleaseReader(reader);
-  if (st != 0) {
-    printErrors(ctxt);
-    return nullptr;
-  }
-  const pxsimple::DocumentOps* doc = pxsimple::findDocument(probe.local.c_str(), probe.nsIndex);
-  if (!doc) std::fprintf(stderr, "pxsimple: no document type for root element \"%s\"\n", probe.local.c_str());
+  std::string root;
+  int st = 0;
+  const pxsimple::DocumentOps* doc = pxsimple::identifyDocument(ctxt, &root, &st);
+  if (st != 0) printErrors(ctxt);
+  else if (!doc) std::fprintf(stderr, "pxsimple: no document type for root element \"%s\"\n", root.c_str());
   return doc;
 }
-
-struct Record {
-  const pxsimple::DocumentOps* ops;
-  std::unique_ptr<unsigned char[]> storage;
-  void* get() { return storage.get(); }
-};
 
 // Validate and decode the context's document; print what went wrong.
 bool checkDocument(RtContext* ctxt, const pxsimple::DocumentOps* doc, const std::string& label) {

@@ -254,7 +254,7 @@ PX_DECLARE_DOCUMENT(rpid_service_class, rpid__service_class)
 PX_DECLARE_DOCUMENT(rpid_status_icon, rpid__status_icon)
 PX_DECLARE_DOCUMENT(rpid_time_offset, rpid__time_offset)
 PX_DECLARE_DOCUMENT(rpid_user_input, rpid__user_input)
-PX_DECLARE_DOCUMENT(rpid_class, RtXmlString)
+PX_DECLARE_SIMPLE_DOCUMENT(rpid_class, RtXmlString)
 
 #ifdef __cplusplus
 }

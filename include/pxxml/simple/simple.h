@@ -11,5 +11,6 @@
 #include "pxxml/simple/partial_pidf.h"
 #include "pxxml/simple/data_model.h"
 #include "pxxml/simple/geopriv.h"
+#include "pxxml/simple/cipid.h"
 
 #endif

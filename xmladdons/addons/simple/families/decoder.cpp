@@ -210,9 +210,16 @@ void startOpenContent(PxSaxHandler* h) {
 
 // Start a nested handler of `type` for the child, on `record` (null when
 // validating), and pass it the start tag.
+// Without the block for child handlers (its allocation failed and was
+// recorded when this handler began) a child is dropped whole.
+bool noBlock(PxSaxHandler* h) {
+  rtSaxSetSkipLevelToCurrent(h->head.context, ST_NO_MEMORY);
+  return false;
+}
+
 bool startNested(PxSaxHandler* h, const TypeDesc* type, void* record, const OSUTF8CHAR* local,
                  const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
-  if (!h->head.nestedMem) return false;
+  if (!h->head.nestedMem) return noBlock(h);
   auto* child = static_cast<PxSaxHandler*>(h->head.nestedMem);
   saxInit(h->head.context, type, child, record, 0, validating(h));
   h->nested = child;
@@ -223,12 +230,13 @@ bool startNested(PxSaxHandler* h, const TypeDesc* type, void* record, const OSUT
 bool startAny(PxSaxHandler* h, RtDList* list, const OSUTF8CHAR* local, const OSUTF8CHAR* qname,
               const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
-  if (validating(h) || !h->head.nestedMem) return false;  // validators keep no foreign element
+  if (validating(h)) return false;  // validators keep no foreign element
+  if (!h->head.nestedMem) return noBlock(h);
   auto* item = static_cast<RtXmlString*>(rtxMemHeapAllocZ(ctxt, sizeof(RtXmlString)));
   if (!item || !rtxDListAppend(ctxt, list, item)) {
     rtxMemHeapFreePtr(ctxt, item);
     rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
-    return false;
+    return noBlock(h);
   }
   SAXAnyInit(ctxt, h->head.nestedMem, item, 0);
   h->nested = h->head.nestedMem;
@@ -239,17 +247,15 @@ bool startAny(PxSaxHandler* h, RtDList* list, const OSUTF8CHAR* local, const OSU
 void* newRecord(PxSaxHandler* h, const TypeDesc* type, RtDList* list) {
   RtContext* ctxt = h->head.context;
   void* record = rtxMemHeapAlloc(ctxt, type->size);
-  if (!record) {
-    rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
-    return nullptr;
-  }
-  clearRecord(type, record);
-  if (!rtxDListAppend(ctxt, list, record)) {
+  if (record) {
+    clearRecord(type, record);
+    if (rtxDListAppend(ctxt, list, record)) return record;
     rtxMemHeapFreePtr(ctxt, record);
-    rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
-    return nullptr;
   }
-  return record;
+  // The child cannot be kept: it is dropped whole.
+  rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
+  rtSaxSetSkipLevelToCurrent(ctxt, ST_NO_MEMORY);
+  return nullptr;
 }
 
 // A child filling member m (storage at dest, null when validating) of the
@@ -439,6 +445,10 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   h->head.curElemID = static_cast<int16_t>(id);
   if (d->elems[id].minOccurs > 0 && id < 32) h->requiredSeen |= 1u << id;
   bool nested = startChild(h, static_cast<int16_t>(id), local, qname, attrs);
+  if (rtSaxSkipRequested(ctxt)) {
+    *status = ST_NO_MEMORY;  // dropped whole, after a failed allocation
+    return false;
+  }
   if (attrs && attrs[0] && !nested) {
     if (int st = rtSaxReportUnexpAttrs(ctxt, attrs, d->elems[id].name)) rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
   }
@@ -566,7 +576,10 @@ void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, 
   h->record = validate ? nullptr : record;
   h->validating = (validate ? kValidating : 0) | (rtSaxDiagEnabled(ctxt) ? kDiagnosed : 0);
   h->itemElemID = -1;
-  if (needsNested(d)) h->head.nestedMem = rtxMemHeapAlloc(ctxt, kNestedSize);
+  if (needsNested(d)) {
+    h->head.nestedMem = rtxMemHeapAlloc(ctxt, kNestedSize);
+    if (!h->head.nestedMem) rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
+  }
 }
 
 int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {

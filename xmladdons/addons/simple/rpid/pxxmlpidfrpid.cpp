@@ -52,14 +52,14 @@ constexpr Member anyAlt(size_t offset) {
 
 // ------------------------------------------------------- activities, mood
 
-static const char* const kActivities[] = {
+static constexpr const char* kActivities[] = {
     "appointment", "away",      "breakfast", "busy",     "dinner",       "holiday",  "in-transit", "looking-for-work",
     "meal",        "meeting",   "on-the-phone", "performance", "permanent-absence", "playing", "presentation", "shopping",
     "sleeping",    "spectator", "steering",  "travel",   "tv",           "vacation", "working",    "worship"};
 static_assert(sizeof kActivities / sizeof kActivities[0] == 24);
 static constexpr auto kActivityList = rpid::valueList(kActivities, 0);
 
-static const char* const kMoods[] = {
+static constexpr const char* kMoods[] = {
     "afraid",     "amazed",      "angry",      "annoyed",     "anxious",   "ashamed",   "bored",    "brave",
     "calm",       "cold",        "confused",   "contented",   "cranky",    "curious",   "depressed", "disappointed",
     "disgusted",  "distracted",  "embarrassed", "excited",    "flirtatious", "frustrated", "grumpy", "guilty",
@@ -314,7 +314,7 @@ const TypeDesc kDesc_rpid__service_class_2{
     .module = &kModule, .choiceRequired = true};
 
 // Notes, then one value: the row of a value is its tag.
-static const uint8_t kMatrix_relationship[] = {
+static constexpr uint8_t kMatrix_relationship[] = {
     //         s0 s1  s2
     /* note   */ 1, 1, kNo,
     /* values */ 3, 3, kNo,  // state 3 has no column: nothing follows a named value
@@ -341,9 +341,9 @@ constexpr ValueTable<N + 1> valueTable(const char* const (&names)[N]) {
       t.matrix[row * 3 + s] = kMatrix_relationship[(row == 0 ? 0 : row == N + 1 ? 2 : 1) * 3 + s];
   return t;
 }
-static const char* const kRelationships[] = {"assistant", "associate", "family", "friend", "other",
+static constexpr const char* kRelationships[] = {"assistant", "associate", "family", "friend", "other",
                                              "self",      "supervisor", "unknown"};
-static const char* const kServiceClasses[] = {"courier", "electronic", "freight", "in-person", "postal", "unknown"};
+static constexpr const char* kServiceClasses[] = {"courier", "electronic", "freight", "in-person", "postal", "unknown"};
 static constexpr auto kRelationshipTable = valueTable(kRelationships);
 static constexpr auto kServiceClassTable = valueTable(kServiceClasses);
 

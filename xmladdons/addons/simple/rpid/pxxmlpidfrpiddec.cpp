@@ -2,3 +2,4 @@
 #include "rpid/rpid_tables.h"
 
 PX_RPID_DOCUMENTS(PX_DEFINE_DOCUMENT_DECODER)
+PX_DEFINE_DOCUMENT_DECODER(rpid_class, RtXmlString)

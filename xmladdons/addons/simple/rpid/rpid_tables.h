@@ -21,8 +21,9 @@ extern const pxs::SimpleType kSimple_rpid_activeIdle;
   X(rpid_place_type, rpid__place_type) X(rpid_privacy, rpid__privacy) X(rpid_sphere, rpid__sphere)             \
   X(rpid_relationship, rpid__relationship) X(rpid_service_class, rpid__service_class)                         \
   X(rpid_status_icon, rpid__status_icon) X(rpid_time_offset, rpid__time_offset)                               \
-  X(rpid_user_input, rpid__user_input) X(rpid_class, RtXmlString)
+  X(rpid_user_input, rpid__user_input)
 #define PX_RPID_DECLARE_DOC(PE, T) extern const pxs::DocDesc kDoc_##PE;
 PX_RPID_DOCUMENTS(PX_RPID_DECLARE_DOC)
+extern const pxs::DocDesc kDoc_rpid_class;
 
 #endif
