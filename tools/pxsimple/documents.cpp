@@ -68,6 +68,8 @@ const DocumentOps kDocuments[] = {
     PXSIMPLE_DOC("user-input", PX_NS_RPID, rpid__user_input, rpid_user_input),
     PXSIMPLE_TEXT_DOC("class", PX_NS_RPID, rpid_class),
     PXSIMPLE_DOC("geopriv", PX_NS_GEOPRIV, tns_geopriv, tns_geopriv),
+    PXSIMPLE_DOC("servcaps", PX_NS_CAPS, tns_servcapstype, tns_servcaps),
+    PXSIMPLE_DOC("devcaps", PX_NS_CAPS, tns_devcaps, tns_devcaps),
     PXSIMPLE_DOC("person", PX_NS_DATAMODEL, dm__person, dm_person),
     PXSIMPLE_DOC("device", PX_NS_DATAMODEL, dm__device, dm_device),
     PXSIMPLE_TEXT_DOC("deviceID", PX_NS_DATAMODEL, dm_deviceID),

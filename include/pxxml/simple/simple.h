@@ -12,5 +12,6 @@
 #include "pxxml/simple/data_model.h"
 #include "pxxml/simple/geopriv.h"
 #include "pxxml/simple/cipid.h"
+#include "pxxml/simple/caps.h"
 
 #endif
