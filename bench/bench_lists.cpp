@@ -1,12 +1,9 @@
 // Decoding large list documents beside a bare expat parse of the same bytes:
 // a watcher-information document of 5 lists x 1,000 watchers (~500 KB) and
 // an RLMI list of 1,000 resources (~300 KB).
-#include <benchmark/benchmark.h>
-#include <expat.h>
-
 #include <string>
 
-#include "pxxml/simple/simple.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -48,43 +45,13 @@ const std::string& document(int which) {
   return which == 0 ? winfo : rlmi;
 }
 
-void XMLCALL onStart(void*, const XML_Char*, const XML_Char**) {}
-void XMLCALL onEnd(void*, const XML_Char*) {}
-void XMLCALL onText(void*, const XML_Char*, int) {}
-
-void BM_ExpatParse(benchmark::State& state) {
-  const std::string& doc = document(static_cast<int>(state.range(0)));
-  XML_Parser parser = XML_ParserCreate("UTF-8");
-  for (auto _ : state) {
-    XML_ParserReset(parser, "UTF-8");
-    XML_SetElementHandler(parser, onStart, onEnd);
-    XML_SetCharacterDataHandler(parser, onText);
-    if (XML_Parse(parser, doc.data(), static_cast<int>(doc.size()), 1) != XML_STATUS_OK) state.SkipWithError("parse");
-  }
-  XML_ParserFree(parser);
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
-  state.counters["bytes"] = static_cast<double>(doc.size());
-}
-
-template <typename T, int (*Decode)(RtContext*, T*), void (*Release)(RtContext*, T*)>
-void decodeLoop(benchmark::State& state, const std::string& doc) {
-  RtContext* ctxt = rtxNewContext();
-  PxInit_SIMPLE_Global(ctxt);
-  T record;
-  for (auto _ : state) {
-    rtxSetInputBuffer(ctxt, doc.data(), doc.size());
-    if (Decode(ctxt, &record) != 0) state.SkipWithError("decode");
-    Release(ctxt, &record);
-  }
-  rtxDeleteContext(ctxt);
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
-}
+void BM_ExpatParse(benchmark::State& state) { pxbench::expatParse(state, document(static_cast<int>(state.range(0)))); }
 
 void BM_DecodeWatcherinfo(benchmark::State& state) {
-  decodeLoop<tns__watcherinfo, PxXmlD_tns_watcherinfo, PxMemFree_tns__watcherinfo>(state, document(0));
+  pxbench::decodeLoop<tns__watcherinfo, PxXmlD_tns_watcherinfo, PxMemFree_tns__watcherinfo>(state, document(0));
 }
 void BM_DecodeRlmiList(benchmark::State& state) {
-  decodeLoop<rlmi__list, PxXmlD_rlmi_list, PxMemFree_rlmi__list>(state, document(1));
+  pxbench::decodeLoop<rlmi__list, PxXmlD_rlmi_list, PxMemFree_rlmi__list>(state, document(1));
 }
 void BM_ValidateWatcherinfo(benchmark::State& state) {
   RtContext* ctxt = rtxNewContext();
