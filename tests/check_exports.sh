@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # check_exports.sh LIBRARY VERSION_SCRIPT [PUBLISHED_LIST]
-# The library's dynamic symbols equal the names of the version script; the
-# script's names are all in the published list of operations when given.
+# The library's dynamic symbols equal the names of the version script, and
+# the script's names equal the published list of operations when given.
 set -euo pipefail
 lib=$1 map=$2 published=${3:-}
 tmp=$(mktemp -d)
@@ -19,7 +19,12 @@ if [ -n "$published" ] && [ -f "$published" ]; then
     echo "not in the published list: $extra" >&2
     exit 1
   fi
-  echo "$(wc -l < "$tmp/built") exported, all in the published list of $(wc -l < "$tmp/published")"
+  missing=$(comm -13 "$tmp/script" "$tmp/published")
+  if [ -n "$missing" ]; then
+    echo "published but not exported: $missing" >&2
+    exit 1
+  fi
+  echo "$(wc -l < "$tmp/built") exported: exactly the published list"
 else
   echo "$(wc -l < "$tmp/built") exported (published list not available)"
 fi

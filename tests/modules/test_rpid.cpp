@@ -145,6 +145,12 @@ TEST(Rpid, ActivitiesChoicesAtTheirEdges) {
   PxMemFree_rpid__activities(ctxt, &a);
 }
 
+TEST(Rpid, PrintingAnEmptyAlternativeIsTheTagLineAlone) {
+  rpid__activities_5 v{};
+  v.t = 4;
+  EXPECT_EQ(capturedStdout([&] { PxPrint_rpid__activities_5("v", &v); }), "v.t = 4\n");
+}
+
 TEST(Rpid, PrintingAnOtherValue) {
   SimpleCtx ctxt;
   rpid__activities a;

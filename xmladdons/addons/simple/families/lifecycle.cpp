@@ -152,7 +152,9 @@ void printMember(const char* name, const TypeDesc* d, const Member& m, const voi
     case Kind::NsAttrs:
       break;  // printed with the value, under the element's own name
     case Kind::Empty:
-      std::printf("%s = <null>\n", formed);
+      // An optional empty element prints its presence; a chosen empty
+      // alternative is told by the tag line alone.
+      if (m.role != Role::Alternative) std::printf("%s = <null>\n", formed);
       break;
     default:
       printValue(m.role == Role::Value ? name : formed, m, record);
