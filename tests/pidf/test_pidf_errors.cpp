@@ -209,3 +209,13 @@ TEST(PidfErrors, TextThatIsNotUtf8IsRefusedBeforeItIsWritten) {
   EXPECT_EQ(xml.find("bad"), std::string::npos);
   rtxDListFreeNodes(ctxt, &p.tns_note);
 }
+
+TEST(PidfErrors, NullRecordsAndContextsAreRefusedNotFollowed) {
+  SimpleCtx ctxt;
+  EXPECT_EQ(PxXmlE_tns_presence(ctxt, nullptr), ST_BAD_ARGUMENT);
+  EXPECT_EQ(PxXmlD_tns_presence(ctxt, nullptr), ST_BAD_ARGUMENT);
+  EXPECT_EQ(PxXmlET_tns_tuple(ctxt, nullptr, u8("tuple"), nullptr), ST_BAD_ARGUMENT);
+  tns_presence p;
+  EXPECT_EQ(PxXmlE_tns_presence(nullptr, &p), ST_BAD_CONTEXT);
+  EXPECT_EQ(PxXmlV_tns_presence(nullptr), ST_BAD_CONTEXT);
+}

@@ -141,6 +141,7 @@ int encodeDocumentEnd(RtContext* ctxt, const DocDesc* doc) {
 int encodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
   const char* path = doc->module->enc;
   if (int st = rtxCheckContext(ctxt)) return st;
+  if (!record) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, path, __LINE__);
   NamespaceTable* table = PxGet_SIMPLE_NSURI(ctxt);
   if (!table) return rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
   if (int st = rtXmlNSSetURITable(ctxt, table, PX_NS_COUNT)) return rtxErrSetData(ctxt, st, path, __LINE__);
@@ -155,6 +156,7 @@ int encodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
 int decodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
   const char* path = doc->module->dec;
   if (int st = rtxCheckContext(ctxt)) return st;
+  if (!record) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, path, __LINE__);
   int before = rtxErrGetCount(ctxt);
   if (!doc->type) {
     SimpleRoot root{{}, doc};

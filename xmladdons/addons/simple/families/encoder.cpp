@@ -257,6 +257,8 @@ int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const 
 int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
                const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
+  if (int st = rtxCheckContext(ctxt)) return st;
+  if (!record) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, path, __LINE__);
   if (int st = encodeStart(ctxt, d, record, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = encodeContents(ctxt, d, record, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = encodeEnd(ctxt, d, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
