@@ -142,3 +142,31 @@ TEST(PidfEnum, ConversionsBothWays) {
   EXPECT_STREQ(str(Pxtns__watcher_status_ToString(2)), "waiting");
   EXPECT_STREQ(str(Pxpos_ToString(2)), "prepend");
 }
+
+TEST(PidfDiagnostics, EveryHandlerEntryReportsItsNameOnlyWhenAHookIsSet) {
+  SimpleCtx ctxt;
+  std::vector<std::string> calls;
+  rtSaxSetDiagHook(
+      ctxt,
+      [](void* data, const char* func, const OSUTF8CHAR* qname, OSBOOL entering) {
+        if (entering) static_cast<std::vector<std::string>*>(data)->push_back(std::string(func) + " " + str(qname));
+      },
+      &calls);
+  std::string doc = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='e'><tuple id='t'><status/></tuple></presence>";
+  tns_presence p;
+  ASSERT_EQ(decodePresence(ctxt, doc, &p), 0);
+  PxMemFree_tns_presence(ctxt, &p);
+  std::vector<std::string> expected = {
+      "PxSAX_tns_presence_startElement presence", "PxSAX_tns_presence_startElement tuple",
+      "PxSAX_tns_tuple_startElement tuple",       "PxSAX_tns_presence_startElement status",
+      "PxSAX_tns_tuple_startElement status",      "PxSAX_tns_status_startElement status",
+      "PxSAX_tns_presence_endElement status",     "PxSAX_tns_tuple_endElement status",
+      "PxSAX_tns_status_endElement status",       "PxSAX_tns_presence_endElement tuple",
+      "PxSAX_tns_tuple_endElement tuple",         "PxSAX_tns_presence_endElement presence"};
+  EXPECT_EQ(calls, expected);
+  calls.clear();
+  rtSaxSetDiagHook(ctxt, nullptr, nullptr);
+  ASSERT_EQ(decodePresence(ctxt, doc, &p), 0);
+  EXPECT_TRUE(calls.empty());
+  PxMemFree_tns_presence(ctxt, &p);
+}
