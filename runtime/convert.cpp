@@ -178,6 +178,7 @@ void rtXmlMemFreeAnyAttrs(RtContext* ctxt, RtDList* anyAttrs) {
     if (!nv) continue;
     rtxMemHeapFreePtr(ctxt, nv->name);
     rtxMemHeapFreePtr(ctxt, nv->value);
+    rtxMemHeapFreePtr(ctxt, nv->nsUri);
   }
   rtxDListFreeAll(ctxt, anyAttrs);
 }

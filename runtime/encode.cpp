@@ -328,10 +328,22 @@ int rtXmlEncBoolAttr(RtContext* ctxt, OSBOOL value, const OSUTF8CHAR* name, size
 int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   if (!anyAttrs) return 0;
+  auto* impl = implOf(ctxt);
   for (const RtDListNode* n = anyAttrs->head; n; n = n->next) {
     auto* nv = static_cast<const RtNameValue*>(n->data);
     if (!nv || !nv->name) continue;
     std::string_view name = sv(nv->name);
+    // A prefixed pair that knows its namespace gets its prefix declared
+    // when the prefix means something else, or nothing, at this place.
+    size_t colon = name.find(':');
+    if (nv->nsUri && colon != std::string_view::npos && name.substr(0, colon) != "xml" && impl->out.tagOpen) {
+      std::string_view prefix = name.substr(0, colon);
+      const pxrt::Binding* b = impl->ns.find(prefix);
+      if (!impl->out.declaredOnTag(prefix) && (!b || b->uri != sv(nv->nsUri))) {
+        impl->ns.bind(prefix, sv(nv->nsUri));
+        if (int st = writeDecl(ctxt, prefix, sv(nv->nsUri))) return PX_FAIL(ctxt, st);
+      }
+    }
     if (int st = rtXmlEncUTF8Attr2(ctxt, nv->name, name.size(), nv->value, sv(nv->value).size())) return st;
   }
   return 0;

@@ -97,10 +97,14 @@ typedef struct RtXmlNamespace {
   const OSUTF8CHAR* uri;
 } RtXmlNamespace;
 
-/* An attribute kept by an attribute wildcard. */
+/* An attribute kept by an attribute wildcard: its name as written and its
+ * value. For a prefixed name the decoder also keeps the namespace the prefix
+ * was bound to (nsUri, else null), so that writing the pair back on another
+ * start tag can declare the prefix; pairs built by hand may leave it null. */
 typedef struct RtNameValue {
   const OSUTF8CHAR* name;
   const OSUTF8CHAR* value;
+  const OSUTF8CHAR* nsUri;
 } RtNameValue;
 
 /* Entry of an enumeration text table, sorted by text (ascending bytes). */

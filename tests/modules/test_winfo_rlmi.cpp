@@ -112,10 +112,23 @@ TEST(Rlmi, ForeignAttributeIsKeptAsOnePairWithoutError) {
                      " xmlns:e='urn:e' uri='sip:l' version='1' fullState='false' e:tag='v&amp;1'/>";
   ASSERT_EQ(decodeWith(ctxt, PxXmlD_rlmi_list, text, &l), 0);
   EXPECT_EQ(rtxErrGetCount(ctxt), 0);
+  // One pair; the prefixed name keeps the namespace its prefix stood for.
   ASSERT_EQ(l._anyAttr.count, 1u);
   auto* nv = static_cast<RtNameValue*>(l._anyAttr.head->data);
+  EXPECT_STREQ(str(nv->nsUri), "urn:e");
   EXPECT_STREQ(str(nv->name), "e:tag");
   EXPECT_STREQ(str(nv->value), "v&1");
+  // Written back, the attribute still names its namespace, and decodes to
+  // the same pairs.
+  rtxResetOutput(ctxt);
+  ASSERT_EQ(PxXmlE_rlmi_list(ctxt, &l), 0);
+  std::string xml = rtxGetOutput(ctxt, nullptr);
+  EXPECT_NE(xml.find(" xmlns:e=\"urn:e\" e:tag=\"v&amp;1\""), std::string::npos) << xml;
+  rlmi__list back;
+  ASSERT_EQ(decodeWith(ctxt, PxXmlD_rlmi_list, xml, &back), 0);
+  EXPECT_EQ(capturedStdout([&] { PxPrint_rlmi__list("l", &back); }),
+            capturedStdout([&] { PxPrint_rlmi__list("l", &l); }));
+  PxMemFree_rlmi__list(ctxt, &back);
   PxMemFree_rlmi__list(ctxt, &l);
 }
 

@@ -76,20 +76,24 @@ void reportAttr(RtContext* ctxt, int status, const TypeDesc* d, const char* attr
   rtxErrSetNewData(ctxt, status, path, __LINE__);
 }
 
+// A foreign attribute kept as a name/value pair; a prefixed one keeps the
+// namespace its prefix is bound to, for the encoder to declare it again.
 void keepAnyAttr(RtContext* ctxt, RtDList* list, const char* name, const char* value, const char* path) {
-  auto* nv = static_cast<RtNameValue*>(rtxMemHeapAlloc(ctxt, sizeof(RtNameValue)));
+  auto* nv = static_cast<RtNameValue*>(rtxMemHeapAllocZ(ctxt, sizeof(RtNameValue)));
   if (nv) {
     nv->name = rtxUTF8Strdup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(name));
     nv->value = rtxUTF8Strdup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(value));
+    const char* colon = std::strchr(name, ':');
+    if (colon && std::strncmp(name, "xml:", 4) != 0)
+      if (const OSUTF8CHAR* uri = rtXmlNSGetURI(ctxt, reinterpret_cast<const OSUTF8CHAR*>(name), colon - name))
+        nv->nsUri = rtxUTF8Strdup(ctxt, uri);
+    if (nv->name && nv->value && rtxDListAppend(ctxt, list, nv)) return;
+    rtxMemHeapFreePtr(ctxt, nv->name);
+    rtxMemHeapFreePtr(ctxt, nv->value);
+    rtxMemHeapFreePtr(ctxt, nv->nsUri);
+    rtxMemHeapFreePtr(ctxt, nv);
   }
-  if (!nv || !nv->name || !nv->value || !rtxDListAppend(ctxt, list, nv)) {
-    if (nv) {
-      rtxMemHeapFreePtr(ctxt, nv->name);
-      rtxMemHeapFreePtr(ctxt, nv->value);
-      rtxMemHeapFreePtr(ctxt, nv);
-    }
-    rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
-  }
+  rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
 }
 
 // A declared attribute: pattern, conversion, lower bound, presence bit.
