@@ -66,6 +66,27 @@ inline int xmllintValid(const std::string& xml) {
   return rc;
 }
 
+// Decoded whole and in 3-byte chunks to the same record, encoded, decoded
+// again to the same record and encoded again to the same text, valid for the
+// library's validator and for xmllint (when it and the schemas are at hand).
+// Returns the first encoding.
+inline std::string expectRoundTrip(RtContext* ctxt, const pxsimple::DocumentOps* ops, const std::string& text,
+                                   AnyRecord* first) {
+  EXPECT_EQ(first->decode(text), 0) << text;
+  AnyRecord pieces(ctxt, ops), second(ctxt, ops);
+  EXPECT_EQ(pieces.decode(text, 3), 0);
+  EXPECT_EQ(pieces.printed(), first->printed());
+  int st = -1;
+  std::string xml = first->encode(&st);
+  EXPECT_EQ(st, 0) << xml;
+  EXPECT_EQ(second.decode(xml), 0) << xml;
+  EXPECT_EQ(second.printed(), first->printed()) << xml;
+  EXPECT_EQ(second.encode(&st), xml);
+  EXPECT_EQ(validateText(ctxt, ops, xml), 0) << xml;
+  if (haveXmllint() && !corpusDocumentsMissing()) EXPECT_EQ(xmllintValid(xml), 0) << xml;
+  return xml;
+}
+
 }  // namespace pxtest
 
 #endif
