@@ -89,15 +89,22 @@ void Heap::dropPage(Page* page) {
   std::free(page);
 }
 
+namespace {
+// A block follows its header, on the block grid, inside the bumped part.
+bool holdsBlock(Heap::Page* page, uintptr_t addr) {
+  const auto area = reinterpret_cast<uintptr_t>(page->area());
+  return addr >= area + sizeof(BlockHeader) && addr <= area + page->used && (addr - area) % kAlign == 0;
+}
+}  // namespace
+
 Heap::Page* Heap::pageOf(const void* p) const {
   const auto addr = reinterpret_cast<uintptr_t>(p);
+  // Most blocks are freed from the page they were just bumped from.
+  if (current_ && holdsBlock(current_, addr)) return current_;
   auto it = pageIndex_.upper_bound(addr);
   if (it == pageIndex_.begin()) return nullptr;
   Page* page = reinterpret_cast<Page*>(*--it);
-  const auto area = reinterpret_cast<uintptr_t>(page->area());
-  // A block follows its header, on the block grid, inside the bumped part.
-  if (addr < area + sizeof(BlockHeader) || addr > area + page->used || (addr - area) % kAlign != 0) return nullptr;
-  return page;
+  return holdsBlock(page, addr) ? page : nullptr;
 }
 
 void* Heap::alloc(size_t n) {

@@ -425,10 +425,9 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   }
   // The reader has bound the declarations of this start tag, and keeps those
   // of every enclosing element in scope, so the name resolves as written.
-  const OSUTF8CHAR* prefix;
-  size_t prefixLen;
-  rtXmlDecQName(qname, &prefix, &prefixLen);
-  int nsidx = rtXmlNSGetIndex(ctxt, prefix, prefixLen);
+  // The local name follows the prefix and its colon in the qualified name.
+  size_t prefixLen = local > qname ? static_cast<size_t>(local - qname - 1) : 0;
+  int nsidx = rtXmlNSGetIndex(ctxt, qname, prefixLen);
 
   int id = rtSaxGetElemID8(&h->head.state, h->head.curElemID, local, nsidx, d->elems, d->matrix, d->nElems,
                            d->nStates);
