@@ -219,3 +219,13 @@ TEST(PidfErrors, NullRecordsAndContextsAreRefusedNotFollowed) {
   EXPECT_EQ(PxXmlE_tns_presence(nullptr, &p), ST_BAD_CONTEXT);
   EXPECT_EQ(PxXmlV_tns_presence(nullptr), ST_BAD_CONTEXT);
 }
+
+TEST(PidfErrors, StepsAndHandlersCalledOnTheirOwnCheckTheirArguments) {
+  SimpleCtx ctxt;
+  EXPECT_EQ(PxXmlET_tns_tuple_StartElement(ctxt, nullptr, u8("tuple"), nullptr), ST_BAD_ARGUMENT);
+  EXPECT_EQ(PxXmlET_tns_tuple_Contents(ctxt, nullptr, nullptr), ST_BAD_ARGUMENT);
+  EXPECT_EQ(PxXmlET_tns_contact_Attrs(ctxt, nullptr, nullptr), ST_BAD_ARGUMENT);
+  PxSAX_tns_tuple_init(ctxt, nullptr, nullptr, 0);  // nothing to initialise, nothing touched
+  PxPrint_tns_tuple("t", nullptr);
+  PxMemFree_tns_tuple(ctxt, nullptr);
+}

@@ -567,6 +567,7 @@ void saxRelease(PxSaxHandler* h) {
 }
 
 void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate) {
+  if (!h) return;
   std::memset(h, 0, sizeof *h);
   h->head.context = ctxt;
   h->head.level = level;

@@ -179,7 +179,15 @@ int writeAttributes(RtContext* ctxt, const TypeDesc* d, const void* record) {
 
 }  // namespace
 
+// Steps called on their own get the same argument checks as the whole
+// encoder.
+static int checkArguments(RtContext* ctxt, const void* record, const char* path) {
+  if (int st = rtxCheckContext(ctxt)) return st;
+  return record ? 0 : rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, path, __LINE__);
+}
+
 int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record) {
+  if (int st = checkArguments(ctxt, record, d->module->enc)) return st;
   if (d->shape == Shape::SimpleContent)
     if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, d->module->enc, __LINE__);
   return writeAttributes(ctxt, d, record);
@@ -188,6 +196,7 @@ int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record) {
 int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
                 const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
+  if (int st = checkArguments(ctxt, record, path)) return st;
   if (hasAttributes(d)) {
     if (name)
       if (int st = rtXmlEncStartElement(ctxt, name, ns, nsAttrsOf(d, record), 0))
@@ -204,6 +213,7 @@ int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OS
 
 int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
+  if (int st = checkArguments(ctxt, record, path)) return st;
   RtXmlNamespace child = childPair(ctxt, d, ns);
   int st = 0;
   switch (d->shape) {
@@ -257,8 +267,6 @@ int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const 
 int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
                const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
-  if (int st = rtxCheckContext(ctxt)) return st;
-  if (!record) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, path, __LINE__);
   if (int st = encodeStart(ctxt, d, record, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = encodeContents(ctxt, d, record, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = encodeEnd(ctxt, d, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
