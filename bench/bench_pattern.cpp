@@ -7,18 +7,16 @@
 #include <string>
 
 #include "internal/pattern.h"
+#include "partial_pidf/patch_patterns.h"
 
 namespace {
 
 using pxrt::pattern::compile;
 using pxrt::pattern::matches;
 
-const char* const kXpath =
-    R"re((/)?((id\(('\i\c*')?\)|id\(("\i\c*")?\))((/((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*)*(/((text\(\)(\[\d+\])?)|(comment\(\)(\[\d+\])?)|((processing-instruction\(('\i\c*')?\)|processing-instruction\(("\i\c*")\))(\[\d+\])?)|((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*|@(\i\c*:)?\i\c*|namespace::\i\c*)))?|(((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*/)*(((text\(\)(\[\d+\])?)|(comment\(\)(\[\d+\])?)|((processing-instruction\(('\i\c*')?\)|processing-instruction\(("\i\c*")\))(\[\d+\])?)|((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*|@(\i\c*:)?\i\c*|namespace::\i\c*))))re";
-const char* const kXpathAdd =
-    R"re((/)?((id\(('\i\c*')?\)|id\(("\i\c*")?\))((/((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*)*(/(text\(\)(\[\d+\])?)|(comment\(\)(\[\d+\])?)|((processing-instruction\(('\i\c*')?\)|processing-instruction\(("\i\c*")\))(\[\d+\])?)|((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*))?|(((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*/)*((text\(\)(\[\d+\])?)|(comment\(\)(\[\d+\])?)|((processing-instruction\(('\i\c*')?\)|processing-instruction\(("\i\c*")\))(\[\d+\])?)|((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*)))re";
-const char* const kType =
-    R"re(@(\i\c*:)?\i\c*|namespace::\i\c*)re";
+const char* const kXpath = pxs::patch::kXpathPattern;
+const char* const kXpathAdd = pxs::patch::kXpathAddPattern;
+const char* const kType = pxs::patch::kTypePattern;
 
 pxrt::pattern::ProgramPtr mustCompile(const char* pattern) {
   std::string error;

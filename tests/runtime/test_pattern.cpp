@@ -7,6 +7,7 @@
 #include <string>
 
 #include "internal/pattern.h"
+#include "partial_pidf/patch_patterns.h"
 
 namespace {
 
@@ -14,12 +15,9 @@ using pxrt::pattern::compile;
 using pxrt::pattern::matches;
 
 // The three patterns of the patch-operation attribute types, verbatim.
-const char* const kXpath =
-    R"re((/)?((id\(('\i\c*')?\)|id\(("\i\c*")?\))((/((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*)*(/((text\(\)(\[\d+\])?)|(comment\(\)(\[\d+\])?)|((processing-instruction\(('\i\c*')?\)|processing-instruction\(("\i\c*")\))(\[\d+\])?)|((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*|@(\i\c*:)?\i\c*|namespace::\i\c*)))?|(((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*/)*(((text\(\)(\[\d+\])?)|(comment\(\)(\[\d+\])?)|((processing-instruction\(('\i\c*')?\)|processing-instruction\(("\i\c*")\))(\[\d+\])?)|((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*|@(\i\c*:)?\i\c*|namespace::\i\c*))))re";
-const char* const kXpathAdd =
-    R"re((/)?((id\(('\i\c*')?\)|id\(("\i\c*")?\))((/((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*)*(/(text\(\)(\[\d+\])?)|(comment\(\)(\[\d+\])?)|((processing-instruction\(('\i\c*')?\)|processing-instruction\(("\i\c*")\))(\[\d+\])?)|((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*))?|(((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*/)*((text\(\)(\[\d+\])?)|(comment\(\)(\[\d+\])?)|((processing-instruction\(('\i\c*')?\)|processing-instruction\(("\i\c*")\))(\[\d+\])?)|((\i\c*:)?\i\c*|\*)(\[@(\i\c*:)?\i\c*='(.)*'\]|\[@(\i\c*:)?\i\c*="(.)*"\]|\[((\i\c*:)?\i\c*|\.)='(.)*'\]|\[((\i\c*:)?\i\c*|\.)="(.)*"\]|\[\d+\])*)))re";
-const char* const kType =
-    R"re(@(\i\c*:)?\i\c*|namespace::\i\c*)re";
+const char* const kXpath = pxs::patch::kXpathPattern;
+const char* const kXpathAdd = pxs::patch::kXpathAddPattern;
+const char* const kType = pxs::patch::kTypePattern;
 
 struct Case {
   const char* pattern;
@@ -133,7 +131,7 @@ TEST(PatternSyntax, MalformedPatternsNameTheOffset) {
 }
 
 TEST(PatternSelectors, PatchOperationPatterns) {
-  ASSERT_EQ(std::string(kXpath).size(), 972u);  // copied whole
+  ASSERT_EQ(std::string(kXpath).size(), 972u);  // the whole pattern, as the schema gives it
   ASSERT_EQ(std::string(kXpathAdd).size(), 902u);
   const Case cases[] = {
       {kXpath, "/presence/tuple[@id='a1']/status", true}, {kXpathAdd, "/presence/tuple[@id='a1']/status", true},
