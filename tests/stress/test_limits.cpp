@@ -107,3 +107,16 @@ TEST(Limits, EveryAllocationFailureIsReportedAndLeaksNothing) {
   }
   EXPECT_GT(failures, 10u);
 }
+
+TEST(Limits, RefusalsPastTheErrorLimitExtendNoOlderEntry) {
+  SimpleCtx ctxt;
+  rtxSetLimit(ctxt, RT_LIMIT_ERRORS, 1);
+  tns_presence p;
+  std::string doc = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='e'>"
+                    "<tuple id='a' bogus='1'><contact>x</contact><status/></tuple></presence>";
+  EXPECT_EQ(decodePresence(ctxt, doc, &p), ST_UNKNOWN_ATTRIBUTE);
+  auto errs = errors(ctxt);
+  ASSERT_EQ(errs.size(), 1u);
+  EXPECT_EQ(errs[0].positions.size(), 1u);  // the refused contact added nothing to it
+  PxMemFree_tns_presence(ctxt, &p);
+}

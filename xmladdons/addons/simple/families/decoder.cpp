@@ -436,9 +436,12 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
       *status = refuseChild(h, qname, __LINE__);
       return false;
     }
+    int before = rtxErrGetCount(ctxt);
     id = rtSaxLookupElemID8(ctxt, &h->head.state, h->head.curElemID, local, qname, -1, d->elems, d->matrix,
                             d->nElems, d->nStates);
-    int st = rtxErrSetData(ctxt, rtxErrGetLastError(ctxt), pathOf(h), __LINE__);
+    // The lookup's report gets this handler's position; past the error
+    // limit it records nothing, and no older entry is extended instead.
+    int st = rtxErrGetCount(ctxt) > before ? rtxErrSetData(ctxt, rtxErrGetLastError(ctxt), pathOf(h), __LINE__) : 0;
     if (id < 0) {
       // Dropped whole: the handlers above this one must not count it either.
       *status = rtSaxSetSkipLevelToCurrent(ctxt, st);
