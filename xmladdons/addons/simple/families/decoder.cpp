@@ -16,6 +16,9 @@ const TypeDesc* typeOf(const PxSaxHandler* h) { return static_cast<const TypeDes
 // Flags kept in the handler's `validating` word.
 constexpr uint16_t kValidating = 1;
 constexpr uint16_t kDiagnosed = 2;  // a diagnostic hook was set when the handler began
+// Simple content that held a child element: it keeps no value and reports
+// nothing about its text, whatever the text was.
+constexpr uint16_t kChildInText = 4;
 bool validating(const PxSaxHandler* h) { return (h->validating & kValidating) != 0; }
 void diagStart(PxSaxHandler* h, const char* name, const OSUTF8CHAR* qname) {
   if (h->validating & kDiagnosed) rtSaxDiagStartFunc(h, name, qname);
@@ -455,6 +458,10 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
     *status = ST_NO_MEMORY;  // dropped whole, after a failed allocation
     return false;
   }
+  // This handler collects the child's text itself: whatever an earlier
+  // element left in the buffer (the text of a simple-content element that
+  // held a child element, say) belongs to that element, not to this one.
+  if (!nested) rtxMemBufReset(&ctxt->charData);
   if (attrs && attrs[0] && !nested) {
     if (int st = rtSaxReportUnexpAttrs(ctxt, attrs, d->elems[id].name)) rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
   }
@@ -600,7 +607,10 @@ int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, 
   } else if (d->shape == Shape::OpenContent) {
     if (h->nested) SAXAnyStartElement(h->nested, local, qname, attrs);
   } else if (d->shape == Shape::SimpleContent) {
-    ctxt->state = RT_STATE_START_TAKEN;  // an element inside text content only raises the level
+    // An element inside text content only raises the level, and the text
+    // around it is no value of this element.
+    ctxt->state = RT_STATE_START_TAKEN;
+    h->validating |= kChildInText;
   } else if (d->shape == Shape::EmptyContent) {
     ctxt->state = RT_STATE_START_TAKEN;
     return refuseChild(h, qname, __LINE__);
@@ -625,7 +635,14 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
   diagStart(h, diag, qname);
 
   if (d->shape == Shape::SimpleContent) {
-    if (h->head.level == 1 && (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT)) {
+    if (h->head.level > 1) {  // the end of an element inside the text
+      h->head.level--;
+      diagEnd(h, diag, qname);
+      return 0;
+    }
+    if (h->validating & kChildInText) {
+      rtxMemBufReset(&ctxt->charData);
+    } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
       RtMemBuf& mb = ctxt->charData;
       rtxInitContextBuffer(ctxt, mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""),
                            mb.usedcnt);
@@ -643,7 +660,7 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
       }
     }
     // The level stays: the owner drops this handler right after.
-    if (h->head.level == 1) ctxt->state = RT_STATE_ENDED;
+    ctxt->state = RT_STATE_ENDED;
     diagEnd(h, diag, qname);
     return 0;
   }
