@@ -216,12 +216,19 @@ OSUTF8CHAR* rtxUTF8Strdup(RtContext* ctxt, const OSUTF8CHAR* text) {
   return text ? rtxUTF8Strndup(ctxt, text, std::strlen(reinterpret_cast<const char*>(text))) : nullptr;
 }
 
+// The records whose declarations were kept live in the heap: they go with it.
 void rtxMemReset(RtContext* ctxt) {
-  if (auto* impl = implOf(ctxt)) impl->heap.reset();
+  if (auto* impl = implOf(ctxt)) {
+    impl->heap.reset();
+    impl->keptScopes.clear();
+  }
 }
 
 void rtxMemFree(RtContext* ctxt) {
-  if (auto* impl = implOf(ctxt)) impl->heap.releaseAll();
+  if (auto* impl = implOf(ctxt)) {
+    impl->heap.releaseAll();
+    impl->keptScopes.clear();
+  }
 }
 
 size_t rtxMemHeapPageBytes(RtContext* ctxt) {

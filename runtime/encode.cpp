@@ -67,10 +67,15 @@ int writeQName(RtContext* ctxt, std::string_view prefix, const OSUTF8CHAR* name)
 
 // Prefix of an element's namespace pair; binds the namespace as the default
 // one on this element when no prefix is in force for it.
-std::string resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns) {
+std::string resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
   auto* impl = implOf(ctxt);
   if (!ns || !ns->uri) {
-    if (ns && ns->prefix) return std::string(sv(ns->prefix));
+    if (ns && ns->prefix) {
+      // A prefix without its namespace can only be used where it is bound.
+      std::string_view prefix = sv(ns->prefix);
+      if (!prefix.empty() && prefix != "xml" && !impl->ns.find(prefix)) *unbound = true;
+      return std::string(prefix);
+    }
     // No namespace: undeclare a default one that is in force.
     const pxrt::Binding* def = impl->ns.find("");
     if (def && !def->uri.empty()) {
@@ -79,7 +84,17 @@ std::string resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns) {
     }
     return std::string();
   }
-  if (ns->prefix) return std::string(sv(ns->prefix));
+  if (ns->prefix) {
+    // A prefix the caller chose is declared where it does not yet mean this
+    // namespace, so that the output stays namespace-well-formed.
+    std::string_view prefix = sv(ns->prefix);
+    const pxrt::Binding* b = impl->ns.find(prefix);
+    if (prefix != "xml" && (!b || b->uri != sv(ns->uri))) {
+      impl->ns.bind(prefix, sv(ns->uri));
+      impl->openTagBindings.emplace_back(std::string(prefix), std::string(sv(ns->uri)));
+    }
+    return std::string(prefix);
+  }
   if (const std::string* p = impl->ns.prefixFor(sv(ns->uri))) return *p;
   impl->ns.bind("", sv(ns->uri));
   impl->openTagBindings.emplace_back("", std::string(sv(ns->uri)));
@@ -103,7 +118,14 @@ int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, 
       impl->openTagBindings.emplace_back(std::string(sv(item->prefix)), std::string(sv(item->uri)));
     }
   }
-  std::string prefix = resolvePrefix(ctxt, ns);
+  bool unbound = false;
+  std::string prefix = resolvePrefix(ctxt, ns, &unbound);
+  if (unbound) {
+    impl->ns.pop();
+    rtxErrAddStrParm(ctxt, prefix.c_str());
+    rtxErrAddStrParm(ctxt, reinterpret_cast<const char*>(name));
+    return ST_BAD_NAMESPACE;  // recorded by the caller with these parameters
+  }
   int st = pxrt::outWriteChar(ctxt, '<');
   if (!st) st = writeQName(ctxt, prefix, name);
   if (st) return st;
@@ -305,6 +327,12 @@ int rtXmlEncAny(RtContext* ctxt, const RtXmlString* xml, const OSUTF8CHAR* name,
 
 int rtXmlEncUTF8Attr2(RtContext* ctxt, const OSUTF8CHAR* name, size_t nameLen, const OSUTF8CHAR* value,
                       size_t valueLen) {
+  // An attribute that is written must have a value: a record whose required
+  // text was never set is refused rather than written as an empty one.
+  if (implOf(ctxt) && name && !value) {
+    rtxErrAddStrnParm(ctxt, reinterpret_cast<const char*>(name), nameLen);
+    return PX_FAIL(ctxt, ST_MISSING_ATTRIBUTE);
+  }
   std::string_view text = value ? std::string_view(reinterpret_cast<const char*>(value), valueLen) : "";
   return encodeAttr(ctxt, name, nameLen, [&] { return pxrt::outWriteAttrValue(ctxt, text); });
 }

@@ -132,7 +132,9 @@ int rtXmlNSSetNamespace(RtContext* ctxt, RtDList* nsAttrs, const OSUTF8CHAR* pre
     }
     return 0;
   }
-  impl->out.addPending(p, u);
+  // Without override, a prefix already registered for the next start tag
+  // keeps its namespace: two declarations of one prefix cannot stand on a tag.
+  impl->out.addPending(p, u, override != 0);
   return 0;
 }
 
@@ -190,6 +192,57 @@ int rtXmlNSAddPrefixLink(RtContext* ctxt, const OSUTF8CHAR* prefix, const OSUTF8
   if (!impl) return ST_BAD_CONTEXT;
   impl->ns.bind(sv(prefix), sv(uri));
   return 0;
+}
+
+int rtXmlNSKeepInScope(RtContext* ctxt, const void* record) {
+  auto* impl = implOf(ctxt);
+  if (!impl || !record) return ST_BAD_ARGUMENT;
+  rtXmlNSDropKept(ctxt, record);
+  // Every binding in force, outermost first; an inner one for the same
+  // prefix replaces the outer one.
+  std::vector<std::pair<std::string, std::string>> decls;
+  for (const pxrt::Binding& b : impl->ns.bindings()) {
+    bool replaced = false;
+    for (auto& [prefix, uri] : decls)
+      if (prefix == b.prefix) {
+        uri = b.uri;
+        replaced = true;
+      }
+    if (!replaced) decls.emplace_back(b.prefix, b.uri);
+  }
+  if (!decls.empty()) impl->keptScopes.emplace_back(record, std::move(decls));
+  return 0;
+}
+
+int rtXmlNSDeclareKept(RtContext* ctxt, const void* record) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return 0;
+  for (const auto& [owner, decls] : impl->keptScopes) {
+    if (owner != record) continue;
+    int n = 0;
+    for (const auto& [prefix, uri] : decls) {
+      // What the caller declared for the same prefix stays: it was asked for.
+      if (impl->out.hasPending(prefix)) continue;
+      // Undeclaring the default namespace means something only inside a
+      // scope that has one; at a document's root it is the rule anyway.
+      if (uri.empty() && !impl->ns.find("")) continue;
+      impl->out.addPending(prefix, uri);
+      ++n;
+    }
+    return n;
+  }
+  return 0;
+}
+
+void rtXmlNSDropKept(RtContext* ctxt, const void* record) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return;
+  auto& kept = impl->keptScopes;
+  for (auto it = kept.begin(); it != kept.end(); ++it)
+    if (it->first == record) {
+      kept.erase(it);
+      return;
+    }
 }
 
 void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs) {

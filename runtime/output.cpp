@@ -9,10 +9,10 @@
 
 namespace pxrt {
 
-void Output::addPending(std::string_view prefix, std::string_view uri) {
+void Output::addPending(std::string_view prefix, std::string_view uri, bool override) {
   for (auto& [p, u] : pending_)
     if (p == prefix) {
-      u = uri;
+      if (override) u = uri;
       return;
     }
   pending_.emplace_back(std::string(prefix), std::string(uri));

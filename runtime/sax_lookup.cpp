@@ -48,6 +48,43 @@ int rtSaxGetElemID8(uint16_t* state, int16_t curElemID, const OSUTF8CHAR* localN
   return wildcard;
 }
 
+int rtSaxFindMisplacedElemID8(const OSUTF8CHAR* localName, int nsidx, const RtXmlElemInfo* table,
+                              const uint8_t* matrix, int nElems, int nStates, uint32_t fullRows,
+                              uint16_t* nextState) {
+  if (!localName || !table || !matrix || !nextState) return -1;
+  int found = -1;
+  for (int pass = 0; pass < 2 && found < 0; ++pass) {  // named rows before wildcard rows
+    for (int row = 0; row < nElems && row < 32; ++row) {
+      if ((fullRows >> row) & 1u) continue;
+      bool wildcard = table[row].name[0] == 0;
+      if (wildcard != (pass == 1) || !rowAccepts(table[row], cstr(localName), nsidx)) continue;
+      found = row;
+      break;
+    }
+  }
+  if (found < 0) return -1;
+  // In a sequence a row leads to the same state wherever it is allowed.
+  for (int s = 0; s < nStates; ++s) {
+    uint8_t next = matrix[found * nStates + s];
+    if (next == RT_STATE_NO) continue;
+    *nextState = next;
+    return found;
+  }
+  return -1;  // a row allowed nowhere takes nothing
+}
+
+int rtSaxRecoverElemID8(RtContext* ctxt, uint16_t* state, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                        int nsidx, const RtXmlElemInfo* table, const uint8_t* matrix, int nElems, int nStates,
+                        uint32_t fullRows) {
+  uint16_t next = 0;
+  int row = state ? rtSaxFindMisplacedElemID8(localName, nsidx, table, matrix, nElems, nStates, fullRows, &next) : -1;
+  bool silent = row >= 0 && ctxt && (ctxt->flags & RT_FLAG_ACCEPT_ANY_ORDER);
+  // The report names what the document should have had at this place.
+  if (!silent) rtSaxLookupElemID8(ctxt, state, -1, localName, qName, nsidx, table, matrix, nElems, nStates);
+  if (row >= 0) *state = next;
+  return row;
+}
+
 int rtSaxLookupElemID8(RtContext* ctxt, uint16_t* state, int16_t curElemID, const OSUTF8CHAR* localName,
                        const OSUTF8CHAR* qName, int nsidx, const RtXmlElemInfo* table, const uint8_t* matrix,
                        int nElems, int nStates) {

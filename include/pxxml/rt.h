@@ -162,6 +162,13 @@ typedef void (*RtGlobalFreeFn)(RtContext* ctxt);
 
 /* Flags word bits. */
 #define RT_FLAG_NO_OWN_NAMESPACE 0x400u /* document encoders keep the caller's prefixes */
+/* Decoders and validators take a child element that stands only out of its
+ * schema order (it would fit a member that can still take it) without
+ * recording an error: real clients write, for example, their data-model
+ * person before their tuples. Off by default, where such a child is still
+ * decoded into its member but the refusal is recorded, so that the document
+ * fails as a whole. Every other error is recorded either way. */
+#define RT_FLAG_ACCEPT_ANY_ORDER 0x800u
 
 /* Parse-state byte values shared by handlers and encoders. */
 #define RT_STATE_START_TAKEN 2
@@ -343,6 +350,20 @@ RT_API int rtXmlNSPop(RtContext* ctxt);
 /* Bind a prefix in the innermost scope. */
 RT_API int rtXmlNSAddPrefixLink(RtContext* ctxt, const OSUTF8CHAR* prefix, const OSUTF8CHAR* uri,
                                 const OSUTF8CHAR* nsPrefix, int reserved);
+/* Declarations kept with a decoded record. Texts inside some documents
+ * depend on the declarations in scope where they stand: the selectors of a
+ * partial presence document name elements through the prefixes and the
+ * default namespace of its root. A decoder keeps the bindings in force at
+ * the element it decodes into `record` (rtXmlNSKeepInScope, keyed by the
+ * record's address); the encoder of that record declares them again on its
+ * element (rtXmlNSDeclareKept: pending declarations of the next start tag,
+ * except for prefixes the caller registered there; returns how many). A
+ * record copied to another address keeps its data but not these
+ * declarations. Releasing or re-initialising the record drops them
+ * (rtXmlNSDropKept), and so does resetting or freeing the heap. */
+RT_API int rtXmlNSKeepInScope(RtContext* ctxt, const void* record);
+RT_API int rtXmlNSDeclareKept(RtContext* ctxt, const void* record);
+RT_API void rtXmlNSDropKept(RtContext* ctxt, const void* record);
 /* Free a namespace-declaration list (items are RtXmlNamespace). */
 RT_API void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs);
 
@@ -462,6 +483,23 @@ RT_API int rtSaxGetElemID8(uint16_t* state, int16_t curElemID, const OSUTF8CHAR*
 RT_API int rtSaxLookupElemID8(RtContext* ctxt, uint16_t* state, int16_t curElemID,
                               const OSUTF8CHAR* localName, const OSUTF8CHAR* qName, int nsidx,
                               const RtXmlElemInfo* table, const uint8_t* matrix, int nElems, int nStates);
+/* Where a child refused at its place would belong: the row of the same
+ * table whose name and namespace match it (a named row first, then a
+ * wildcard row) and that is not in fullRows (one bit per row whose member
+ * takes no further element: rows 32 and above are never chosen). Returns the
+ * row and sets *nextState to the state that row leads to; -1 when no row
+ * fits. Records nothing. */
+RT_API int rtSaxFindMisplacedElemID8(const OSUTF8CHAR* localName, int nsidx, const RtXmlElemInfo* table,
+                                     const uint8_t* matrix, int nElems, int nStates, uint32_t fullRows,
+                                     uint16_t* nextState);
+/* The lookup with order recovery: a child refused only because of its place
+ * is reported as by rtSaxLookupElemID8 (not at all when the context has
+ * RT_FLAG_ACCEPT_ANY_ORDER) and its row is returned, *state moving on from
+ * that row (rtSaxFindMisplacedElemID8 decides). A child that fits no row is
+ * reported and -1 returned. nsidx is the child's namespace index. */
+RT_API int rtSaxRecoverElemID8(RtContext* ctxt, uint16_t* state, const OSUTF8CHAR* localName,
+                               const OSUTF8CHAR* qName, int nsidx, const RtXmlElemInfo* table,
+                               const uint8_t* matrix, int nElems, int nStates, uint32_t fullRows);
 /* Attribute ID by the name as written ("xml:lang" finds "lang"); sets the
  * bit in *seen. -1 when undeclared. */
 RT_API int rtSaxGetAttributeID(const OSUTF8CHAR* name, int nAttrs, const char* const* attrNames, uint32_t* seen);

@@ -57,6 +57,10 @@ struct RtContextImplData {
   std::string docFile;  // owns the bytes of a document read from a file
   size_t chunkSize = 0;
 
+  // Namespace declarations kept with decoded records, by record address
+  // (rtXmlNSKeepInScope): few records keep any, so a small list is enough.
+  std::vector<std::pair<const void*, std::vector<std::pair<std::string, std::string>>>> keptScopes;
+
   Reader* reader = nullptr;
   std::string scratch;  // decode input rewritten by whitespace collapse
 

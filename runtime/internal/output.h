@@ -15,8 +15,13 @@ namespace pxrt {
 class Output {
  public:
   // Declarations registered for the next start tag (rtXmlNSSetNamespace).
-  void addPending(std::string_view prefix, std::string_view uri);
+  void addPending(std::string_view prefix, std::string_view uri, bool override = true);
   const std::string* pendingPrefixFor(std::string_view uri) const;
+  bool hasPending(std::string_view prefix) const {
+    for (const auto& [p, u] : pending_)
+      if (p == prefix) return true;
+    return false;
+  }
   std::vector<std::pair<std::string, std::string>> takePending() { return std::move(pending_); }
 
   // The open start tag: whether one is open and which prefixes it declares.

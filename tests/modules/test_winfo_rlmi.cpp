@@ -81,15 +81,17 @@ TEST(Winfo, UnknownStatusMissingIdAndLanguage) {
   PxMemFree_tns__watcher(ctxt, &w);
 }
 
-TEST(Winfo, WatcherListAfterAForeignElementIsRefused) {
+TEST(Winfo, WatcherListAfterAForeignElementIsReportedAndKept) {
   SimpleCtx ctxt;
   tns__watcherinfo w;
   std::string text = std::string("<watcherinfo ") + kWinfoNs +
                      " version='1' state='full'><watcher-list resource='sip:r' package='presence'/>"
                      "<x:y xmlns:x='urn:x'/><watcher-list resource='sip:s' package='presence'/></watcherinfo>";
   EXPECT_EQ(decodeWith(ctxt, PxXmlD_tns_watcherinfo, text, &w), ST_ELEMENT_NOT_EXPECTED);
-  EXPECT_EQ(w.tns_watcher_list.count, 1u);
+  EXPECT_EQ(w.tns_watcher_list.count, 2u);
   EXPECT_EQ(w.tns__any.count, 1u);
+  rtxSetInputBuffer(ctxt, text.data(), text.size());
+  EXPECT_EQ(PxXmlV_tns_watcherinfo(ctxt), ST_ELEMENT_NOT_EXPECTED);
   PxMemFree_tns__watcherinfo(ctxt, &w);
 }
 
@@ -132,7 +134,7 @@ TEST(Rlmi, ForeignAttributeIsKeptAsOnePairWithoutError) {
   PxMemFree_rlmi__list(ctxt, &l);
 }
 
-TEST(Rlmi, NameAfterInstanceRefusedForeignElementInInstanceKept) {
+TEST(Rlmi, NameAfterInstanceReportedAndKeptForeignElementInInstanceKept) {
   SimpleCtx ctxt;
   rlmi__resource r;
   std::string text = std::string("<resource ") + kRlmiNs +
@@ -140,7 +142,7 @@ TEST(Rlmi, NameAfterInstanceRefusedForeignElementInInstanceKept) {
                      "<name>late</name></resource>";
   EXPECT_EQ(decodeWith(ctxt, PxXmlD_rlmi_resource, text, &r), ST_ELEMENT_NOT_EXPECTED);
   EXPECT_EQ(statusParams(ctxt)[0], StatusParams(ST_ELEMENT_NOT_EXPECTED, {"name", "instance"}));
-  EXPECT_EQ(r.rlmi_name.count, 0u);
+  EXPECT_EQ(r.rlmi_name.count, 1u);
   ASSERT_EQ(r.rlmi_instance.count, 1u);
   auto* inst = static_cast<rlmi__instance*>(r.rlmi_instance.head->data);
   ASSERT_EQ(inst->rlmi__any.count, 1u);

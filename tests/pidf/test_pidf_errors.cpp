@@ -78,24 +78,44 @@ TEST(PidfErrors, UnknownBasicRecordsEnumThenBadContentAndLeavesTheBitClear) {
   EXPECT_EQ(validateErrors(text, &st), statusParams(ctxt));
 }
 
-TEST(PidfErrors, ContactBeforeStatusIsRefusedByTheContentModel) {
+TEST(PidfErrors, ContactBeforeStatusIsReportedButKeptByTheDecoder) {
   SimpleCtx ctxt;
   tns_presence p;
-  std::string text = doc("<tuple id='a'><contact>x</contact><status/></tuple><note>after</note>");
+  std::string text = doc("<tuple id='a'><contact>x</contact><status><basic>open</basic></status></tuple>"
+                         "<note>after</note>");
   EXPECT_EQ(decodePresence(ctxt, text, &p), ST_ELEMENT_NOT_EXPECTED);
   auto errs = errors(ctxt);
-  ASSERT_EQ(errs.size(), 1u);
+  // The contact is out of place; the content model goes on after it, where
+  // status is out of place too. Both are decoded all the same.
+  ASSERT_EQ(errs.size(), 2u);
   EXPECT_EQ(errs[0].params, (std::vector<std::string>{"contact", "status"}));
+  EXPECT_EQ(errs[1].params, (std::vector<std::string>{"status", "note, timestamp"}));
   // Recorded by the lookup, then passed on by the tuple handler.
   ASSERT_EQ(errs[0].positions.size(), 2u);
   EXPECT_EQ(errs[0].positions[1].file, "xmladdons/addons/simple/pidf/pxxmlpidfsax.cpp");
-  // The refused contact is skipped whole; status, and the note after the
-  // tuple, are still decoded.
   auto* t = static_cast<tns_tuple*>(p.tns_tuple.head->data);
-  EXPECT_EQ(t->present & 1u, 0u);
+  EXPECT_EQ(t->present & 1u, 1u);
+  EXPECT_STREQ(str(t->tns_contact.value.value), "x");
+  EXPECT_EQ(t->tns_status.tns_basic, 0);
   ASSERT_EQ(p.tns_note.count, 1u);
-  EXPECT_STREQ(str(static_cast<tns_note*>(p.tns_note.head->data)->value.value), "after");
   PxMemFree_tns_presence(ctxt, &p);
+
+  // The validator reports the refused contact once and skips it.
+  int st = 0;
+  EXPECT_EQ(validateErrors(text, &st), (std::vector<StatusParams>{{ST_ELEMENT_NOT_EXPECTED, {"contact", "status"}}}));
+
+  // A context that accepts order deviations takes the document as it is.
+  SimpleCtx tolerant;
+  tolerant->flags |= RT_FLAG_ACCEPT_ANY_ORDER;
+  EXPECT_EQ(decodePresence(tolerant, text, &p), 0);
+  EXPECT_EQ(static_cast<tns_tuple*>(p.tns_tuple.head->data)->present & 1u, 1u);
+  PxMemFree_tns_presence(tolerant, &p);
+  EXPECT_EQ(validatePresence(tolerant, text), 0);
+  // Out of order is not out of bounds: a second contact is still refused.
+  std::string twice = doc("<tuple id='a'><contact>x</contact><status/><contact>y</contact></tuple>");
+  EXPECT_EQ(decodePresence(tolerant, twice, &p), ST_ELEMENT_NOT_EXPECTED);
+  EXPECT_STREQ(str(static_cast<tns_tuple*>(p.tns_tuple.head->data)->tns_contact.value.value), "x");
+  PxMemFree_tns_presence(tolerant, &p);
 }
 
 TEST(PidfErrors, NothingMayFollowTimestampAndNoForeignElementAfterNotes) {
@@ -208,6 +228,24 @@ TEST(PidfErrors, TextThatIsNotUtf8IsRefusedBeforeItIsWritten) {
   EXPECT_EQ(st, ST_INVALID_UTF8);
   EXPECT_EQ(xml.find("bad"), std::string::npos);
   rtxDListFreeNodes(ctxt, &p.tns_note);
+}
+
+TEST(PidfErrors, ATupleWithoutItsIdIsRefusedThroughEveryLevel) {
+  SimpleCtx ctxt;
+  tns_presence p;
+  PxInit_tns_presence(ctxt, &p);
+  p.tns_entity.value = u8("pres:a@b");
+  tns_tuple t;
+  PxInit_tns_tuple(ctxt, &t);
+  rtxDListAppend(ctxt, &p.tns_tuple, &t);
+  int st = 0;
+  encodePresence(ctxt, &p, &st);
+  EXPECT_EQ(st, ST_MISSING_ATTRIBUTE);
+  auto errs = errors(ctxt);
+  ASSERT_EQ(errs.size(), 1u);
+  EXPECT_EQ(errs[0].params, std::vector<std::string>{"id"});
+  EXPECT_GE(errs[0].positions.size(), 3u);  // the runtime, the tuple, the presence
+  rtxDListFreeNodes(ctxt, &p.tns_tuple);
 }
 
 TEST(PidfErrors, NullRecordsAndContextsAreRefusedNotFollowed) {

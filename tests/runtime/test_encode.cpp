@@ -126,6 +126,33 @@ TEST(Encode, NamespaceWithoutPrefixInForceBecomesTheDefaultOnThatElement) {
   EXPECT_EQ(out(ctxt), "<a xmlns=\"urn:x\"><b/><c xmlns=\"\"/></a>");
 }
 
+TEST(Encode, APrefixTheCallerChoseIsDeclaredWhereItIsNotYetInForce) {
+  Context ctxt;
+  RtXmlNamespace dm{u("dm"), u("urn:dm")}, other{u("dm"), u("urn:other")}, bare{u("dm"), nullptr};
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("person"), &dm, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("note"), &dm, nullptr, 1), 0);     // in force: nothing to declare
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("x"), &other, nullptr, 1), 0);     // rebound on this element only
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("y"), &bare, nullptr, 1), 0);      // bound above: usable without URI
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("person"), &dm), 0);
+  EXPECT_EQ(out(ctxt), "<dm:person xmlns:dm=\"urn:dm\"><dm:note/><dm:x xmlns:dm=\"urn:other\"/><dm:y/></dm:person>");
+  // A prefix that is bound nowhere and comes without its namespace cannot be
+  // written: refused with the prefix and the element named.
+  rtxResetOutput(ctxt);
+  EXPECT_EQ(rtXmlEncStartElement(ctxt, u("z"), &bare, nullptr, 1), ST_BAD_NAMESPACE);
+  ASSERT_EQ(rtxErrGetCount(ctxt), 1);
+  EXPECT_STREQ(rtxErrGetParm(ctxt, 0, 0), "dm");
+  EXPECT_STREQ(rtxErrGetParm(ctxt, 0, 1), "z");
+}
+
+TEST(Encode, AnAttributeWithoutTextIsRefusedNotWrittenEmpty) {
+  Context ctxt;
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("a"), nullptr, nullptr, 0), 0);
+  EXPECT_EQ(rtXmlEncUTF8Attr2(ctxt, u("id"), 2, nullptr, 0), ST_MISSING_ATTRIBUTE);
+  ASSERT_EQ(rtxErrGetCount(ctxt), 1);
+  EXPECT_STREQ(rtxErrGetParm(ctxt, 0, 0), "id");
+  EXPECT_EQ(rtXmlEncUTF8Attr2(ctxt, u("id"), 2, u(""), 0), 0);  // an empty text is a value
+}
+
 TEST(Encode, AttributesOfEveryKind) {
   Context ctxt;
   ASSERT_EQ(rtXmlEncStartElement(ctxt, u("e"), nullptr, nullptr, 0), 0);

@@ -10,9 +10,12 @@
 //                            at any depth, and reported by its element path.
 //   pxsimple roundtrip FILE  decode FILE, print the record on standard error
 //                            and write the re-encoded document on standard
-//                            output
+//                            output, also when decoding recorded errors
+//                            (listed on standard error; exit 1)
 //   pxsimple parse FILE      read FILE and print its document element as
 //                            self-contained XML text
+//   --any-order              (check, roundtrip) children that stand only out
+//                            of their schema order are no error
 #include <unistd.h>
 
 #include <cstdio>
@@ -96,12 +99,13 @@ int commandRoundtrip(RtContext* ctxt) {
   if (!doc) return 1;
   rtxErrReset(ctxt);
   std::unique_ptr<unsigned char[]> record(new unsigned char[doc->recordSize]());
-  int st = doc->decode(ctxt, record.get());
-  if (st != 0) {
-    std::fprintf(stderr, "decode: %s (%d)\n", rtxStatusName(st), st);
+  // A document with errors is still written back: the user sees what the
+  // record kept of it, and the errors say what was wrong.
+  int decoded = doc->decode(ctxt, record.get());
+  if (decoded != 0) {
+    std::fprintf(stderr, "decode: %s (%d)\n", rtxStatusName(decoded), decoded);
     printErrors(ctxt);
-    doc->release(ctxt, record.get());
-    return 1;
+    rtxErrReset(ctxt);
   }
   // The print family writes to standard output; here it goes to standard
   // error so that standard output carries only the document.
@@ -112,7 +116,7 @@ int commandRoundtrip(RtContext* ctxt) {
   std::fflush(stdout);
   dup2(saved, 1);
   close(saved);
-  st = doc->encode(ctxt, record.get());
+  int st = doc->encode(ctxt, record.get());
   if (st != 0) {
     std::fprintf(stderr, "encode: %s (%d)\n", rtxStatusName(st), st);
     printErrors(ctxt);
@@ -120,7 +124,7 @@ int commandRoundtrip(RtContext* ctxt) {
     std::printf("%s\n", rtxGetOutput(ctxt, nullptr));
   }
   doc->release(ctxt, record.get());
-  return st == 0 ? 0 : 1;
+  return st == 0 && decoded == 0 ? 0 : 1;
 }
 
 int commandParse(RtContext* ctxt) {
@@ -141,25 +145,32 @@ int commandParse(RtContext* ctxt) {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: pxsimple COMMAND FILE\n"
+               "usage: pxsimple COMMAND [--any-order] FILE\n"
                "commands:\n"
                "  check [--deep] FILE  validate and decode FILE; print \"valid\" or the errors;\n"
                "                  --deep also checks every foreign element the library knows\n"
                "  roundtrip FILE  decode FILE, print the record on stderr, write it re-encoded on stdout\n"
-               "  parse FILE      print FILE's document element as self-contained XML text\n");
+               "  parse FILE      print FILE's document element as self-contained XML text\n"
+               "options:\n"
+               "  --any-order     accept children that stand only out of their schema order\n"
+               "                  (real clients write a person before their tuples, say)\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool deep = argc == 4 && std::strcmp(argv[1], "check") == 0 && std::strcmp(argv[2], "--deep") == 0;
-  if (deep) {
-    argv[2] = argv[3];
-    argc = 3;
-  }
-  if (argc != 3) return usage();
+  if (argc < 3) return usage();
   const char* command = argv[1];
+  bool deep = false, anyOrder = false;
+  const char* file = nullptr;
+  for (int i = 2; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--deep") && !std::strcmp(command, "check")) deep = true;
+    else if (!std::strcmp(argv[i], "--any-order")) anyOrder = true;
+    else if (!file) file = argv[i];
+    else return usage();
+  }
+  if (!file) return usage();
   if (std::strcmp(command, "check") && std::strcmp(command, "roundtrip") && std::strcmp(command, "parse"))
     return usage();
   RtContext* ctxt = rtxNewContext();
@@ -167,8 +178,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "pxsimple: out of memory\n");
     return 1;
   }
+  if (anyOrder) ctxt->flags |= RT_FLAG_ACCEPT_ANY_ORDER;
   int rc = 1;
-  if (rtxSetInputFile(ctxt, argv[2]) != 0) printErrors(ctxt);
+  if (rtxSetInputFile(ctxt, file) != 0) printErrors(ctxt);
   else if (!std::strcmp(command, "check")) rc = commandCheck(ctxt, deep);
   else if (!std::strcmp(command, "roundtrip")) rc = commandRoundtrip(ctxt);
   else rc = commandParse(ctxt);

@@ -19,7 +19,7 @@ typedef struct PxSaxHandler {
   void* item;         /* working fields of a repeated choice alternative: */
   int16_t itemElemID; /*   the list item being filled and its element row */
   uint16_t validating;
-  uint32_t requiredSeen; /* one bit per required child element met */
+  uint32_t rowsSeen;  /* one bit per element row met (rows 0 to 31) */
   void* nested;       /* handler of the current child, in nestedMem */
 } PxSaxHandler;
 

@@ -19,6 +19,9 @@ constexpr uint16_t kDiagnosed = 2;  // a diagnostic hook was set when the handle
 // Simple content that held a child element: it keeps no value and reports
 // nothing about its text, whatever the text was.
 constexpr uint16_t kChildInText = 4;
+// A child was taken out of its place: the content model may have gone back
+// to a state where a single member that already has its value is allowed.
+constexpr uint16_t kRecovered = 8;
 bool validating(const PxSaxHandler* h) { return (h->validating & kValidating) != 0; }
 void diagStart(PxSaxHandler* h, const char* name, const OSUTF8CHAR* qname) {
   if (h->validating & kDiagnosed) rtSaxDiagStartFunc(h, name, qname);
@@ -199,6 +202,9 @@ void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname,
   if (h->head.elemName) checkRootName(h, local, qname);
   ctxt->state = RT_STATE_START_TAKEN;
   if (!typeOf(h)->childByNameOnly && !typeOf(h)->attributesIgnored) attributePass(h, attrs);
+  if (typeOf(h)->keepsScope && !validating(h) && h->record) {
+    if (int st = rtXmlNSKeepInScope(ctxt, h->record)) rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
+  }
 }
 
 // Open content: everything inside the element goes to the any handler, as
@@ -392,14 +398,85 @@ const Member* simpleTarget(PxSaxHandler* h, int16_t id, void** owner, const Type
   return alternative(inner.type, row.itemTag);
 }
 
-int refuseChild(PxSaxHandler* h, const OSUTF8CHAR* qname, int line) {
+int reportUnexpected(PxSaxHandler* h, const OSUTF8CHAR* qname, int line) {
   RtContext* ctxt = h->head.context;
-  int status = 0;
-  if (rtSaxIncErrors(ctxt)) {
-    rtxErrAddStrParm(ctxt, cstr(qname));
-    status = rtxErrSetNewData(ctxt, ST_UNEXPECTED_ELEMENT, pathOf(h), line);
+  if (!rtSaxIncErrors(ctxt)) return 0;
+  rtxErrAddStrParm(ctxt, cstr(qname));
+  return rtxErrSetNewData(ctxt, ST_UNEXPECTED_ELEMENT, pathOf(h), line);
+}
+
+int refuseChild(PxSaxHandler* h, const OSUTF8CHAR* qname, int line) {
+  return rtSaxSetSkipLevelToCurrent(h->head.context, reportUnexpected(h, qname, line));
+}
+
+// ------------------------------------------------------------ order recovery
+
+bool repeatable(Kind k) {
+  return k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList;
+}
+
+// Whether the element of row r and that of row `seen` fill the same value:
+// the same single member, or two alternatives of one choice (the same list
+// alternative goes on taking items).
+bool sameSingleValue(const TypeDesc* d, int r, int seen) {
+  const ElemRow& a = d->rows[r];
+  const ElemRow& b = d->rows[seen];
+  if (a.member < 0 || a.member != b.member) return false;
+  const Member& m = d->members[a.member];
+  if (a.tag == 0) return !repeatable(m.kind);
+  if (a.tag != b.tag) return true;
+  const Member* alt = alternative(m.type, a.tag);
+  return !(alt && (repeatable(alt->kind) || a.itemTag != 0));
+}
+
+// Rows whose member can take no further element: a second value for a
+// single-valued member is refused, never recovered.
+uint32_t fullRows(const PxSaxHandler* h) {
+  const TypeDesc* d = typeOf(h);
+  uint32_t full = 0;
+  for (int r = 0; r < d->nElems && r < 32; ++r)
+    for (int seen = 0; seen < d->nElems && seen < 32; ++seen)
+      if (((h->rowsSeen >> seen) & 1u) && sameSingleValue(d, r, seen)) full |= 1u << r;
+  return full;
+}
+
+// A child refused at its place. Decoders keep what real clients send: when
+// it fits a member that can still take it, the refusal is recorded (unless
+// the context accepts such deviations) and the child is decoded into that
+// member, the content model going on from there. Validators report it and
+// skip it, unless the context accepts the deviation, when they check it in
+// place like the decoder. Returns the row, or -1 when the child was dropped.
+int misplacedChild(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, int nsidx, int* status) {
+  RtContext* ctxt = h->head.context;
+  const TypeDesc* d = typeOf(h);
+  bool tolerant = (ctxt->flags & RT_FLAG_ACCEPT_ANY_ORDER) != 0;
+  uint32_t full = validating(h) && !tolerant ? ~0u : fullRows(h);
+  if (d->strictChildren) {
+    // Unexpected content here is -41 with no second lookup.
+    uint16_t next = 0;
+    int id = rtSaxFindMisplacedElemID8(local, nsidx, d->elems, d->matrix, d->nElems, d->nStates, full, &next);
+    if (id < 0) {
+      *status = refuseChild(h, qname, __LINE__);
+      return -1;
+    }
+    if (!tolerant) reportUnexpected(h, qname, __LINE__);
+    h->head.state = next;
+    h->validating |= kRecovered;
+    return id;
   }
-  return rtSaxSetSkipLevelToCurrent(ctxt, status);
+  int before = rtxErrGetCount(ctxt);
+  int id = rtSaxRecoverElemID8(ctxt, &h->head.state, local, qname, nsidx, d->elems, d->matrix, d->nElems,
+                               d->nStates, full);
+  // The lookup's report gets this handler's position; past the error limit
+  // it records nothing, and no older entry is extended instead.
+  int st = rtxErrGetCount(ctxt) > before ? rtxErrSetData(ctxt, rtxErrGetLastError(ctxt), pathOf(h), __LINE__) : 0;
+  if (id < 0) {
+    // Dropped whole: the handlers above this one must not count it either.
+    *status = rtSaxSetSkipLevelToCurrent(ctxt, st);
+    return -1;
+  }
+  h->validating |= kRecovered;
+  return id;
 }
 
 // Level 1: resolve the child's name, find its row, act on it. Returns false
@@ -432,27 +509,23 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   size_t prefixLen = local > qname ? static_cast<size_t>(local - qname - 1) : 0;
   int nsidx = rtXmlNSGetIndex(ctxt, qname, prefixLen);
 
+  uint16_t stateBefore = h->head.state;
   int id = rtSaxGetElemID8(&h->head.state, h->head.curElemID, local, nsidx, d->elems, d->matrix, d->nElems,
                            d->nStates);
+  if (id >= 0 && (h->validating & kRecovered) && id < 32 && ((fullRows(h) >> id) & 1u)) {
+    h->head.state = stateBefore;  // a second value for a single member: refused as ever
+    id = -1;
+  }
   if (id < 0) {
-    if (d->shape == Shape::ChoiceContent || d->strictChildren) {
+    if (d->shape == Shape::ChoiceContent) {
       *status = refuseChild(h, qname, __LINE__);
       return false;
     }
-    int before = rtxErrGetCount(ctxt);
-    id = rtSaxLookupElemID8(ctxt, &h->head.state, h->head.curElemID, local, qname, -1, d->elems, d->matrix,
-                            d->nElems, d->nStates);
-    // The lookup's report gets this handler's position; past the error
-    // limit it records nothing, and no older entry is extended instead.
-    int st = rtxErrGetCount(ctxt) > before ? rtxErrSetData(ctxt, rtxErrGetLastError(ctxt), pathOf(h), __LINE__) : 0;
-    if (id < 0) {
-      // Dropped whole: the handlers above this one must not count it either.
-      *status = rtSaxSetSkipLevelToCurrent(ctxt, st);
-      return false;
-    }
+    id = misplacedChild(h, local, qname, nsidx, status);
+    if (id < 0) return false;
   }
   h->head.curElemID = static_cast<int16_t>(id);
-  if (d->elems[id].minOccurs > 0 && id < 32) h->requiredSeen |= 1u << id;
+  if (id < 32) h->rowsSeen |= 1u << id;
   bool nested = startChild(h, static_cast<int16_t>(id), local, qname, attrs);
   if (rtSaxSkipRequested(ctxt)) {
     *status = ST_NO_MEMORY;  // dropped whole, after a failed allocation

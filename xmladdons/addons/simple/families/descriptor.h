@@ -154,6 +154,10 @@ struct TypeDesc {
   // namespace declarations (the _Attrs step still writes the declarations
   // first).
   bool attrsBeforeDecls = false;
+  // The root's namespace declarations are kept with the record and written
+  // back by its document encoder: texts inside it (the selectors of a
+  // partial presence document) resolve names through them.
+  bool keepsScope = false;
   // Exported entry points, set into handler heads.
   RtSaxStartElementFn saxStart = nullptr;
   RtSaxEndElementFn saxEnd = nullptr;

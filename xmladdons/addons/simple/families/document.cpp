@@ -97,13 +97,19 @@ int encodeDocumentStart(RtContext* ctxt, const DocDesc* doc, void* record) {
   const char* path = doc->module->enc;
   RtXmlNamespace pair{nullptr, uriOf(ctxt, doc->nsIndex)};
   RtDList* nsAttrs = rootNsAttrs(doc, record);
+  // Declarations a decoded record kept come first: texts inside the record
+  // mean what they meant in the document it came from. The document's own
+  // prefixes then serve only namespaces those leave without one.
+  bool kept = doc->type && doc->type->keepsScope && rtXmlNSDeclareKept(ctxt, record) > 0;
+  auto registerOwn = [&](const char* prefix, const OSUTF8CHAR* uri) {
+    if (kept && uri && rtXmlNSGetPrefix(ctxt, uri)) return 0;
+    return rtXmlNSSetNamespace(ctxt, nsAttrs, u8(prefix), uri, 0);
+  };
   // Roots of a simple type always declare their namespace as the default.
   if (!doc->type || !(ctxt->flags & RT_FLAG_NO_OWN_NAMESPACE)) {
-    if (int st = rtXmlNSSetNamespace(ctxt, nsAttrs, u8(doc->prefix), pair.uri, 0))
-      return rtxErrSetData(ctxt, st, path, __LINE__);
+    if (int st = registerOwn(doc->prefix, pair.uri)) return rtxErrSetData(ctxt, st, path, __LINE__);
     if (doc->prefix2)
-      if (int st = rtXmlNSSetNamespace(ctxt, nsAttrs, u8(doc->prefix2), uriOf(ctxt, doc->ns2), 0))
-        return rtxErrSetData(ctxt, st, path, __LINE__);
+      if (int st = registerOwn(doc->prefix2, uriOf(ctxt, doc->ns2))) return rtxErrSetData(ctxt, st, path, __LINE__);
   }
   if (int st = rtXmlEncStartElement(ctxt, u8(doc->elemName), &pair, nsAttrs, 0))
     return rtxErrSetData(ctxt, st, path, __LINE__);

@@ -178,11 +178,13 @@ int initRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
   if (int st = rtxCheckContext(ctxt)) return rtxErrSetData(ctxt, st, d->module->base, __LINE__);
   if (!record) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, d->module->base, __LINE__);
   clearRecord(d, record);
+  if (d->keepsScope) rtXmlNSDropKept(ctxt, record);  // a new record: nothing kept yet
   return 0;
 }
 
 void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
   if (!ctxt || !record) return;
+  if (d->keepsScope) rtXmlNSDropKept(ctxt, record);
   if (d->shape == Shape::Choice || d->shape == Shape::ChoiceContent) {
     if (const Member* alt = alternative(d, tagValue(d, record))) releaseMember(ctxt, *alt, record);
   }

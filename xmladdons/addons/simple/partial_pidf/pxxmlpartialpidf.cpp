@@ -85,7 +85,7 @@ const TypeDesc kDesc_partial__pidf_diff{
     .elems = kElems_partial__pidf_diff, .matrix = kMatrix_partial__pidf_diff, .rows = kRows_partial__pidf_diff,
     .nElems = 3, .nStates = 2, .attrNames = kAttrs_partial__pidf_diff,
     .attrMembers = kAttrMembers_partial__pidf_diff, .nAttrs = 2, .childNs = kNs, .ownNs = kNs, .module = &kPartial,
-    PX_HANDLER_ENTRIES(partial__pidf_diff)};
+    .keepsScope = true, PX_HANDLER_ENTRIES(partial__pidf_diff)};
 
 // ---------------------------------------------------------------- pidf-full
 
@@ -122,7 +122,8 @@ const TypeDesc kDesc_partial__pidf_full{
     .elems = kElems_partial__pidf_full, .matrix = kMatrix_partial__pidf_full, .rows = kRows_partial__pidf_full,
     .nElems = 3, .nStates = 4, .attrNames = kAttrs_partial__pidf_full,
     .attrMembers = kAttrMembers_partial__pidf_full, .nAttrs = 2, .requiredMask = 0x1, .childNs = kPidf,
-    .ownNs = kNs, .module = &kPartial, .strictChildren = true, PX_HANDLER_ENTRIES(partial__pidf_full)};
+    .ownNs = kNs, .module = &kPartial, .strictChildren = true, .keepsScope = true,
+    PX_HANDLER_ENTRIES(partial__pidf_full)};
 
 // ---------------------------------------------------------------- documents
 
