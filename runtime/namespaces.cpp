@@ -197,10 +197,9 @@ int rtXmlNSAddPrefixLink(RtContext* ctxt, const OSUTF8CHAR* prefix, const OSUTF8
 int rtXmlNSKeepInScope(RtContext* ctxt, const void* record) {
   auto* impl = implOf(ctxt);
   if (!impl || !record) return ST_BAD_ARGUMENT;
-  rtXmlNSDropKept(ctxt, record);
   // Every binding in force, outermost first; an inner one for the same
   // prefix replaces the outer one.
-  std::vector<std::pair<std::string, std::string>> decls;
+  pxrt::Declarations decls;
   for (const pxrt::Binding& b : impl->ns.bindings()) {
     bool replaced = false;
     for (auto& [prefix, uri] : decls)
@@ -210,39 +209,32 @@ int rtXmlNSKeepInScope(RtContext* ctxt, const void* record) {
       }
     if (!replaced) decls.emplace_back(b.prefix, b.uri);
   }
-  if (!decls.empty()) impl->keptScopes.emplace_back(record, std::move(decls));
+  impl->keptScopes.keep(record, std::move(decls));
   return 0;
 }
 
 int rtXmlNSDeclareKept(RtContext* ctxt, const void* record) {
   auto* impl = implOf(ctxt);
-  if (!impl) return 0;
-  for (const auto& [owner, decls] : impl->keptScopes) {
-    if (owner != record) continue;
-    int n = 0;
-    for (const auto& [prefix, uri] : decls) {
-      // What the caller declared for the same prefix stays: it was asked for.
-      if (impl->out.hasPending(prefix)) continue;
-      // Undeclaring the default namespace means something only inside a
-      // scope that has one; at a document's root it is the rule anyway.
-      if (uri.empty() && !impl->ns.find("")) continue;
-      impl->out.addPending(prefix, uri);
-      ++n;
-    }
-    return n;
+  if (!impl || !record) return 0;
+  const pxrt::Declarations* decls = impl->keptScopes.find(record);
+  if (!decls) return 0;
+  int n = 0;
+  for (const auto& [prefix, uri] : *decls) {
+    // What the caller declared for the same prefix stays: it was asked for.
+    if (impl->out.hasPending(prefix)) continue;
+    // Already meant here (declared on an enclosing element that was written
+    // back the same way): nothing to repeat. Undeclaring the default
+    // namespace where none is in force is the rule anyway.
+    const pxrt::Binding* b = impl->ns.find(prefix);
+    if (b ? b->uri == uri : uri.empty()) continue;
+    impl->out.addPending(prefix, uri);
+    ++n;
   }
-  return 0;
+  return n;
 }
 
 void rtXmlNSDropKept(RtContext* ctxt, const void* record) {
-  auto* impl = implOf(ctxt);
-  if (!impl) return;
-  auto& kept = impl->keptScopes;
-  for (auto it = kept.begin(); it != kept.end(); ++it)
-    if (it->first == record) {
-      kept.erase(it);
-      return;
-    }
+  if (auto* impl = implOf(ctxt)) impl->keptScopes.drop(record);
 }
 
 void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs) {

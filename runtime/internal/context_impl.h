@@ -7,6 +7,7 @@
 
 #include "internal/errors.h"
 #include "internal/heap.h"
+#include "internal/kept_scopes.h"
 #include "internal/namespaces.h"
 #include "internal/output.h"
 #include "internal/pattern.h"
@@ -57,9 +58,7 @@ struct RtContextImplData {
   std::string docFile;  // owns the bytes of a document read from a file
   size_t chunkSize = 0;
 
-  // Namespace declarations kept with decoded records, by record address
-  // (rtXmlNSKeepInScope): few records keep any, so a small list is enough.
-  std::vector<std::pair<const void*, std::vector<std::pair<std::string, std::string>>>> keptScopes;
+  KeptScopes keptScopes;  // namespace declarations kept with decoded records
 
   Reader* reader = nullptr;
   std::string scratch;  // decode input rewritten by whitespace collapse

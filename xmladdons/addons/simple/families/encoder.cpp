@@ -197,6 +197,8 @@ int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OS
                 const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
   if (int st = checkArguments(ctxt, record, path)) return st;
+  // Declarations the decoded record kept go back on its element.
+  if (name && d->keepsScope) rtXmlNSDeclareKept(ctxt, record);
   if (hasAttributes(d)) {
     if (name)
       if (int st = rtXmlEncStartElement(ctxt, name, ns, nsAttrsOf(d, record), 0))

@@ -48,7 +48,7 @@ const TypeDesc kDesc_add{
     .name = "add", .shape = Shape::OpenContent, .size = sizeof(add), .presentOffset = offsetof(add, present),
     .tagOffset = -1, .unionOffset = 0, .unionSize = 0, .members = kMembers_add, .nMembers = count(kMembers_add),
     .attrNames = kAttrs_add, .attrMembers = kAttrMembers_add, .nAttrs = 3, .requiredMask = 0x1,
-    .ownNs = PX_NS_PIDF_DIFF, .module = &kModule, PX_HANDLER_ENTRIES(add)};
+    .ownNs = PX_NS_PIDF_DIFF, .module = &kModule, .keepsScope = true, PX_HANDLER_ENTRIES(add)};
 
 // ------------------------------------------------------------------ replace
 
@@ -64,7 +64,7 @@ const TypeDesc kDesc_replace{
     .name = "replace", .shape = Shape::OpenContent, .size = sizeof(replace), .presentOffset = -1, .tagOffset = -1,
     .unionOffset = 0, .unionSize = 0, .members = kMembers_replace, .nMembers = count(kMembers_replace),
     .attrNames = kAttrs_replace, .attrMembers = kAttrMembers_replace, .nAttrs = 1, .requiredMask = 0x1,
-    .ownNs = PX_NS_PIDF_DIFF, .module = &kModule, PX_HANDLER_ENTRIES(replace)};
+    .ownNs = PX_NS_PIDF_DIFF, .module = &kModule, .keepsScope = true, PX_HANDLER_ENTRIES(replace)};
 
 // ------------------------------------------------------------------- remove
 
@@ -81,6 +81,6 @@ const TypeDesc kDesc_remove_{
     .presentOffset = offsetof(remove_, present), .tagOffset = -1, .unionOffset = 0, .unionSize = 0,
     .members = kMembers_remove_, .nMembers = count(kMembers_remove_), .attrNames = kAttrs_remove_,
     .attrMembers = kAttrMembers_remove_, .nAttrs = 2, .requiredMask = 0x1, .ownNs = PX_NS_PIDF_DIFF,
-    .module = &kModule, PX_HANDLER_ENTRIES(remove_)};
+    .module = &kModule, .keepsScope = true, PX_HANDLER_ENTRIES(remove_)};
 
 PX_PATCH_RECORDS(PX_DEFINE_INIT)
