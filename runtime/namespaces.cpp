@@ -237,6 +237,31 @@ void rtXmlNSDropKept(RtContext* ctxt, const void* record) {
   if (auto* impl = implOf(ctxt)) impl->keptScopes.drop(record);
 }
 
+int rtXmlNSGetKeptCount(RtContext* ctxt, const void* record) {
+  auto* impl = implOf(ctxt);
+  const pxrt::Declarations* decls = impl ? impl->keptScopes.find(record) : nullptr;
+  return decls ? static_cast<int>(decls->size()) : 0;
+}
+
+int rtXmlNSGetKept(RtContext* ctxt, const void* record, int index, const OSUTF8CHAR** prefix, const OSUTF8CHAR** uri) {
+  auto* impl = implOf(ctxt);
+  const pxrt::Declarations* decls = impl ? impl->keptScopes.find(record) : nullptr;
+  if (!decls || index < 0 || static_cast<size_t>(index) >= decls->size() || !prefix || !uri) return ST_BAD_ARGUMENT;
+  *prefix = reinterpret_cast<const OSUTF8CHAR*>((*decls)[index].first.c_str());
+  *uri = reinterpret_cast<const OSUTF8CHAR*>((*decls)[index].second.c_str());
+  return 0;
+}
+
+int rtXmlNSSetKept(RtContext* ctxt, const void* record, const RtXmlNamespace* decls, int count) {
+  auto* impl = implOf(ctxt);
+  if (!impl || !record || count < 0 || (count > 0 && !decls)) return ST_BAD_ARGUMENT;
+  pxrt::Declarations kept;
+  for (int i = 0; i < count; ++i)
+    kept.emplace_back(std::string(sv(decls[i].prefix)), std::string(sv(decls[i].uri)));
+  impl->keptScopes.keep(record, std::move(kept));
+  return 0;
+}
+
 void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs) {
   if (!ctxt || !nsAttrs) return;
   for (RtDListNode* n = nsAttrs->head; n; n = n->next) {

@@ -364,6 +364,13 @@ RT_API int rtXmlNSAddPrefixLink(RtContext* ctxt, const OSUTF8CHAR* prefix, const
 RT_API int rtXmlNSKeepInScope(RtContext* ctxt, const void* record);
 RT_API int rtXmlNSDeclareKept(RtContext* ctxt, const void* record);
 RT_API void rtXmlNSDropKept(RtContext* ctxt, const void* record);
+/* The kept declarations one by one (0 <= index < count; prefix "" for the
+ * default namespace), and a record's set replaced by given declarations
+ * (for records read from another form than XML). */
+RT_API int rtXmlNSGetKeptCount(RtContext* ctxt, const void* record);
+RT_API int rtXmlNSGetKept(RtContext* ctxt, const void* record, int index, const OSUTF8CHAR** prefix,
+                          const OSUTF8CHAR** uri);
+RT_API int rtXmlNSSetKept(RtContext* ctxt, const void* record, const RtXmlNamespace* decls, int count);
 /* Free a namespace-declaration list (items are RtXmlNamespace). */
 RT_API void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs);
 
