@@ -17,6 +17,7 @@ struct Collector {
   RtXmlString text{0, nullptr};
   size_t captureDepth = 0;  // depth of the element being captured, 0: none
   const DocumentOps* captured = nullptr;
+  int line = 0, column = 0;  // of the element being captured
   std::vector<ForeignElement>* out = nullptr;
 };
 
@@ -45,6 +46,7 @@ int onStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSU
     SAXAnyStartElement(&c->any, local, qname, attrs);
     c->captureDepth = depth + 1;
     c->captured = ops;
+    rtSaxGetPosition(c->head.context, &c->line, &c->column);
   }
   c->stack.emplace_back(std::move(path), ns);
   return 0;
@@ -56,7 +58,8 @@ int onEnd(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
     SAXAnyEndElement(&c->any, local, qname);
     if (c->stack.size() == c->captureDepth) {
       c->captureDepth = 0;
-      if (c->text.value) c->out->push_back({c->stack.back().first, cstr(c->text.value), c->captured});
+      if (c->text.value)
+        c->out->push_back({c->stack.back().first, cstr(c->text.value), c->captured, c->line, c->column});
       rtxMemHeapFreePtr(c->head.context, c->text.value);
       c->text.value = nullptr;
     }

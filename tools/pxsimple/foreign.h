@@ -15,6 +15,7 @@ struct ForeignElement {
   std::string path;  // "/presence[1]/dm:person[1]": qualified names, 1-based positions among namesakes
   std::string xml;   // the element as self-contained XML text
   const DocumentOps* ops;
+  int line = 0, column = 0;  // where its start tag stands in the document read
 };
 
 // Parse the context's document and collect its outermost known foreign
