@@ -137,6 +137,9 @@ class Walker {
         add(TreeDifference::What::MissingAttribute, p, attr.value, "");
       else if (!sameValue(kind, attr.value, other->value))
         add(TreeDifference::What::ChangedAttribute, p, attr.value, other->value);
+      else if (kind == ValueKind::XPath)
+        if (std::string change = bindingChange(attr.value, e.scope, a.scope); !change.empty())
+          add(TreeDifference::What::ChangedAttribute, p, attr.value, other->value + " (" + change + ")");
     }
     for (const auto& attr : a.attributes)
       if (!e.attribute(attr.local, attr.ns))
@@ -264,6 +267,7 @@ std::string collapseWhitespace(const std::string& s) {
 bool sameValue(ValueKind kind, const std::string& a, const std::string& b) {
   switch (kind) {
     case ValueKind::Exact:
+    case ValueKind::XPath:
       return a == b;
     case ValueKind::Collapse:
       return collapseWhitespace(a) == collapseWhitespace(b);
@@ -277,6 +281,62 @@ bool sameValue(ValueKind kind, const std::string& a, const std::string& b) {
       return sameParsed(dateTimeOf, a, b);
   }
   return false;
+}
+
+namespace {
+
+bool nameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool nameChar(char c) { return nameStart(c) || std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '.'; }
+
+std::string bindingOf(const std::map<std::string, std::string>& scope, const std::string& prefix) {
+  auto it = scope.find(prefix);
+  return it == scope.end() || it->second.empty() ? "" : it->second;
+}
+
+}  // namespace
+
+std::string bindingChange(const std::string& selector, const std::map<std::string, std::string>& before,
+                          const std::map<std::string, std::string>& after) {
+  std::string out;
+  auto check = [&](const std::string& prefix) {
+    std::string x = bindingOf(before, prefix), y = bindingOf(after, prefix);
+    if (x == y) return;
+    std::string what = prefix.empty() ? "the default namespace" : "prefix " + prefix;
+    std::string change = what + " was " + (x.empty() ? "unbound" : x) + ", is " + (y.empty() ? "unbound" : y);
+    if (out.find(change) == std::string::npos) out += (out.empty() ? "" : "; ") + change;
+  };
+  const size_t n = selector.size();
+  for (size_t i = 0; i < n;) {
+    char c = selector[i];
+    if (c == '\'' || c == '"') {  // literals name nothing
+      size_t close = selector.find(c, i + 1);
+      i = close == std::string::npos ? n : close + 1;
+      continue;
+    }
+    if (!nameStart(c)) {
+      ++i;
+      continue;
+    }
+    size_t start = i;
+    while (i < n && nameChar(selector[i])) ++i;
+    bool attribute = start > 0 && selector[start - 1] == '@';
+    if (i + 1 < n && selector[i] == ':' && selector[i + 1] == ':') {  // an axis; its name test follows
+      i += 2;
+      while (i < n && nameChar(selector[i])) ++i;  // namespace::prefix names a node, not a binding
+      continue;
+    }
+    if (i + 1 < n && selector[i] == ':' && nameStart(selector[i + 1])) {
+      check(selector.substr(start, i - start));
+      ++i;
+      while (i < n && nameChar(selector[i])) ++i;
+      continue;
+    }
+    size_t next = i;
+    while (next < n && selector[next] == ' ') ++next;
+    bool function = next < n && selector[next] == '(';
+    if (!function && !attribute) check("");  // an unprefixed element name
+  }
+  return out;
 }
 
 std::vector<TreeDifference> compareTrees(const Element& expected, const Element& actual, const Typing& typing,

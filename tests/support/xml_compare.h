@@ -25,11 +25,18 @@ enum class ValueKind {
   Integer,   // "+05" equals "5"
   Decimal,   // "1.00" equals "1"
   DateTime,  // the same instant: "2005-05-30T22:00:29+02:00" equals "2005-05-30T20:00:29Z"
+  XPath,     // the same selector text, whose prefixes (and the default namespace, for unprefixed
+             // names) are bound to the same URIs around both attributes
 };
 
 std::string collapseWhitespace(const std::string& s);
-// Forms that do not parse as the kind are compared collapsed.
+// Forms that do not parse as the kind are compared collapsed; XPath texts
+// compare exactly (their bindings are checked by bindingChange).
 bool sameValue(ValueKind kind, const std::string& a, const std::string& b);
+// How the namespaces an XPath selector uses differ between two scopes,
+// empty when they do not.
+std::string bindingChange(const std::string& selector, const std::map<std::string, std::string>& before,
+                          const std::map<std::string, std::string>& after);
 
 // What the comparer knows of an element's type. Unset members leave texts
 // and attributes compared exactly and children untyped.
