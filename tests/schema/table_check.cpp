@@ -110,6 +110,66 @@ void collectLeaves(const Particle& p, std::vector<const Particle*>* out) {
   }
 }
 
+// The positions of each leaf below the top group, group by group.
+void collectLeafPaths(const Particle& p, std::vector<size_t>* at, std::vector<std::vector<size_t>>* out) {
+  if (!p.isGroup()) {
+    out->push_back(*at);
+    return;
+  }
+  for (size_t i = 0; i < p.particles.size(); ++i) {
+    at->push_back(i);
+    collectLeafPaths(p.particles[i], at, out);
+    at->pop_back();
+  }
+}
+
+// The k-th member of a role, with its index in the member table.
+const Member* nthMember(const TypeDesc* d, Role role, size_t k, int* index) {
+  for (uint8_t i = 0; i < d->nMembers; ++i)
+    if (d->members[i].role == role && k-- == 0) {
+      *index = i;
+      return &d->members[i];
+    }
+  return nullptr;
+}
+
+// What the element at `path` must do to the record, derived from the
+// member structure: which member it fills, the tag it chooses, the tag of
+// a new item's choice, or the member of an embedded group. False when the
+// structure cannot be followed (reported elsewhere).
+bool expectedRow(const TypeDesc* d, bool wholeIsOneGroup, const std::vector<size_t>& path, pxs::ElemRow* row) {
+  *row = pxs::ElemRow{-1};
+  size_t at = 0;
+  int index = -1;
+  if (d->shape == Shape::ChoiceContent) {
+    row->tag = static_cast<uint16_t>(path[0] + 1);
+    return true;
+  }
+  const Member* m = nthMember(d, Role::Element, wholeIsOneGroup ? 0 : path[at++], &index);
+  if (!m) return false;
+  row->member = static_cast<int8_t>(index);
+  if (m->kind == Kind::Choice && m->type && at < path.size()) {
+    row->tag = static_cast<uint16_t>(path[at] + 1);
+    const Member* alt = nthMember(m->type, Role::Alternative, path[at++], &index);
+    if (!alt) return false;
+    m = alt;
+  }
+  if (at == path.size()) return true;
+  if (!m->type) return false;
+  if (m->kind == Kind::SeqList) {  // a new item, whose own choice the element sets
+    const Member* c = nthMember(m->type, Role::Element, path[at++], &index);
+    if (!c || c->kind != Kind::Choice || at >= path.size()) return false;
+    row->itemTag = static_cast<uint16_t>(path[at] + 1);
+    return true;
+  }
+  if (m->kind == Kind::Record) {  // an embedded group
+    if (!nthMember(m->type, Role::Element, path[at], &index)) return false;
+    row->inner = static_cast<int8_t>(index);
+    return true;
+  }
+  return false;
+}
+
 bool hasFacets(const xsd::Type* t) {
   for (; t && t->variety == xsd::Type::Variety::Simple; t = t->base)
     if (!t->enumerations.empty() || !t->patterns.empty()) return true;
@@ -255,6 +315,27 @@ void TableCheck::checkRows(const TypeDesc* d, const Particle& top) {
           "tables: " + occurs(row.minOccurs, row.maxOccurs) + ", schema: " + occurs(p.min, p.max));
   }
   checkMatrix(d, top);
+  checkRowActions(d, top);
+}
+
+void TableCheck::checkRowActions(const TypeDesc* d, const Particle& top) {
+  if (!d->rows || d->childByNameOnly) return;
+  std::vector<std::vector<size_t>> paths;
+  std::vector<size_t> at;
+  collectLeafPaths(top, &at, &paths);
+  bool wholeIsOneGroup = d->shape == Shape::Sequence && top.max != 1;
+  auto text = [](const pxs::ElemRow& r) {
+    return "member " + std::to_string(r.member) + ", tag " + std::to_string(r.tag) + ", item tag " +
+           std::to_string(r.itemTag) + ", group member " + std::to_string(r.inner);
+  };
+  for (size_t i = 0; i < paths.size() && i < d->nElems; ++i) {
+    pxs::ElemRow want;
+    if (!expectedRow(d, wholeIsOneGroup, paths[i], &want)) continue;
+    const pxs::ElemRow& got = d->rows[i];
+    if (got.member != want.member || got.tag != want.tag || got.itemTag != want.itemTag || got.inner != want.inner)
+      add(d->name, "row " + std::to_string(i) + " " + (d->elems[i].name[0] ? d->elems[i].name : "(wildcard)") + " action",
+          "tables: " + text(got) + "; by the members: " + text(want));
+  }
 }
 
 void TableCheck::checkMatrix(const TypeDesc* d, const Particle& top) {

@@ -49,6 +49,7 @@ class TableCheck {
   void checkComplex(const pxs::TypeDesc* d, const xsd::Type& t);
   void checkRows(const pxs::TypeDesc* d, const xsd::Particle& top);
   void checkMatrix(const pxs::TypeDesc* d, const xsd::Particle& top);
+  void checkRowActions(const pxs::TypeDesc* d, const xsd::Particle& top);
   void checkMembers(const pxs::TypeDesc* d, pxs::Role role, const std::vector<const xsd::Particle*>& particles);
   void checkMember(const pxs::TypeDesc* d, const pxs::Member& m, const xsd::Particle& p);
   void checkValueKind(const std::string& type, const std::string& aspect, const pxs::Member& m, const xsd::Type* t,

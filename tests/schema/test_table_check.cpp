@@ -28,10 +28,12 @@ struct Copy {
         members(d.members, d.members + d.nMembers),
         elems(d.elems, d.elems + d.nElems),
         matrix(d.matrix, d.matrix + d.nElems * d.nStates),
+        rows(d.rows, d.rows + (d.rows ? d.nElems : 0)),
         attrNames(d.attrNames, d.attrNames + d.nAttrs) {
     desc.members = members.data();
     desc.elems = elems.empty() ? nullptr : elems.data();
     desc.matrix = matrix.empty() ? nullptr : matrix.data();
+    desc.rows = rows.empty() ? nullptr : rows.data();
     desc.attrNames = attrNames.empty() ? nullptr : attrNames.data();
   }
   pxs::Member& member(const char* field) {
@@ -45,6 +47,7 @@ struct Copy {
   std::vector<pxs::Member> members;
   std::vector<RtXmlElemInfo> elems;
   std::vector<uint8_t> matrix;
+  std::vector<pxs::ElemRow> rows;
   std::vector<const char*> attrNames;
 };
 
@@ -73,6 +76,16 @@ const TypeBreak kTypeBreaks[] = {
        for (int row = 2; row < c.desc.nElems - 1; ++row) c.cell(row, 3) = 2;
      },
      {}, {"order, after (wildcard), schema allows more"}},
+    {"a row that fills another member", &kDesc_tns_tuple, [](Copy& c) { c.rows[2].member = 3; },
+     {"row 2 contact action"}, {}},
+    {"a value with its neighbour's tag", &kDesc_rpid__activities, [](Copy& c) { c.rows[5].itemTag = 5; },
+     {"row 5 busy action"}, {}},
+    {"a medium in another member of its group", &kDesc_rpid__privacy, [](Copy& c) { c.rows[3].inner = 2; },
+     {"row 3 text action"}, {}},
+    {"an alternative with another tag", &kDesc_rpid__sphere, [](Copy& c) { c.rows[0].tag = 2; },
+     {"row 0 home action"}, {}},
+    {"an operation that starts no new item", &kDesc_partial__pidf_diff, [](Copy& c) { c.rows[1].itemTag = 0; },
+     {"row 1 replace action"}, {}},
     {"a required attribute made optional", &kDesc_tns_tuple, [](Copy& c) { c.desc.requiredMask = 0; },
      {"attribute id use", "attribute id presence bit"}, {}},
     {"an attribute renamed", &kDesc_tns_tuple, [](Copy& c) { c.attrNames[0] = "ident"; }, {"attribute 0"}, {}},
