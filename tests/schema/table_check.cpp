@@ -221,7 +221,7 @@ void TableCheck::checkType(const TypeDesc* d) {
     }
     std::vector<const Particle*> ps;
     for (const auto& c : p->particles) ps.push_back(&c);
-    checkMembers(d, d->shape == Shape::Choice ? Role::Alternative : Role::Element, ps);
+    checkPresenceBits(d, checkMembers(d, d->shape == Shape::Choice ? Role::Alternative : Role::Element, ps), nullptr);
     return;
   }
   if (!node.type || node.type->isSimple()) {
@@ -239,6 +239,7 @@ void TableCheck::checkComplex(const TypeDesc* d, const xsd::Type& t) {
                  (d->shape == Shape::SimpleContent && t.content == C::Simple) ||
                  (d->shape == Shape::EmptyContent && t.content == C::Empty) ||
                  (d->shape == Shape::OpenContent && t.content == C::Mixed);
+  MemberParticles elements;
   if (!shapeOk) {
     add(d->name, "content", std::string("tables: ") + shapeName(d->shape) + ", schema: " + contentName(t.content));
   } else if (d->shape == Shape::Sequence || d->shape == Shape::ChoiceContent) {
@@ -249,7 +250,7 @@ void TableCheck::checkComplex(const TypeDesc* d, const xsd::Type& t) {
     } else {
       ps.push_back(&t.particle);  // the whole content is one repeated group
     }
-    checkMembers(d, d->shape == Shape::ChoiceContent ? Role::Alternative : Role::Element, ps);
+    elements = checkMembers(d, d->shape == Shape::ChoiceContent ? Role::Alternative : Role::Element, ps);
     checkEmptyContent(d, t);
   } else if (d->shape == Shape::SimpleContent) {
     const Member* value = nullptr;
@@ -271,6 +272,7 @@ void TableCheck::checkComplex(const TypeDesc* d, const xsd::Type& t) {
               " element(s) beside text");
   }
   checkAttributes(d, t);
+  checkPresenceBits(d, elements, &t);
 }
 
 void TableCheck::checkRows(const TypeDesc* d, const Particle& top) {
@@ -359,7 +361,8 @@ void TableCheck::checkMatrix(const TypeDesc* d, const Particle& top) {
   }
 }
 
-void TableCheck::checkMembers(const TypeDesc* d, Role role, const std::vector<const Particle*>& particles) {
+TableCheck::MemberParticles TableCheck::checkMembers(const TypeDesc* d, Role role,
+                                                    const std::vector<const Particle*>& particles) {
   std::vector<const Member*> members;
   for (uint8_t i = 0; i < d->nMembers; ++i)
     if (d->members[i].role == role) members.push_back(&d->members[i]);
@@ -367,9 +370,34 @@ void TableCheck::checkMembers(const TypeDesc* d, Role role, const std::vector<co
     add(d->name, "members",
         "tables: " + std::to_string(members.size()) + " content members, schema: " +
             std::to_string(particles.size()) + " particles");
-    return;
+    return {};
   }
-  for (size_t i = 0; i < members.size(); ++i) checkMember(d, *members[i], *particles[i]);
+  MemberParticles pairs;
+  for (size_t i = 0; i < members.size(); ++i) {
+    checkMember(d, *members[i], *particles[i]);
+    pairs.emplace_back(members[i], particles[i]);
+  }
+  return pairs;
+}
+
+// Optional single elements (0..1) and optional attributes own the bits of
+// the presence word, counted in record order, elements first; nothing else
+// owns one, and a record without such members has no presence word.
+void TableCheck::checkPresenceBits(const TypeDesc* d, const MemberParticles& elements, const xsd::Type* t) {
+  int next = 0;
+  auto expect = [&](const Member& m, bool optional) {
+    int want = optional ? next++ : -1;
+    if (m.bit != want)
+      add(d->name, std::string("presence bit of ") + m.field,
+          "tables: " + std::to_string(m.bit) + ", by the schema's occurrences: " + std::to_string(want));
+  };
+  for (const auto& [m, p] : elements)
+    expect(*m, m->role == Role::Element && p->kind == Particle::Kind::Element && p->min == 0 && p->max == 1);
+  if (t && t->attributes.size() == d->nAttrs)
+    for (size_t i = 0; i < t->attributes.size(); ++i) expect(d->members[d->attrMembers[i]], !t->attributes[i].required);
+  if ((next > 0) != (d->presentOffset >= 0))
+    add(d->name, "presence word",
+        next > 0 ? "optional members but no presence word" : "a presence word without optional members");
 }
 
 void TableCheck::checkMember(const TypeDesc* d, const Member& m, const Particle& p) {
@@ -498,8 +526,6 @@ void TableCheck::checkAttributes(const TypeDesc* d, const xsd::Type& t) {
         add(name, aspect + " use",
             std::string("tables: ") + (required ? "required" : "optional") + ", schema: " +
                 (a.required ? "required" : "optional"));
-      if (required != (m.bit < 0))
-        add(name, aspect + " presence bit", required ? "a required attribute owns a bit" : "an optional attribute owns no bit");
       checkValueKind(name, aspect, m, a.type, false);
     }
   }
