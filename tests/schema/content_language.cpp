@@ -146,7 +146,8 @@ std::vector<OrderDisagreement> compareWithMatrix(ContentLanguage& language, cons
         work.push_back(std::move(n));
       }
     }
-    if ((!d.schemaOnly.empty() || !d.tablesOnly.empty()) && reported.insert({d.state, d.schemaOnly, d.tablesOnly}).second)
+    if ((!d.schemaOnly.empty() || !d.tablesOnly.empty()) &&
+        reported.insert({d.state, d.schemaOnly, d.tablesOnly}).second)
       out.push_back(std::move(d));
   }
   return out;

@@ -61,7 +61,8 @@ bool pushOnce(std::vector<const T*>* v, const T* x) {
   return true;
 }
 
-void walk(const pxs::TypeDesc* d, std::vector<const pxs::TypeDesc*>* types, std::vector<const pxs::SimpleType*>* simples) {
+void walk(const pxs::TypeDesc* d, std::vector<const pxs::TypeDesc*>* types,
+          std::vector<const pxs::SimpleType*>* simples) {
   if (!pushOnce(types, d)) return;
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     pushOnce(simples, d->members[i].simple);

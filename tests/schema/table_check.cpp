@@ -192,7 +192,8 @@ int TableCheck::nsIndex(const std::string& uri) const {
 
 bool TableCheck::sameNode(const Node& a, const Node& b) const {
   if (a.type && b.type) return a.type == b.type || (a.type->source && a.type->source == b.type->source);
-  if (a.particle && b.particle) return a.particle == b.particle || (a.particle->source && a.particle->source == b.particle->source);
+  if (a.particle && b.particle)
+    return a.particle == b.particle || (a.particle->source && a.particle->source == b.particle->source);
   return false;
 }
 
@@ -297,8 +298,9 @@ void TableCheck::checkRows(const TypeDesc* d, const Particle& top) {
         add(d->name, aspect + " namespace", problem);
       else if (row.nsidx != want)
         add(d->name, aspect + " namespace",
-            "tables: " + std::string(row.nsidx == RT_NS_ANY ? "elements of any namespace"
-                                                            : "elements of namespaces other than " + nsName(row.nsidx)) +
+            "tables: " +
+                std::string(row.nsidx == RT_NS_ANY ? "elements of any namespace"
+                                                   : "elements of namespaces other than " + nsName(row.nsidx)) +
                 ", schema: " + p.anyNamespace +
                 (p.anyNamespace == "##other" ? " (other than {" + p.anyTargetNamespace + "})" : ""));
     } else {
@@ -335,7 +337,8 @@ void TableCheck::checkRowActions(const TypeDesc* d, const Particle& top) {
     if (!expectedRow(d, wholeIsOneGroup, paths[i], &want)) continue;
     const pxs::ElemRow& got = d->rows[i];
     if (got.member != want.member || got.tag != want.tag || got.itemTag != want.itemTag || got.inner != want.inner)
-      add(d->name, "row " + std::to_string(i) + " " + (d->elems[i].name[0] ? d->elems[i].name : "(wildcard)") + " action",
+      add(d->name,
+          "row " + std::to_string(i) + " " + (d->elems[i].name[0] ? d->elems[i].name : "(wildcard)") + " action",
           "tables: " + text(got) + "; by the members: " + text(want));
   }
 }
@@ -419,7 +422,8 @@ void TableCheck::checkMember(const TypeDesc* d, const Member& m, const Particle&
   switch (p.kind) {
     case Particle::Kind::Element: {
       std::string xmlName = m.xmlName ? m.xmlName : "";
-      if (xmlName != p.name.local) add(d->name, aspect + " name", "tables: \"" + xmlName + "\", schema: \"" + p.name.local + "\"");
+      if (xmlName != p.name.local)
+        add(d->name, aspect + " name", "tables: \"" + xmlName + "\", schema: \"" + p.name.local + "\"");
       if (m.nsIndex != nsIndex(p.name.ns))
         add(d->name, aspect + " namespace", "tables: " + nsName(m.nsIndex) + ", schema: {" + p.name.ns + "}");
       if (p.type->isSimple()) {
@@ -474,7 +478,8 @@ void TableCheck::checkValueKind(const std::string& type, const std::string& aspe
   if (m.simple) {
     auto it = simples_.find(m.simple);
     if (it == simples_.end() || !sameNode(Node{it->second, nullptr}, Node{t, nullptr}))
-      add(type, aspect + " simple type", std::string("tables: ") + m.simple->name + ", schema: " + (t ? t->label() : "?"));
+      add(type, aspect + " simple type",
+          std::string("tables: ") + m.simple->name + ", schema: " + (t ? t->label() : "?"));
   } else if (hasFacets(t) || builtinName == "decimal") {
     add(type, aspect + " simple type", "tables: none, schema: " + t->label() + " with facets");
   }
@@ -512,7 +517,8 @@ void TableCheck::checkAttributes(const TypeDesc* d, const xsd::Type& t) {
       const xsd::AttributeUse& a = t.attributes[i];
       std::string aspect = "attribute " + a.name.local;
       if (a.name.local != d->attrNames[i]) {
-        add(name, "attribute " + std::to_string(i), std::string("tables: ") + d->attrNames[i] + ", schema: " + a.name.local);
+        add(name, "attribute " + std::to_string(i),
+            std::string("tables: ") + d->attrNames[i] + ", schema: " + a.name.local);
         continue;
       }
       const Member& m = d->members[d->attrMembers[i]];
@@ -545,7 +551,8 @@ void TableCheck::checkAttributes(const TypeDesc* d, const xsd::Type& t) {
   if ((d->attributesIgnored || d->childByNameOnly) && !t.anyAttribute)
     add(name, "attributes ignored",
         "the decoder examines no attribute of the element; schema: " +
-            (t.attributes.empty() ? std::string("no attribute allowed") : std::to_string(t.attributes.size()) + " declared"));
+            (t.attributes.empty() ? std::string("no attribute allowed")
+                                  : std::to_string(t.attributes.size()) + " declared"));
 }
 
 void TableCheck::checkSimple(const pxs::SimpleType* s) {

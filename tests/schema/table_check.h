@@ -51,7 +51,8 @@ class TableCheck {
   void checkMatrix(const pxs::TypeDesc* d, const xsd::Particle& top);
   void checkRowActions(const pxs::TypeDesc* d, const xsd::Particle& top);
   using MemberParticles = std::vector<std::pair<const pxs::Member*, const xsd::Particle*>>;
-  MemberParticles checkMembers(const pxs::TypeDesc* d, pxs::Role role, const std::vector<const xsd::Particle*>& particles);
+  MemberParticles checkMembers(const pxs::TypeDesc* d, pxs::Role role,
+                               const std::vector<const xsd::Particle*>& particles);
   void checkPresenceBits(const pxs::TypeDesc* d, const MemberParticles& elements, const xsd::Type* t);
   void checkMember(const pxs::TypeDesc* d, const pxs::Member& m, const xsd::Particle& p);
   void checkValueKind(const std::string& type, const std::string& aspect, const pxs::Member& m, const xsd::Type* t,

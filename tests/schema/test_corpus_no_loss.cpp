@@ -148,7 +148,8 @@ TEST(CorpusNoLoss, EveryDocumentEncodesBackAllItDecodedOrListsWhy) {
     const pxsimple::DocumentOps* ops =
         uri == nsUris.end() ? nullptr
                             : pxsimple::findDocument(input.root->local.c_str(), static_cast<int>(uri - nsUris.begin()));
-    auto unread = std::find_if(kNoDocument.begin(), kNoDocument.end(), [&](const Unread& u) { return file == u.document; });
+    auto unread =
+        std::find_if(kNoDocument.begin(), kNoDocument.end(), [&](const Unread& u) { return file == u.document; });
     if (!ops) {
       ++unreadCount;
       if (unread == kNoDocument.end())
@@ -195,14 +196,15 @@ TEST(CorpusNoLoss, EveryDocumentEncodesBackAllItDecodedOrListsWhy) {
   for (size_t i = 0; i < kNoDocument.size(); ++i)
     if (!unreadSeen[i]) gone.push_back(std::string(kNoDocument[i].document) + " (no library document)");
   for (size_t i = 0; i < kDeliberateLosses.size(); ++i)
-    if (!deliberateSeen[i]) gone.push_back(std::string(kDeliberateLosses[i].document) + " " + kDeliberateLosses[i].path);
+    if (!deliberateSeen[i])
+      gone.push_back(std::string(kDeliberateLosses[i].document) + " " + kDeliberateLosses[i].path);
   for (size_t i = 0; i < kLossesBeingFixedElsewhere.size(); ++i)
     if (!elsewhereSeen[i])
       gone.push_back(std::string(kLossesBeingFixedElsewhere[i].document) + " " + kLossesBeingFixedElsewhere[i].path +
                      " (being fixed elsewhere)");
-  report << files.size() << " documents: " << compared << " decoded, encoded and compared, "
-         << kNotWellFormed.size() << " not well-formed, " << unreadCount << " without a library document; " << losses
-         << " losses; " << unlisted.size() << " findings not listed\n";
+  report << files.size() << " documents: " << compared << " decoded, encoded and compared, " << kNotWellFormed.size()
+         << " not well-formed, " << unreadCount << " without a library document; " << losses << " losses; "
+         << unlisted.size() << " findings not listed\n";
   for (const auto& u : unlisted) report << "  not listed: " << u << "\n";
   for (const auto& g : gone) report << "  listed, no longer happens: " << g << "\n";
   EXPECT_TRUE(unlisted.empty() && gone.empty()) << report.str();

@@ -98,11 +98,14 @@ const TypeBreak kTypeBreaks[] = {
     {"an attribute renamed", &kDesc_tns_tuple, [](Copy& c) { c.attrNames[0] = "ident"; }, {"attribute 0"}, {}},
     {"an attribute wildcard the schema lacks", &kDesc_tns_tuple, [](Copy& c) { c.desc.anyAttrMember = 0; },
      {"attribute wildcard"}, {}},
-    {"an attribute of the wrong kind", &kDesc_rlmi__list, [](Copy& c) { c.member("rlmi_version").kind = pxs::Kind::Int; },
+    {"an attribute of the wrong kind", &kDesc_rlmi__list,
+     [](Copy& c) { c.member("rlmi_version").kind = pxs::Kind::Int; },
      {"attribute version kind"}, {}},
     {"a lower bound lost", &kDesc_rpid__user_input,
-     [](Copy& c) { c.member("rpid_idle_threshold").minValue = INT64_MIN; }, {"attribute idle-threshold lower bound"}, {}},
-    {"a single record made a list", &kDesc_tns_tuple, [](Copy& c) { c.member("tns_status").kind = pxs::Kind::RecordList; },
+     [](Copy& c) { c.member("rpid_idle_threshold").minValue = INT64_MIN; },
+     {"attribute idle-threshold lower bound"}, {}},
+    {"a single record made a list", &kDesc_tns_tuple,
+     [](Copy& c) { c.member("tns_status").kind = pxs::Kind::RecordList; },
      {"member tns_status kind"}, {"empty content"}},  // a list of at least one is checked at the end
     {"a member of another type", &kDesc_tns_tuple, [](Copy& c) { c.member("tns_status").type = &kDesc_tns_note; },
      {"member tns_status type"}, {}},
@@ -120,7 +123,8 @@ const TypeBreak kTypeBreaks[] = {
      {"empty content"}, {}},
     {"a value of the wrong kind", &kDesc_tns__watcher, [](Copy& c) { c.member("value").kind = pxs::Kind::Text; },
      {"value kind"}, {}},
-    {"another content shape", &kDesc_tns_note, [](Copy& c) { c.desc.shape = pxs::Shape::EmptyContent; }, {"content"}, {}},
+    {"another content shape", &kDesc_tns_note, [](Copy& c) { c.desc.shape = pxs::Shape::EmptyContent; },
+     {"content"}, {}},
     {"an alternative out of order", &kDesc_rpid__place_type_2, [](Copy& c) { std::swap(c.members[0], c.members[1]); },
      {"member rpid__any kind", "member rpid__any name", "member rpid__any occurrence", "member rpid__any type",
       "member rpid_other kind", "member rpid_other occurrence"},
@@ -208,7 +212,9 @@ TEST_F(TableCheckBreaks, EnumerationsPatternsAndDocumentsAreHeldToo) {
   c->bind(&basic, schemas_->resolve("type pidf:basic", &error).type);
   c->bind(&selector, schemas_->resolve("type diff:xpath", &error).type);
   c->bind(&noFormat, schemas_->resolve("type pidf:qvalue", &error).type);
-  for (const pxs::SimpleType* s : std::initializer_list<const pxs::SimpleType*>{&basic, &selector, &noFormat, &kSimple_tns_basic, &kSimple_xpath, &kSimple_tns_qvalue})
+  const pxs::SimpleType* simples[] = {&basic, &selector, &noFormat, &kSimple_tns_basic, &kSimple_xpath,
+                                      &kSimple_tns_qvalue};
+  for (const pxs::SimpleType* s : simples)
     c->checkSimple(s);
 
   pxs::DocDesc misnamed = kDoc_tns_presence;
@@ -219,7 +225,9 @@ TEST_F(TableCheckBreaks, EnumerationsPatternsAndDocumentsAreHeldToo) {
   misplaced.nsIndex = PX_NS_RLMI;
   pxs::DocDesc uncollapsed = kDoc_rpid_class;
   uncollapsed.simpleKind = pxs::Kind::Text;
-  for (const pxs::DocDesc* d : std::initializer_list<const pxs::DocDesc*>{&misnamed, &mistyped, &misplaced, &uncollapsed, &kDoc_tns_presence, &kDoc_rpid_class})
+  const pxs::DocDesc* documents[] = {&misnamed, &mistyped, &misplaced, &uncollapsed, &kDoc_tns_presence,
+                                     &kDoc_rpid_class};
+  for (const pxs::DocDesc* d : documents)
     c->checkDocument(d);
 
   std::vector<std::string> found;

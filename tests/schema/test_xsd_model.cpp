@@ -49,7 +49,9 @@ const char* kCommon = R"(<?xml version="1.0"?>
     <xs:attribute name="from" type="xs:dateTime"/>
     <xs:attribute name="until" type="xs:dateTime" use="required"/>
   </xs:attributeGroup>
-  <xs:simpleType name="code"><xs:restriction base="xs:string"><xs:pattern value="&digit;{3}"/></xs:restriction></xs:simpleType>
+  <xs:simpleType name="code">
+    <xs:restriction base="xs:string"><xs:pattern value="&digit;{3}"/></xs:restriction>
+  </xs:simpleType>
 </xs:schema>)";
 
 const char* kMain = R"(<?xml version="1.0"?>

@@ -61,7 +61,7 @@ struct Type {
   enum class Variety { Builtin, Simple, Complex };
   enum class Content { Empty, Simple, ElementOnly, Mixed };
   Variety variety = Variety::Complex;
-  QName name;  // empty local name: anonymous
+  QName name;                            // empty local name: anonymous
   const xml::Element* source = nullptr;  // the definition; shared by chameleon copies
   // Simple types: the base (a builtin at the end of the chain) and facets.
   const Type* base = nullptr;
@@ -71,7 +71,7 @@ struct Type {
   Content content = Content::Empty;
   const Type* valueType = nullptr;  // simple content
   bool hasParticle = false;
-  Particle particle;  // the top group
+  Particle particle;                     // the top group
   std::vector<AttributeUse> attributes;  // declaration order, groups expanded, base first
   bool anyAttribute = false;
   std::string anyAttributeNamespace;
@@ -80,7 +80,9 @@ struct Type {
   // The builtin a simple type restricts, itself for a builtin.
   const Type* builtin() const;
   // A type with no content and no attributes (the common schema's "empty").
-  bool isEmptyType() const { return variety == Variety::Complex && content == Content::Empty && attributes.empty() && !anyAttribute; }
+  bool isEmptyType() const {
+    return variety == Variety::Complex && content == Content::Empty && attributes.empty() && !anyAttribute;
+  }
   std::string label() const;
 };
 
@@ -141,8 +143,7 @@ class SchemaSet {
   // is the same element wherever it is included.
   std::map<std::string, std::unique_ptr<xml::Document>> parsed_;
   std::map<std::string, std::unique_ptr<SchemaDoc>> files_;  // key: file + "#" + namespace
-  std::map<QName, Definition> complexDefs_, simpleDefs_, elementDefs_, attributeDefs_, attributeGroupDefs_,
-      groupDefs_;
+  std::map<QName, Definition> complexDefs_, simpleDefs_, elementDefs_, attributeDefs_, attributeGroupDefs_, groupDefs_;
   std::map<std::pair<const xml::Element*, std::string>, const Type*> built_;
   std::map<QName, GlobalElement> elements_;
   std::map<QName, const Type*> types_;

@@ -43,7 +43,8 @@ const ValueCase kValues[] = {
 
 TEST(XmlCompare, ValuesCompareAsTheirKind) {
   for (const auto& c : kValues) {
-    EXPECT_EQ(sameValue(c.kind, c.a, c.b), c.same) << static_cast<int>(c.kind) << " \"" << c.a << "\" \"" << c.b << "\"";
+    EXPECT_EQ(sameValue(c.kind, c.a, c.b), c.same)
+        << static_cast<int>(c.kind) << " \"" << c.a << "\" \"" << c.b << "\"";
     EXPECT_EQ(sameValue(c.kind, c.b, c.a), c.same) << "reversed: \"" << c.b << "\" \"" << c.a << "\"";
   }
 }
@@ -84,19 +85,30 @@ const TreeCase kTrees[] = {
      "<a xmlns='u' x='1'><b>t</b></a>",
      {}},
     {"a lost child and everything in it is one loss",
-     "<a xmlns='u'><b><c/></b><d/></a>", "<a xmlns='u'><d/></a>", {"/a/b: element lost"}},
+     "<a xmlns='u'><b><c/></b><d/></a>",
+     "<a xmlns='u'><d/></a>",
+     {"/a/b: element lost"}},
     {"children may come back in another order", "<a><b/><c/></a>", "<a><c/><b/></a>", {}},
     {"a child in another namespace is another child",
-     "<a><b xmlns='u'/></a>", "<a><b xmlns='v'/></a>", {"/a/b: element lost", "/a/b: element added"}},
+     "<a><b xmlns='u'/></a>",
+     "<a><b xmlns='v'/></a>",
+     {"/a/b: element lost", "/a/b: element added"}},
     {"siblings of one name are told apart by position",
-     "<a><b>1</b><b>2</b></a>", "<a><b>1</b><b>3</b></a>", {"/a/b[2]: text changed from \"2\" to \"3\""}},
+     "<a><b>1</b><b>2</b></a>",
+     "<a><b>1</b><b>3</b></a>",
+     {"/a/b[2]: text changed from \"2\" to \"3\""}},
     {"attributes lost, changed and added",
-     "<a x='1' y='2' xml:lang='en'/>", "<a x='3' z='4'/>",
+     "<a x='1' y='2' xml:lang='en'/>",
+     "<a x='3' z='4'/>",
      {"/a/@x: attribute changed from \"1\" to \"3\"", "/a/@y: attribute lost (was \"2\")",
       "/a/@xml:lang: attribute lost (was \"en\")", "/a/@z: attribute added (\"4\")"}},
     {"text beside elements counts unless it is all whitespace",
-     "<a>\n keep <b/>\n</a>", "<a><b/></a>", {"/a: text lost (was \"\n keep \")"}},
-    {"text of a text-only element counts to the last space", "<a> t </a>", "<a>t</a>",
+     "<a>\n keep <b/>\n</a>",
+     "<a><b/></a>",
+     {"/a: text lost (was \"\n keep \")"}},
+    {"text of a text-only element counts to the last space",
+     "<a> t </a>",
+     "<a>t</a>",
      {"/a: text changed from \" t \" to \"t\""}},
     {"entities and character references are their characters", "<a>&lt;&#65;</a>", "<a><![CDATA[<A]]></a>", {}},
     {"another root is a lost document", "<a/>", "<b/>", {"/a: element lost (written as {}b)"}},
@@ -151,9 +163,10 @@ TEST(XmlCompare, PathsUseTheGivenPrefixes) {
 TEST(XmlTree, ElementsKnowTheirNamespacesAndScope) {
   Document doc;
   std::string error;
-  ASSERT_TRUE(parse("<!DOCTYPE r [<!ENTITY e \"x&amp;y\">]><r xmlns='urn:d' xmlns:p='urn:p'>"
-                    "<p:c p:a='1' b='&e;'>t<!--no-->u<![CDATA[v]]></p:c></r>",
-                    &doc, &error))
+  ASSERT_TRUE(
+      parse("<!DOCTYPE r [<!ENTITY e \"x&amp;y\">]><r xmlns='urn:d' xmlns:p='urn:p'>"
+            "<p:c p:a='1' b='&e;'>t<!--no-->u<![CDATA[v]]></p:c></r>",
+            &doc, &error))
       << error;
   const Element& r = *doc.root;
   EXPECT_EQ(r.ns, "urn:d");

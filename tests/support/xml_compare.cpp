@@ -87,8 +87,9 @@ std::optional<std::string> dateTimeOf(const std::string& s) {
     fraction = t.substr(start, pos - start);
     while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
   }
-  long long seconds = (daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 24 + hour) * 3600 +
-                      minute * 60LL + second;
+  long long seconds =
+      (daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 24 + hour) * 3600 +
+      minute * 60LL + second;
   if (pos == t.size()) return "local " + t.substr(0, 19) + "." + fraction;
   if (t[pos] == 'Z' && pos + 1 == t.size()) return std::to_string(seconds) + "." + fraction + "Z";
   int oh, om;
@@ -123,8 +124,7 @@ class Walker {
   }
 
  private:
-  void add(TreeDifference::What what, const std::string& path, const std::string& expected,
-           const std::string& actual) {
+  void add(TreeDifference::What what, const std::string& path, const std::string& expected, const std::string& actual) {
     out_->push_back(TreeDifference{what, path, expected, actual});
   }
 
@@ -144,8 +144,7 @@ class Walker {
     for (const auto& attr : a.attributes)
       if (!e.attribute(attr.local, attr.ns))
         add(TreeDifference::What::AddedAttribute,
-            path + "/@" + (attr.ns == kXmlNamespace ? "xml:" + attr.local : name(attr.ns, attr.local)), "",
-            attr.value);
+            path + "/@" + (attr.ns == kXmlNamespace ? "xml:" + attr.local : name(attr.ns, attr.local)), "", attr.value);
   }
 
   // Text-only content compares as one value; beside child elements, only
@@ -240,7 +239,8 @@ class Walker {
         element(*xs[i], *ys[static_cast<size_t>(pair[i])], typings[i], p);
     }
     for (size_t j = 0; j < ys.size(); ++j)
-      if (!used[j]) add(TreeDifference::What::AddedElement, path + "/" + indexed(ys, j, name(ys[j]->ns, ys[j]->local)), "", "");
+      if (!used[j])
+        add(TreeDifference::What::AddedElement, path + "/" + indexed(ys, j, name(ys[j]->ns, ys[j]->local)), "", "");
   }
 
   const CompareOptions& options_;

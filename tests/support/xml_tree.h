@@ -17,7 +17,7 @@ namespace pxtest::xml {
 inline constexpr const char* kXmlNamespace = "http://www.w3.org/XML/1998/namespace";
 
 struct Attribute {
-  std::string ns;     // namespace URI, empty for none
+  std::string ns;  // namespace URI, empty for none
   std::string local;
   std::string prefix;  // as written, for messages
   std::string value;
