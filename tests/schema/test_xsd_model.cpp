@@ -88,6 +88,10 @@ const char* kMain = R"(<?xml version="1.0"?>
       </xs:complexContent>
     </xs:complexType>
   </xs:element>
+  <xs:group name="pair">
+    <xs:sequence><xs:element name="x" type="xs:boolean"/><xs:element name="y" type="xs:int" minOccurs="0"/></xs:sequence>
+  </xs:group>
+  <xs:complexType name="grouped"><xs:sequence><xs:group ref="pair" maxOccurs="3"/></xs:sequence></xs:complexType>
   <xs:complexType name="open" mixed="true">
     <xs:sequence><xs:any minOccurs="0" maxOccurs="unbounded"/></xs:sequence>
   </xs:complexType>
@@ -203,6 +207,20 @@ TEST_F(XsdModel, FormsAndMixedContent) {
   EXPECT_EQ(open->particle.particles[0].processContents, "strict");
   const Type* empty = schemas_.type({kPidf, "base"});
   EXPECT_FALSE(empty->isEmptyType());
+}
+
+TEST_F(XsdModel, GroupReferencesStandForTheirModelGroupWithTheReferencesOccurrence) {
+  const Type* grouped = schemas_.type({kPidf, "grouped"});
+  ASSERT_TRUE(grouped);
+  ASSERT_EQ(grouped->particle.particles.size(), 1u);
+  const Particle& pair = grouped->particle.particles[0];
+  EXPECT_EQ(pair.kind, Particle::Kind::Sequence);
+  EXPECT_EQ(pair.min, 1);
+  EXPECT_EQ(pair.max, 3);
+  ASSERT_EQ(pair.particles.size(), 2u);
+  EXPECT_EQ(pair.particles[1].name, (QName{kPidf, "y"}));
+  EXPECT_EQ(pair.particles[1].min, 0);
+  EXPECT_EQ(pair.particles[0].type->name.local, "boolean");
 }
 
 TEST_F(XsdModel, PathsThatNameNothingAreRefused) {
