@@ -21,8 +21,8 @@ constexpr int8_t kNs = PX_NS_GEOPRIV;
 
 // ------------------------------------------ location-info and provided-by
 
-// One list of any elements, of any namespace: the record is the list.
-static const RtXmlElemInfo kElems_anyElements[] = {{"", RT_NS_ANY, 0, kUnbounded}};
+// One list of any elements, of any namespace: the record is the list, and
+// MIN the fewest elements it may hold.
 static const uint8_t kMatrix_anyElements[] = {
     //       s0 s1
     /* any */ 1, 1,
@@ -32,9 +32,10 @@ static const ElemRow kRows_anyElements[] = {{0}};
 #define GEOPRIV_ANY_LIST(T, MIN)                                                                                 \
   static constexpr Member kMembers_##T[] = {                                                                      \
       Member{"", Kind::AnyList, Role::Element, kNoBit, 0, "", RT_NS_ANY, MIN, kUnbounded}};                      \
+  static const RtXmlElemInfo kElems_##T[] = {{"", RT_NS_ANY, MIN, kUnbounded}};                                  \
   const TypeDesc kDesc_##T{.name = #T, .shape = Shape::Sequence, .size = sizeof(T), .presentOffset = -1,          \
                            .tagOffset = -1, .unionOffset = 0, .unionSize = 0, .members = kMembers_##T,            \
-                           .nMembers = 1, .elems = kElems_anyElements, .matrix = kMatrix_anyElements,             \
+                           .nMembers = 1, .elems = kElems_##T, .matrix = kMatrix_anyElements,             \
                            .rows = kRows_anyElements, .nElems = 1, .nStates = 2, .childNs = kNs, .module = &kModule, \
                            .listType = true, .attributesIgnored = true, PX_HANDLER_ENTRIES(T)};
 GEOPRIV_ANY_LIST(tns_locInfoType, 0)

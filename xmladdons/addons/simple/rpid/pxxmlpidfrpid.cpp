@@ -37,13 +37,15 @@ constexpr Member notes(size_t offset) {
 constexpr Member choice2(size_t offset, const TypeDesc* type) {
   return element("rpid__choice2", Kind::Choice, kNoBit, offset, nullptr, kNs, 1, 1, type);
 }
-constexpr Member emptyAlt(const char* name) {
-  return Member{name, Kind::Empty, Role::Alternative, kNoBit, 0, name, kNs, 1, 1};
+// minOccurs: the alternative's minimum as the schema states it (0 for the
+// activities marker "unknown" and the relationship "other").
+constexpr Member emptyAlt(const char* name, int32_t minOccurs = 1) {
+  return Member{name, Kind::Empty, Role::Alternative, kNoBit, 0, name, kNs, minOccurs, 1};
 }
 template <typename T>
-constexpr Member otherAlt(size_t offset) {
+constexpr Member otherAlt(size_t offset, int32_t minOccurs = 1) {
   return Member{"rpid_other", Kind::Record, Role::Alternative, kNoBit, static_cast<uint16_t>(offset), "other", kNs,
-                1, 1, &kDesc_Note_t};
+                minOccurs, 1, &kDesc_Note_t};
 }
 constexpr Member anyAlt(size_t offset) {
   return Member{"rpid__any", Kind::AnyList, Role::Alternative, kNoBit, static_cast<uint16_t>(offset), "", kNs, 1,
@@ -96,7 +98,7 @@ RPID_ITEM_DESC(rpid__mood_4)
 
 // unknown, or the list of values (at least one).
 static constexpr Member kMembers_rpid__activities_2[] = {
-    emptyAlt("unknown"),
+    emptyAlt("unknown", 0),
     Member{"rpid__seq2", Kind::SeqList, Role::Alternative, kNoBit, offsetof(rpid__activities_2, u.rpid__seq2),
            nullptr, kNs, 1, kUnbounded, &kDesc_rpid__activities_4}};
 static constexpr Member kMembers_rpid__mood_2[] = {
@@ -293,7 +295,7 @@ const TypeDesc kDesc_rpid__sphere{
 
 static constexpr Member kMembers_rpid__relationship_2[] = {
     emptyAlt("assistant"), emptyAlt("associate"), emptyAlt("family"), emptyAlt("friend"),
-    otherAlt<rpid__relationship_2>(offsetof(rpid__relationship_2, u.rpid_other)),
+    otherAlt<rpid__relationship_2>(offsetof(rpid__relationship_2, u.rpid_other), 0),
     emptyAlt("self"), emptyAlt("supervisor"), emptyAlt("unknown"),
     anyAlt(offsetof(rpid__relationship_2, u.rpid__any))};
 const TypeDesc kDesc_rpid__relationship_2{
@@ -326,14 +328,17 @@ struct ValueTable {
   ElemRow rows[N + 1];
   uint8_t matrix[(N + 1) * 3];
 };
+// optional: the value the schema lets occur zero times (relationship's
+// "other"), or null.
 template <size_t N>
-constexpr ValueTable<N + 1> valueTable(const char* const (&names)[N]) {
+constexpr ValueTable<N + 1> valueTable(const char* const (&names)[N], const char* optional = nullptr) {
   ValueTable<N + 1> t{};
   t.elems[0] = {"note", kNs, 0, kUnbounded};
   t.rows[0] = {0};
   for (size_t i = 0; i <= N; ++i) {
     bool any = i == N;
-    t.elems[1 + i] = {any ? "" : names[i], kNs, 1, any ? kUnbounded : 1};
+    int32_t min = !any && optional && compareText(names[i], optional) == 0 ? 0 : 1;
+    t.elems[1 + i] = {any ? "" : names[i], kNs, min, any ? kUnbounded : 1};
     t.rows[1 + i] = {1, static_cast<uint16_t>(i + 1)};
   }
   for (size_t row = 0; row <= N + 1; ++row)
@@ -344,7 +349,7 @@ constexpr ValueTable<N + 1> valueTable(const char* const (&names)[N]) {
 static constexpr const char* kRelationships[] = {"assistant", "associate", "family", "friend", "other",
                                              "self",      "supervisor", "unknown"};
 static constexpr const char* kServiceClasses[] = {"courier", "electronic", "freight", "in-person", "postal", "unknown"};
-static constexpr auto kRelationshipTable = valueTable(kRelationships);
+static constexpr auto kRelationshipTable = valueTable(kRelationships, "other");
 static constexpr auto kServiceClassTable = valueTable(kServiceClasses);
 
 static constexpr Member kMembers_rpid__relationship[] = {
