@@ -6,6 +6,20 @@
 
 using pxrt::implOf;
 
+namespace pxrt {
+
+int selectReaderBackend(RtContext* ctxt, ReaderBackend backend) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  if (!impl->reader) {
+    impl->reader = new (std::nothrow) Reader(ctxt);
+    if (!impl->reader) return ST_NO_MEMORY;
+  }
+  return impl->reader->select(backend) ? 0 : ST_NOT_SUPPORTED;
+}
+
+}  // namespace pxrt
+
 extern "C" {
 
 RtSaxReader* rtSaxCCreateXmlReader(RtContext* ctxt, void* handler, RtSaxStartElementFn start, RtSaxEndElementFn end,

@@ -4,10 +4,21 @@
 #ifndef PXRT_INTERNAL_ERRORS_H
 #define PXRT_INTERNAL_ERRORS_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace pxrt {
+
+// Where in the document being parsed the current event is. The reader
+// installs one in the error list for the length of a parse.
+class DocumentPosition {
+ public:
+  virtual void locate(uint32_t* line, uint32_t* column) = 0;
+
+ protected:
+  ~DocumentPosition() = default;
+};
 
 struct ErrorPosition {
   const char* file;  // static text of the code that recorded it
@@ -18,6 +29,8 @@ struct ErrorEntry {
   int status = 0;
   std::vector<std::string> parms;
   std::vector<ErrorPosition> positions;
+  uint32_t docLine = 0;  // place in the document (0: recorded outside a parse)
+  uint32_t docColumn = 0;
 };
 
 class ErrorList {
@@ -33,6 +46,8 @@ class ErrorList {
   int setNew(int status, const char* file, int line);
   int setData(int status, const char* file, int line);
   void reset();
+  // New entries take their document position from source (null: none).
+  void setDocumentPosition(DocumentPosition* source) { docPosition_ = source; }
 
   int first() const { return entries_.empty() ? firstDropped_ : entries_.front().status; }
   int last() const { return lastStatus_; }
@@ -50,6 +65,7 @@ class ErrorList {
   int firstDropped_ = 0;
   int lastStatus_ = 0;
   bool lastDropped_ = false;  // the newest failure was not stored
+  DocumentPosition* docPosition_ = nullptr;
 };
 
 }  // namespace pxrt
