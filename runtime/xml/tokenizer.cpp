@@ -175,7 +175,7 @@ Tokenizer::Ptr Tokenizer::xmlDeclaration(Ptr p) {
   if (next == 0) return fail(decl, "XML declaration: version is required");
   // Encoding names: a letter, then letters, digits, '.', '_', '-'.
   std::string_view enc = values[1];
-  bool encOk = next < 2 || (!enc.empty() && ((enc[0] | 0x20) >= 'a' && (enc[0] | 0x20) <= 'z'));
+  bool encOk = !enc.data() || (!enc.empty() && ((enc[0] | 0x20) >= 'a' && (enc[0] | 0x20) <= 'z'));
   for (size_t i = 1; encOk && i < enc.size(); ++i) {
     char c = enc[i];
     encOk = ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '-';
