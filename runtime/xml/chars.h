@@ -116,6 +116,21 @@ inline unsigned delimMask(__m128i v, char d1, char d2, char d3) {
   m = _mm_or_si128(m, _mm_cmpeq_epi8(v, _mm_set1_epi8(d3)));
   return static_cast<unsigned>(_mm_movemask_epi8(m));
 }
+
+// Bytes that are not ASCII name characters (a-z A-Z 0-9 - . : _); every
+// non-ASCII byte is among them and is looked at one character at a time.
+inline unsigned nameStopMask(__m128i v) {
+  const __m128i lower = _mm_sub_epi8(_mm_or_si128(v, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+  const __m128i letter = _mm_cmpeq_epi8(_mm_min_epu8(lower, _mm_set1_epi8(25)), lower);
+  const __m128i punct = _mm_sub_epi8(v, _mm_set1_epi8('-'));  // - . / 0-9 :
+  __m128i ok = _mm_cmpeq_epi8(_mm_min_epu8(punct, _mm_set1_epi8(':' - '-')), punct);
+  ok = _mm_andnot_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('/')), ok);
+  ok = _mm_or_si128(ok, letter);
+  ok = _mm_or_si128(ok, _mm_cmpeq_epi8(v, _mm_set1_epi8('_')));
+  return ~static_cast<unsigned>(_mm_movemask_epi8(ok)) & 0xFFFFu;
+}
+
+inline __m128i load16(const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
 #endif
 
 // First byte of text that needs a look (or end).

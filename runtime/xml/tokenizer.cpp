@@ -82,22 +82,22 @@ std::string Tokenizer::openName() const {
 
 // ------------------------------------------------------------------ names
 
-Tokenizer::Ptr Tokenizer::name(Ptr p) const {
+Tokenizer::Ptr Tokenizer::nameSlow(Ptr p) const {
   if (p >= end_) return p;
-  uint8_t cls = kNameClass[*p];
+  const uint8_t cls = kNameClass[*p];
+  if (cls & kNameStart) return nameRest(p + 1);
+  if (!(cls & kNonAscii)) return p;
   uint32_t cp = 0;
-  if (cls & kNameStart) {
-    ++p;
-  } else if (cls & kNonAscii) {
-    size_t n = decodeMultiByte(p, end_, &cp);
-    if (!n || !isNameStartCodePoint(cp)) return p;
-    p += n;
-  } else {
-    return p;
-  }
+  size_t n = decodeMultiByte(p, end_, &cp);
+  if (!n || !isNameStartCodePoint(cp)) return p;
+  return nameRest(p + n);
+}
+
+Tokenizer::Ptr Tokenizer::nameRest(Ptr p) const {
   for (;;) {
     while (p < end_ && (kNameClass[*p] & kNameChar)) ++p;
     if (p >= end_ || *p < 0x80) return p;
+    uint32_t cp = 0;
     size_t n = decodeMultiByte(p, end_, &cp);
     if (!n || !isNameCodePoint(cp)) return p;
     p += n;
@@ -283,13 +283,26 @@ Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
   if (p == n) return unexpected(n, "after '<' (expected an element name)");
   const size_t len = static_cast<size_t>(p - n);
 
+  // The name goes on the stack of open elements, NUL-terminated, with 16
+  // bytes of slack so that short names copy and compare a word at a time.
   OpenElement e{names_.size(), static_cast<uint32_t>(len), 0};
-  char* slot = names_.reserve(len + 1);
+  char* slot = names_.reserve(len + 17);
   if (!slot) return noMemory(tag);
-  std::memcpy(slot, n, len);
+#if defined(__SSE2__)
+  if (len <= 16 && end_ - n >= 16) {
+    const __m128i v = load16(n);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(slot), v);
+    if (unsigned colons = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(':')))) &
+                          ((1u << len) - 1))
+      e.local = static_cast<uint32_t>(__builtin_ctz(colons) + 1);
+  } else
+#endif
+  {
+    std::memcpy(slot, n, len);
+    if (const void* colon = std::memchr(n, ':', len)) e.local = static_cast<uint32_t>(static_cast<Ptr>(colon) - n + 1);
+  }
   slot[len] = 0;
   names_.resize(e.name + len + 1);
-  if (const void* colon = std::memchr(n, ':', len)) e.local = static_cast<uint32_t>(static_cast<Ptr>(colon) - n + 1);
   open_.push_back(e);
 
   attrs_.clear();
@@ -441,23 +454,40 @@ bool Tokenizer::uniqueAttribute(Ptr nameAt, size_t count) {
   return true;
 }
 
+// The name of an end tag is the open element's, or the document is refused:
+// so it is compared with that name rather than scanned.
 Tokenizer::Ptr Tokenizer::endTag(Ptr p) {
   const Ptr tag = p;
   const Ptr n = p + 2;
-  p = name(n);
-  if (p == n) return unexpected(n, "after '</' (expected an element name)");
   const OpenElement e = open_.back();
   const char* qname = names_.data() + e.name;
-  if (static_cast<size_t>(p - n) != e.length || std::memcmp(n, qname, e.length) != 0) {
-    return fail(tag, "end tag </" + std::string(reinterpret_cast<const char*>(n), static_cast<size_t>(p - n)) +
-                         "> does not match start tag <" + openName() + ">");
+  Ptr q = n + e.length;
+  bool same = end_ - n > static_cast<ptrdiff_t>(e.length);
+#if defined(__SSE2__)
+  if (same && e.length <= 16 && end_ - n >= 16) {
+    const __m128i a = load16(n), b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(qname));
+    const unsigned differ = ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(a, b))) & ((1u << e.length) - 1);
+    same = differ == 0;
+  } else
+#endif
+  {
+    same = same && std::memcmp(n, qname, e.length) == 0;
   }
-  p = spaces(p);
-  if (p >= end_ || *p != '>') return unexpected(p, "in end tag </" + openName() + "> (expected '>')");
+  // The name must also end there ('</ab>' does not close <a>).
+  if (!same || (kNameClass[*q] & (kNameChar | kNonAscii))) {
+    q = name(n);
+    if (q == n) return unexpected(n, "after '</' (expected an element name)");
+    if (static_cast<size_t>(q - n) != e.length || std::memcmp(n, qname, e.length) != 0) {
+      return fail(tag, "end tag </" + std::string(reinterpret_cast<const char*>(n), static_cast<size_t>(q - n)) +
+                           "> does not match start tag <" + openName() + ">");
+    }
+  }
+  if (q < end_ && *q != '>') q = spaces(q);
+  if (q >= end_ || *q != '>') return unexpected(q, "in end tag </" + openName() + "> (expected '>')");
   d_->endElement(static_cast<size_t>(tag - base_), qname, qname + e.local);
   names_.resize(e.name);
   open_.pop_back();
-  return p + 1;
+  return q + 1;
 }
 
 // ------------------------------------------------------------------ text
@@ -487,13 +517,22 @@ void Tokenizer::deliverCopy(size_t at, const char* t, size_t n) {
   for (size_t i = 0; i < n; i += chunk_) d_->characters(at, t + i, n - i < chunk_ ? n - i : chunk_);
 }
 
-// Character data up to the next '<' (or the end).
+// Character data up to the next '<' (or the end), most often handed over
+// in place at once.
 Tokenizer::Ptr Tokenizer::text(Ptr p) {
   const Ptr start = p;
-  Ptr seg = p;
+  p = scanText(p, end_);
+  if (p < end_ && *p != '<') return rewrittenText(start, p);
+  if (!chunk_) d_->characters(static_cast<size_t>(start - base_), reinterpret_cast<const char*>(start), static_cast<size_t>(p - start));
+  else deliverInPlace(start, static_cast<size_t>(p - start));
+  return p;
+}
+
+// The rest of a text run from p, the first byte that needs a look.
+Tokenizer::Ptr Tokenizer::rewrittenText(Ptr start, Ptr p) {
+  Ptr seg = start;
   bool rewritten = false;
   for (;;) {
-    p = scanText(p, end_);
     if (p >= end_ || *p == '<') break;
     const uint8_t c = *p;
     if (c == '&') {
@@ -519,6 +558,7 @@ Tokenizer::Ptr Tokenizer::text(Ptr p) {
       if (!n) return badCharacter(p);
       p += n;
     }
+    p = scanText(p, end_);
   }
   if (!rewritten) {
     deliverInPlace(start, static_cast<size_t>(p - start));

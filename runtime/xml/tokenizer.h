@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "xml/byte_buffer.h"
+#include "xml/chars.h"
 #include "xml/driver.h"
 
 namespace pxrt::xml {
@@ -49,13 +50,32 @@ class Tokenizer {
   bool uniqueAttribute(Ptr tag, size_t count);
   Ptr endTag(Ptr p);
   Ptr text(Ptr p);
+  Ptr rewrittenText(Ptr start, Ptr p);
   Ptr reference(Ptr p, ByteBuffer& out);
   Ptr comment(Ptr p);
   Ptr processingInstruction(Ptr p);
   Ptr cdata(Ptr p);
   Ptr doctype(Ptr p);
 
-  Ptr name(Ptr p) const;  // end of the name at p (p itself: none there)
+  // End of the name at p (p itself: no name there).
+  Ptr name(Ptr p) const {
+#if defined(__SSE2__)
+    if (end_ - p > 16 && (kNameClass[*p] & kNameStart)) {
+      Ptr q = p + 1;
+      do {
+        if (unsigned stop = nameStopMask(load16(q))) {
+          q += __builtin_ctz(stop);
+          return *q < 0x80 ? q : nameRest(q);
+        }
+        q += 16;
+      } while (end_ - q >= 16);
+      return nameRest(q);
+    }
+#endif
+    return nameSlow(p);
+  }
+  Ptr nameSlow(Ptr p) const;
+  Ptr nameRest(Ptr q) const;  // the rest of a name that has started
   Ptr spaces(Ptr p) const {
     while (p < end_ && isSpaceByte(*p)) ++p;
     return p;

@@ -121,7 +121,9 @@ TEST(HandlerErrorPlaces, AreTheEventsBeingHandledWithBothBackEnds) {
   };
   pxtest::Ctx ctxt;
   EXPECT_EQ(complaints(ctxt, doc, ReaderBackend::Own), expected);
-  if (pxrt::expatBackendAvailable()) EXPECT_EQ(complaints(ctxt, doc, ReaderBackend::Expat), expected);
+  if (pxrt::expatBackendAvailable()) {
+    EXPECT_EQ(complaints(ctxt, doc, ReaderBackend::Expat), expected);
+  }
   // Text runs rewritten for a reference keep the place of the run's start.
   const std::string refs = "<r>\n <t>a&amp;b!</t></r>";
   EXPECT_EQ(complaints(ctxt, refs, ReaderBackend::Own), (std::vector<std::vector<int>>{{ST_BAD_VALUE, 2, 5}}));
