@@ -16,6 +16,9 @@ class ByteBuffer {
   ByteBuffer(const ByteBuffer&) = delete;
   ByteBuffer& operator=(const ByteBuffer&) = delete;
 
+  // Changes whenever the bytes move: pointers into the buffer taken under
+  // another generation are stale.
+  unsigned generation() const { return generation_; }
   char* data() { return data_; }
   const char* data() const { return data_; }
   size_t size() const { return size_; }
@@ -42,6 +45,7 @@ class ByteBuffer {
     std::free(data_);
     data_ = nullptr;
     size_ = cap_ = 0;
+    ++generation_;
   }
 
  private:
@@ -55,12 +59,14 @@ class ByteBuffer {
     if (!p) return false;
     data_ = static_cast<char*>(p);
     cap_ = cap;
+    ++generation_;
     return true;
   }
 
   char* data_ = nullptr;
   size_t size_ = 0;
   size_t cap_ = 0;
+  unsigned generation_ = 0;
 };
 
 }  // namespace pxrt::xml

@@ -11,6 +11,10 @@
 #include <emmintrin.h>
 #endif
 
+// For the few small functions of the hot path that the compiler might not
+// inline on its own.
+#define PX_ALWAYS_INLINE inline __attribute__((always_inline))
+
 namespace pxrt::xml {
 
 // Byte classes of names: an ASCII byte that may start a name, one that may

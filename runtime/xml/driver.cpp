@@ -34,7 +34,6 @@ void EventDriver::begin(const RtSaxReader& handler, const char* doc, size_t size
   skipWhole_ = skipRequested_ = false;
   phase_ = Phase::Text;
   status_ = 0;
-  scopeDepth_.clear();
   impl_->ns.clear();
   impl_->errors.counted = 0;  // the error limit counts per document
   impl_->errors.setDocumentPosition(this);
@@ -92,6 +91,8 @@ bool EventDriver::checkStartBytes() {
   }
   return true;
 }
+
+void EventDriver::growScopes() { scopeAt_.resize(depth_ < 32 ? 64 : 2 * depth_); }
 
 void EventDriver::bindDeclarations(const char* const* attrs) {
   bool scoped = false;

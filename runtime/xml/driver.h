@@ -14,6 +14,7 @@
 
 #include "internal/errors.h"
 #include "pxxml/rt.h"
+#include "xml/chars.h"
 #include "xml/line_counter.h"
 
 // The handler a reader was created for (opaque in the public header).
@@ -36,9 +37,10 @@ class EventDriver final : public DocumentPosition {
 
   // A start tag. attrs: name, value, ..., null. declares: some attribute
   // name starts with "xmlns". False once the parse must stop.
-  inline bool startElement(size_t at, const char* qname, const char* local, const char* const* attrs, bool declares);
-  inline void endElement(size_t at, const char* qname, const char* local);
-  inline void characters(size_t at, const char* text, size_t len);
+  PX_ALWAYS_INLINE bool startElement(size_t at, const char* qname, const char* local, const char* const* attrs,
+                                     bool declares);
+  PX_ALWAYS_INLINE void endElement(size_t at, const char* qname, const char* local);
+  PX_ALWAYS_INLINE void characters(size_t at, const char* text, size_t len);
 
   // Checks of the XML declaration: version 1.x, encoding UTF-8 or US-ASCII.
   bool declaration(size_t at, std::string_view version, std::string_view encoding);
@@ -60,6 +62,7 @@ class EventDriver final : public DocumentPosition {
 
   void bindDeclarations(const char* const* attrs);
   void tooDeep(size_t at, const char* qname);
+  void growScopes();
 
   RtSaxReader h_{};
   RtContextImpl* impl_ = nullptr;
@@ -75,7 +78,8 @@ class EventDriver final : public DocumentPosition {
   Phase phase_ = Phase::Text;   // the event being dispatched
   bool skipRequested_ = false;  // requested during the current start tag
   int status_ = 0;
-  std::vector<size_t> scopeDepth_;  // namespace scope depth before each open element
+  // Namespace scope depth when each open element started, by its depth.
+  std::vector<uint32_t> scopeAt_;
 };
 
 }  // namespace pxrt::xml
@@ -86,8 +90,8 @@ class EventDriver final : public DocumentPosition {
 
 namespace pxrt::xml {
 
-inline bool EventDriver::startElement(size_t at, const char* qname, const char* local, const char* const* attrs,
-                                      bool declares) {
+PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, const char* qname, const char* local,
+                                               const char* const* attrs, bool declares) {
   at_ = at;
   if (++depth_ > depthLimit_) {
     tooDeep(at, qname);
@@ -95,7 +99,8 @@ inline bool EventDriver::startElement(size_t at, const char* qname, const char* 
   }
   // The reader keeps the scopes of every element's declarations, so names
   // resolve the same way whatever the handlers register themselves.
-  scopeDepth_.push_back(impl_->ns.depth());
+  if (depth_ >= scopeAt_.size()) growScopes();
+  scopeAt_[depth_] = static_cast<uint32_t>(impl_->ns.depth());
   if (declares) bindDeclarations(attrs);
   if (skipDepth_) return true;
 
@@ -112,7 +117,7 @@ inline bool EventDriver::startElement(size_t at, const char* qname, const char* 
   return true;
 }
 
-inline void EventDriver::endElement(size_t at, const char* qname, const char* local) {
+PX_ALWAYS_INLINE void EventDriver::endElement(size_t at, const char* qname, const char* local) {
   at_ = at;
   bool dispatch = true;
   if (skipDepth_) {
@@ -127,15 +132,11 @@ inline void EventDriver::endElement(size_t at, const char* qname, const char* lo
     h_.end(h_.handler, reinterpret_cast<const OSUTF8CHAR*>(local), reinterpret_cast<const OSUTF8CHAR*>(qname));
     phase_ = Phase::Text;
   }
-  if (!scopeDepth_.empty()) {
-    size_t scopes = scopeDepth_.back();
-    if (impl_->ns.depth() != scopes) impl_->ns.truncate(scopes);
-    scopeDepth_.pop_back();
-  }
+  if (impl_->ns.depth() != scopeAt_[depth_]) impl_->ns.truncate(scopeAt_[depth_]);
   depth_--;
 }
 
-inline void EventDriver::characters(size_t at, const char* text, size_t len) {
+PX_ALWAYS_INLINE void EventDriver::characters(size_t at, const char* text, size_t len) {
   if (skipDepth_ || depth_ == 0) return;
   at_ = at;
   while (len > static_cast<size_t>(INT_MAX)) {  // the handler's length is an int

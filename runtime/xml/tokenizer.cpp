@@ -121,7 +121,6 @@ void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t 
   names_.trim(kKeepBuffer);
   attrs_.trim(kKeepBuffer);
   text_.trim(kKeepBuffer);
-  if (attrOffsets_.capacity() > kKeepBuffer) std::vector<uint32_t>().swap(attrOffsets_);
   if (attrPointers_.capacity() > kKeepBuffer) std::vector<const char*>().swap(attrPointers_);
   if (attrIndex_.capacity() > kKeepBuffer) std::vector<uint32_t>().swap(attrIndex_);
 }
@@ -249,20 +248,13 @@ bool Tokenizer::elements(Ptr p) {
   for (;;) {
     // p is at '<'.
     if (end_ - p < 2) return unexpected(p + 1, "after '<'");
-    switch (p[1]) {
-      case '/':
-        p = endTag(p);
-        break;
-      case '!':
-        if (startsWith(p, "<!--", 4)) p = comment(p);
-        else if (startsWith(p, "<![CDATA[", 9)) p = cdata(p);
-        else return fail(p, "'<!' must start a comment or a CDATA section here");
-        break;
-      case '?':
-        p = processingInstruction(p);
-        break;
-      default:
-        p = startTag(p);
+    const uint8_t c = p[1];
+    if (c == '/') {
+      p = endTag(p);
+    } else if (c == '!' || c == '?') {
+      p = otherMarkup(p);
+    } else {
+      p = startTag(p);
     }
     if (!p) return false;
     if (open_.empty()) return epilog(p);
@@ -274,20 +266,44 @@ bool Tokenizer::elements(Ptr p) {
   }
 }
 
+// Comments, CDATA sections and processing instructions in content.
+Tokenizer::Ptr Tokenizer::otherMarkup(Ptr p) {
+  if (p[1] == '?') return processingInstruction(p);
+  if (startsWith(p, "<!--", 4)) return comment(p);
+  if (startsWith(p, "<![CDATA[", 9)) return cdata(p);
+  return fail(p, "'<!' must start a comment or a CDATA section here");
+}
+
 // ------------------------------------------------------------------ tags
 
-Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
+// n bytes of the document to dst, which has 16 bytes of slack after them.
+PX_ALWAYS_INLINE void Tokenizer::copyOut(char* dst, Ptr src, size_t n) const {
+#if defined(__SSE2__)
+  if (end_ - src >= static_cast<ptrdiff_t>(n + 16)) {
+    for (;;) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), load16(src));
+      if (n <= 16) return;
+      dst += 16;
+      src += 16;
+      n -= 16;
+    }
+  }
+#endif
+  std::memcpy(dst, src, n);
+}
+
+PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
   const Ptr tag = p;
   const Ptr n = p + 1;
   p = name(n);
-  if (p == n) return unexpected(n, "after '<' (expected an element name)");
   const size_t len = static_cast<size_t>(p - n);
+  if (!len) return unexpected(n, "after '<' (expected an element name)");
 
   // The name goes on the stack of open elements, NUL-terminated, with 16
   // bytes of slack so that short names copy and compare a word at a time.
-  OpenElement e{names_.size(), static_cast<uint32_t>(len), 0};
   char* slot = names_.reserve(len + 17);
   if (!slot) return noMemory(tag);
+  OpenElement e{names_.size(), static_cast<uint32_t>(len), 0};
 #if defined(__SSE2__)
   if (len <= 16 && end_ - n >= 16) {
     const __m128i v = load16(n);
@@ -305,14 +321,37 @@ Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
   names_.resize(e.name + len + 1);
   open_.push_back(e);
 
-  attrs_.clear();
-  attrOffsets_.clear();
+  static const char* const kNone[1] = {nullptr};
+  const char* const* attrs = kNone;
   bool declares = false;
   bool empty = false;
+  if (p < end_ && *p == '>') {
+    ++p;
+  } else {
+    p = attributes(p, &attrs, &declares, &empty);
+    if (!p) return nullptr;
+  }
+  const char* qname = names_.data() + e.name;
+  const size_t at = static_cast<size_t>(tag - base_);
+  if (!d_->startElement(at, qname, qname + e.local, attrs, declares)) return nullptr;
+  if (empty) {
+    d_->endElement(at, qname, qname + e.local);
+    names_.resize(e.name);
+    open_.pop_back();
+  }
+  return p;
+}
+
+// The attributes of a start tag and its end ('>' or '/>'). Names and values
+// go to attrs_, NUL-terminated; *attrs gets the handlers' array of them.
+Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* declares, bool* empty) {
+  attrs_.clear();
+  unsigned generation = attrs_.generation();
+  size_t count = 0;
   for (;;) {
-    Ptr s = p;
+    const Ptr s = p;
     p = spaces(p);
-    if (p >= end_) return fail(tag, "start tag <" + openName() + " is not closed (missing '>')");
+    if (p >= end_) return fail(p, "start tag <" + openName() + " is not closed (missing '>')");
     if (*p == '>') {
       ++p;
       break;
@@ -320,53 +359,78 @@ Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
     if (*p == '/') {
       if (end_ - p >= 2 && p[1] == '>') {
         p += 2;
-        empty = true;
+        *empty = true;
         break;
       }
       return unexpected(p + 1, "after '/' in a start tag (expected '>')");
     }
-    Ptr an = p;
+    const Ptr an = p;
     p = name(an);
     if (p == an) return unexpected(an, "in start tag <" + openName() + ">");
     if (s == an) return fail(an, "attributes must be separated by white space (start tag <" + openName() + ">)");
     const size_t anLen = static_cast<size_t>(p - an);
-    p = spaces(p);
+    if (p < end_ && *p != '=') p = spaces(p);  // mostly name="value", no spaces
     if (p >= end_ || *p != '=') {
       return fail(p, "attribute " + std::string(reinterpret_cast<const char*>(an), anLen) + " of <" + openName() +
                          "> has no value (expected '=')");
     }
-    p = spaces(p + 1);
+    ++p;
+    if (p < end_ && *p != '"' && *p != '\'') p = spaces(p);
     if (p >= end_ || (*p != '"' && *p != '\'')) {
       return fail(p, "the value of attribute " + std::string(reinterpret_cast<const char*>(an), anLen) +
                          " must be in quotes");
     }
     const uint8_t quote = *p++;
-    attrOffsets_.push_back(static_cast<uint32_t>(attrs_.size()));
-    if (!attrs_.append(an, anLen) || !attrs_.push('\0')) return noMemory(an);
-    attrOffsets_.push_back(static_cast<uint32_t>(attrs_.size()));
-    p = attributeValue(p, quote, an, anLen);
-    if (!p) return nullptr;
-    if (anLen >= 5 && std::memcmp(an, "xmlns", 5) == 0) declares = true;
-    if (attrOffsets_.size() > 2 && !uniqueAttribute(an, attrOffsets_.size() / 2)) return nullptr;
-  }
+    if (attrPointers_.size() < 2 * count + 3) attrPointers_.resize(2 * count + 16);
 
-  const char* qname = names_.data() + e.name;
-  const char* local = qname + e.local;
-  static const char* const kNone[1] = {nullptr};
-  const char* const* attrs = kNone;
-  if (!attrOffsets_.empty()) {
-    attrPointers_.resize(attrOffsets_.size() + 1);
-    const char* base = attrs_.data();
-    for (size_t i = 0; i < attrOffsets_.size(); ++i) attrPointers_[i] = base + attrOffsets_[i];
-    attrPointers_[attrOffsets_.size()] = nullptr;
-    attrs = attrPointers_.data();
+    const size_t mark = attrs_.size();
+    const Ptr q = scanDelims(p, end_, static_cast<char>(quote), '<', '&');
+    if (q < end_ && *q == quote) {
+      // A value as it stands: name and value copied in one go.
+      const size_t vLen = static_cast<size_t>(q - p);
+      char* dst = attrs_.reserve(anLen + vLen + 2 + 16);
+      if (!dst) return noMemory(an);
+      copyOut(dst, an, anLen);
+      dst[anLen] = 0;
+      copyOut(dst + anLen + 1, p, vLen);
+      dst[anLen + 1 + vLen] = 0;
+      attrs_.resize(mark + anLen + vLen + 2);
+      p = q + 1;
+    } else {
+      if (!attrs_.append(an, anLen) || !attrs_.push('\0')) return noMemory(an);
+      p = attributeValue(p, quote, an, anLen);
+      if (!p) return nullptr;
+    }
+    if (attrs_.generation() != generation) {  // the buffer moved: point again
+      generation = attrs_.generation();
+      const char* at = attrs_.data();
+      for (size_t i = 0; i < 2 * count; ++i) {
+        attrPointers_[i] = at;
+        at += std::strlen(at) + 1;
+      }
+    }
+    attrPointers_[2 * count] = attrs_.data() + mark;
+    attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 1;
+    ++count;
+    if (anLen >= 5 && std::memcmp(an, "xmlns", 5) == 0) *declares = true;
+    if (count > 1) {
+      if (count <= kLinearAttributes) {
+        // Few attributes: compare the newest name with each earlier one.
+        const char* newest = attrPointers_[2 * count - 2];
+        for (size_t i = 0; i + 1 < count; ++i) {
+          const char* other = attrPointers_[2 * i];
+          if (static_cast<size_t>(attrPointers_[2 * i + 1] - other) == anLen + 1 && other[0] == newest[0] &&
+              std::memcmp(other, newest, anLen) == 0)
+            return duplicateAttribute(an, newest, anLen);
+        }
+      } else if (!uniqueAttribute(an, count)) {
+        return nullptr;
+      }
+    }
   }
-  const size_t at = static_cast<size_t>(tag - base_);
-  if (!d_->startElement(at, qname, local, attrs, declares)) return nullptr;
-  if (empty) {
-    d_->endElement(at, qname, local);
-    names_.resize(e.name);
-    open_.pop_back();
+  if (count) {
+    attrPointers_[2 * count] = nullptr;
+    *attrs = attrPointers_.data();
   }
   return p;
 }
@@ -408,28 +472,19 @@ Tokenizer::Ptr Tokenizer::attributeValue(Ptr p, uint8_t quote, Ptr name, size_t 
   }
 }
 
-// The newest attribute's name differs from every earlier one of the tag.
+Tokenizer::Failed Tokenizer::duplicateAttribute(Ptr nameAt, const char* name, size_t len) {
+  return fail(nameAt, "attribute " + std::string(name, len) + " given twice in start tag <" + openName() + ">");
+}
+
+// Among many attributes, the newest one's name differs from every earlier
+// one: open addressing over attribute numbers + 1, at most half full.
 bool Tokenizer::uniqueAttribute(Ptr nameAt, size_t count) {
-  const char* base = attrs_.data();
   auto nameOf = [&](size_t i, size_t* len) {
-    *len = attrOffsets_[2 * i + 1] - attrOffsets_[2 * i] - 1;
-    return base + attrOffsets_[2 * i];
+    *len = static_cast<size_t>(attrPointers_[2 * i + 1] - attrPointers_[2 * i] - 1);
+    return attrPointers_[2 * i];
   };
   size_t len;
   const char* newest = nameOf(count - 1, &len);
-  auto duplicate = [&]() {
-    fail(nameAt, "attribute " + std::string(newest, len) + " given twice in start tag <" + openName() + ">");
-    return false;
-  };
-  if (count <= kLinearAttributes) {
-    for (size_t i = 0; i + 1 < count; ++i) {
-      size_t l;
-      const char* other = nameOf(i, &l);
-      if (l == len && std::memcmp(other, newest, len) == 0) return duplicate();
-    }
-    return true;
-  }
-  // Open addressing over attribute numbers + 1, at most half full.
   size_t slots = attrIndex_.size();
   if (count == kLinearAttributes + 1 || count * 2 > slots) {
     slots = 64;
@@ -447,7 +502,7 @@ bool Tokenizer::uniqueAttribute(Ptr nameAt, size_t count) {
   while (uint32_t slot = attrIndex_[h]) {
     size_t l;
     const char* other = nameOf(slot - 1, &l);
-    if (l == len && std::memcmp(other, newest, len) == 0) return duplicate();
+    if (l == len && std::memcmp(other, newest, len) == 0) return duplicateAttribute(nameAt, newest, len);
     h = (h + 1) & (slots - 1);
   }
   attrIndex_[h] = static_cast<uint32_t>(count);
@@ -456,7 +511,7 @@ bool Tokenizer::uniqueAttribute(Ptr nameAt, size_t count) {
 
 // The name of an end tag is the open element's, or the document is refused:
 // so it is compared with that name rather than scanned.
-Tokenizer::Ptr Tokenizer::endTag(Ptr p) {
+PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::endTag(Ptr p) {
   const Ptr tag = p;
   const Ptr n = p + 2;
   const OpenElement e = open_.back();
@@ -475,12 +530,8 @@ Tokenizer::Ptr Tokenizer::endTag(Ptr p) {
   }
   // The name must also end there ('</ab>' does not close <a>).
   if (!same || (kNameClass[*q] & (kNameChar | kNonAscii))) {
-    q = name(n);
-    if (q == n) return unexpected(n, "after '</' (expected an element name)");
-    if (static_cast<size_t>(q - n) != e.length || std::memcmp(n, qname, e.length) != 0) {
-      return fail(tag, "end tag </" + std::string(reinterpret_cast<const char*>(n), static_cast<size_t>(q - n)) +
-                           "> does not match start tag <" + openName() + ">");
-    }
+    q = endTagName(tag);
+    if (!q) return nullptr;
   }
   if (q < end_ && *q != '>') q = spaces(q);
   if (q >= end_ || *q != '>') return unexpected(q, "in end tag </" + openName() + "> (expected '>')");
@@ -488,6 +539,20 @@ Tokenizer::Ptr Tokenizer::endTag(Ptr p) {
   names_.resize(e.name);
   open_.pop_back();
   return q + 1;
+}
+
+// An end tag whose name is not plainly the open element's: its name scanned,
+// the mismatch reported.
+Tokenizer::Ptr Tokenizer::endTagName(Ptr tag) {
+  const Ptr n = tag + 2;
+  const OpenElement& e = open_.back();
+  const Ptr q = name(n);
+  if (q == n) return unexpected(n, "after '</' (expected an element name)");
+  if (static_cast<size_t>(q - n) != e.length || std::memcmp(n, names_.data() + e.name, e.length) != 0) {
+    return fail(tag, "end tag </" + std::string(reinterpret_cast<const char*>(n), static_cast<size_t>(q - n)) +
+                         "> does not match start tag <" + openName() + ">");
+  }
+  return q;
 }
 
 // ------------------------------------------------------------------ text
@@ -519,12 +584,16 @@ void Tokenizer::deliverCopy(size_t at, const char* t, size_t n) {
 
 // Character data up to the next '<' (or the end), most often handed over
 // in place at once.
-Tokenizer::Ptr Tokenizer::text(Ptr p) {
+PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::text(Ptr p) {
   const Ptr start = p;
   p = scanText(p, end_);
   if (p < end_ && *p != '<') return rewrittenText(start, p);
-  if (!chunk_) d_->characters(static_cast<size_t>(start - base_), reinterpret_cast<const char*>(start), static_cast<size_t>(p - start));
-  else deliverInPlace(start, static_cast<size_t>(p - start));
+  if (!chunk_) {
+    d_->characters(static_cast<size_t>(start - base_), reinterpret_cast<const char*>(start),
+                   static_cast<size_t>(p - start));
+  } else {
+    deliverInPlace(start, static_cast<size_t>(p - start));
+  }
   return p;
 }
 

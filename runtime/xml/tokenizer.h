@@ -45,12 +45,17 @@ class Tokenizer {
   bool elements(Ptr p);
   bool epilog(Ptr p);
 
+  Ptr otherMarkup(Ptr p);
   Ptr startTag(Ptr p);
+  Ptr attributes(Ptr p, const char* const** attrs, bool* declares, bool* empty);
   Ptr attributeValue(Ptr p, uint8_t quote, Ptr name, size_t nameLen);
-  bool uniqueAttribute(Ptr tag, size_t count);
+  bool uniqueAttribute(Ptr nameAt, size_t count);
+  Failed duplicateAttribute(Ptr nameAt, const char* name, size_t len);
   Ptr endTag(Ptr p);
+  Ptr endTagName(Ptr tag);
   Ptr text(Ptr p);
   Ptr rewrittenText(Ptr start, Ptr p);
+  void copyOut(char* dst, Ptr src, size_t n) const;
   Ptr reference(Ptr p, ByteBuffer& out);
   Ptr comment(Ptr p);
   Ptr processingInstruction(Ptr p);
@@ -77,7 +82,7 @@ class Tokenizer {
   Ptr nameSlow(Ptr p) const;
   Ptr nameRest(Ptr q) const;  // the rest of a name that has started
   Ptr spaces(Ptr p) const {
-    while (p < end_ && isSpaceByte(*p)) ++p;
+    while (p < end_ && *p <= ' ' && isSpaceByte(*p)) ++p;
     return p;
   }
   static bool isSpaceByte(uint8_t c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r'; }
@@ -102,8 +107,7 @@ class Tokenizer {
   ByteBuffer names_;  // qualified names of the open elements, NUL-terminated
   std::vector<OpenElement> open_;
   ByteBuffer attrs_;  // name NUL value NUL ... of the current start tag
-  std::vector<uint32_t> attrOffsets_;  // name and value offsets in attrs_
-  std::vector<const char*> attrPointers_;
+  std::vector<const char*> attrPointers_;  // into attrs_, for the handlers
   std::vector<uint32_t> attrIndex_;  // hash of attribute names, for large tags
   ByteBuffer text_;  // text rewritten for references and line ends
 };
