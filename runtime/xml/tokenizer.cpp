@@ -11,6 +11,7 @@ namespace {
 
 constexpr size_t kKeepBuffer = 256 * 1024;  // larger buffers are freed after the document
 constexpr size_t kLinearAttributes = 16;    // above this many, duplicates are found by hashing
+constexpr size_t kTextPiece = 64 * 1024;     // rewritten text is handed over in pieces of about this size
 
 std::string codePoint(uint32_t cp) {
   char buf[16];
@@ -597,8 +598,22 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::text(Ptr p) {
   return p;
 }
 
-// The rest of a text run from p, the first byte that needs a look.
+// Plain text [seg, p) of a run being rewritten: copied after what text_
+// holds, or, when it is long, handed over in place after text_ is.
+bool Tokenizer::takeSegment(size_t at, Ptr seg, Ptr p) {
+  const size_t n = static_cast<size_t>(p - seg);
+  if (n < kTextPiece) return text_.append(seg, n);
+  if (text_.size()) deliverCopy(at, text_.data(), text_.size());
+  text_.clear();
+  deliverInPlace(seg, n);
+  return true;
+}
+
+// The rest of a text run from p, the first byte that needs a look. A run
+// with references or CRs goes to the handler rewritten (in pieces of about
+// kTextPiece, so memory stays bounded).
 Tokenizer::Ptr Tokenizer::rewrittenText(Ptr start, Ptr p) {
+  const size_t at = static_cast<size_t>(start - base_);
   Ptr seg = start;
   bool rewritten = false;
   for (;;) {
@@ -606,15 +621,15 @@ Tokenizer::Ptr Tokenizer::rewrittenText(Ptr start, Ptr p) {
     const uint8_t c = *p;
     if (c == '&') {
       if (!rewritten) text_.clear();
-      if (!text_.append(seg, static_cast<size_t>(p - seg))) return noMemory(p);
       rewritten = true;
+      if (!takeSegment(at, seg, p)) return noMemory(p);
       p = reference(p, text_);
       if (!p) return nullptr;
       seg = p;
     } else if (c == '\r') {
       if (!rewritten) text_.clear();
-      if (!text_.append(seg, static_cast<size_t>(p - seg)) || !text_.push('\n')) return noMemory(p);
       rewritten = true;
+      if (!takeSegment(at, seg, p) || !text_.push('\n')) return noMemory(p);
       ++p;
       if (p < end_ && *p == '\n') ++p;
       seg = p;
@@ -627,13 +642,17 @@ Tokenizer::Ptr Tokenizer::rewrittenText(Ptr start, Ptr p) {
       if (!n) return badCharacter(p);
       p += n;
     }
+    if (rewritten && text_.size() >= kTextPiece) {
+      deliverCopy(at, text_.data(), text_.size());
+      text_.clear();
+    }
     p = scanText(p, end_);
   }
   if (!rewritten) {
     deliverInPlace(start, static_cast<size_t>(p - start));
   } else {
-    if (!text_.append(seg, static_cast<size_t>(p - seg))) return noMemory(p);
-    deliverCopy(static_cast<size_t>(start - base_), text_.data(), text_.size());
+    if (!takeSegment(at, seg, p)) return noMemory(p);
+    if (text_.size()) deliverCopy(at, text_.data(), text_.size());
   }
   return p;
 }
@@ -744,6 +763,7 @@ Tokenizer::Ptr Tokenizer::processingInstruction(Ptr p) {
 
 Tokenizer::Ptr Tokenizer::cdata(Ptr p) {
   const Ptr start = p + 9;
+  const size_t at = static_cast<size_t>(start - base_);
   Ptr q = start, seg = start;
   bool rewritten = false;
   for (;;) {
@@ -757,11 +777,15 @@ Tokenizer::Ptr Tokenizer::cdata(Ptr p) {
       ++q;
     } else if (c == '\r') {
       if (!rewritten) text_.clear();
-      if (!text_.append(seg, static_cast<size_t>(q - seg)) || !text_.push('\n')) return noMemory(q);
       rewritten = true;
+      if (!takeSegment(at, seg, q) || !text_.push('\n')) return noMemory(q);
       ++q;
       if (q < end_ && *q == '\n') ++q;
       seg = q;
+      if (text_.size() >= kTextPiece) {
+        deliverCopy(at, text_.data(), text_.size());
+        text_.clear();
+      }
     } else {
       uint32_t cp;
       size_t n = c >= 0x80 ? decodeMultiByte(q, end_, &cp) : 0;
@@ -772,8 +796,8 @@ Tokenizer::Ptr Tokenizer::cdata(Ptr p) {
   if (!rewritten) {
     if (q > start) deliverInPlace(start, static_cast<size_t>(q - start));
   } else {
-    if (!text_.append(seg, static_cast<size_t>(q - seg))) return noMemory(q);
-    deliverCopy(static_cast<size_t>(start - base_), text_.data(), text_.size());
+    if (!takeSegment(at, seg, q)) return noMemory(q);
+    if (text_.size()) deliverCopy(at, text_.data(), text_.size());
   }
   return q + 3;
 }

@@ -55,6 +55,7 @@ class Tokenizer {
   Ptr endTagName(Ptr tag);
   Ptr text(Ptr p);
   Ptr rewrittenText(Ptr start, Ptr p);
+  bool takeSegment(size_t at, Ptr seg, Ptr p);
   void copyOut(char* dst, Ptr src, size_t n) const;
   Ptr reference(Ptr p, ByteBuffer& out);
   Ptr comment(Ptr p);

@@ -49,6 +49,13 @@ std::string longText(size_t at, const std::string& special) {
   return "<a>" + text + "</a>";
 }
 
+// Text longer than the pieces rewritten text is handed over in.
+std::string repeated(const std::string& unit, size_t bytes) {
+  std::string out;
+  while (out.size() < bytes) out += unit;
+  return out;
+}
+
 const std::string kLaughs =
     "<?xml version=\"1.0\"?><!DOCTYPE lolz [<!ENTITY lol \"lol\"><!ENTITY lol2 \"&lol;&lol;\">]><lolz>&lol2;</lolz>";
 
@@ -87,6 +94,10 @@ const Row kWellFormed[] = {
     {"long text, non-ASCII on a boundary", longText(15, "\xE2\x82\xAC"), 0},
     {"long text, ']' on a boundary", longText(14, "]]"), 0},
     {"xmlns: alone and an empty default", "<a xmlns:='x' xmlns=''><b xmlns:p=''/></a>", 0},
+    {"long text, references throughout", "<a>" + repeated("x&amp;y&#xE9;\r\n", 70000) + "</a>", 0},
+    {"long plain stretches between references",
+     "<a>&lt;" + std::string(70000, 'y') + "&gt;" + std::string(70000, 'z') + "\r\n</a>", 0},
+    {"long CDATA with line ends", "<a><![CDATA[" + repeated("ab\r\n", 70000) + std::string(70000, 'c') + "]]></a>", 0},
 };
 
 const Row kRefused[] = {

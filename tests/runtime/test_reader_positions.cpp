@@ -9,6 +9,7 @@
 
 #include "reader_events.h"
 #include "rt_fixture.h"
+#include "xml/line_counter.h"
 
 using pxrt::ReaderBackend;
 using pxtest::readWith;
@@ -161,6 +162,30 @@ TEST(HandlerErrorPlaces, ThePrintedListLeadsWithThePlace) {
   EXPECT_EQ(text.substr(0, first.size()), first) << text;
   EXPECT_NE(text.find("\"end tag </c> does not match start tag <b>\""), std::string::npos) << text;
   EXPECT_NE(text.find("\nST_BAD_VALUE (-12): "), std::string::npos) << text;  // no place: no prefix
+}
+
+}  // namespace
+
+namespace {
+
+// The counter answers in any order: forward from its last answer, from the
+// start again when asked for an earlier place.
+TEST(LineCounter, AnswersInAnyOrder) {
+  const std::string doc = "ab\ncd\r\nef\rg\xC3\xA9h\r\r\n\n";
+  struct Q {
+    size_t offset;
+    uint32_t line, column;
+  };
+  const Q order[] = {{0, 1, 1},  {4, 2, 2},  {7, 3, 1}, {5, 2, 3},  {10, 4, 1}, {13, 4, 3},
+                     {14, 4, 4}, {1, 1, 2},  {15, 5, 1}, {17, 6, 1}, {9, 3, 3},  {18, 7, 1}, {99, 7, 1}};
+  pxrt::xml::LineCounter counter;
+  counter.reset(doc.data(), doc.size());
+  for (const Q& q : order) {
+    uint32_t line = 0, column = 0;
+    counter.locate(q.offset, &line, &column);
+    EXPECT_EQ(line, q.line) << "offset " << q.offset;
+    EXPECT_EQ(column, q.column) << "offset " << q.offset;
+  }
 }
 
 }  // namespace
