@@ -4,44 +4,13 @@
 #include <string>
 
 #include "bench_support.h"
+#include "list_documents.h"
 
 namespace {
 
-std::string watcherinfo() {
-  std::string doc =
-      "<?xml version=\"1.0\"?>\n<watcherinfo xmlns=\"urn:ietf:params:xml:ns:watcherinfo\" version=\"12\" "
-      "state=\"full\">\n";
-  static const char* kStatus[] = {"active", "pending", "waiting", "terminated"};
-  static const char* kEvent[] = {"subscribe", "approved", "timeout", "rejected"};
-  for (int l = 0; l < 5; ++l) {
-    doc += "  <watcher-list resource=\"sip:user" + std::to_string(l) + "@example.com\" package=\"presence\">\n";
-    for (int w = 0; w < 1000; ++w) {
-      std::string n = std::to_string(l * 1000 + w);
-      doc += "    <watcher id=\"wid" + n + "\" status=\"" + kStatus[w % 4] + "\" event=\"" + kEvent[w % 4] +
-             "\" duration-subscribed=\"" + std::to_string(w * 7) + "\">sip:watcher" + n + "@example.net</watcher>\n";
-    }
-    doc += "  </watcher-list>\n";
-  }
-  return doc + "</watcherinfo>\n";
-}
-
-std::string rlmiList() {
-  std::string doc =
-      "<?xml version=\"1.0\"?>\n<list xmlns=\"urn:ietf:params:xml:ns:rlmi\" uri=\"sip:buddies@example.com\" "
-      "version=\"7\" fullState=\"true\">\n  <name xml:lang=\"en\">Buddy list</name>\n";
-  for (int r = 0; r < 1000; ++r) {
-    std::string n = std::to_string(r);
-    doc += "  <resource uri=\"sip:friend" + n + "@example.com\">\n    <name xml:lang=\"en\">Friend " + n +
-           "</name>\n    <name xml:lang=\"de\">Freund " + n + "</name>\n    <instance id=\"i" + n + "\" state=\"" +
-           (r % 3 ? "active" : "pending") + "\" cid=\"c" + n + "@example.com\"/>\n    <instance id=\"j" + n +
-           "\" state=\"terminated\" reason=\"timeout\"/>\n  </resource>\n";
-  }
-  return doc + "</list>\n";
-}
-
 const std::string& document(int which) {
-  static const std::string winfo = watcherinfo();
-  static const std::string rlmi = rlmiList();
+  static const std::string winfo = watcherinfoDocument(5, 1000);
+  static const std::string rlmi = rlmiDocument(1000);
   return which == 0 ? winfo : rlmi;
 }
 

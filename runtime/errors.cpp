@@ -31,6 +31,7 @@ int ErrorList::setNew(int status, const char* file, int line) {
   entry.parms.swap(pending_);
   pending_.clear();
   entry.positions.push_back({file ? file : "?", line});
+  if (docPosition_) docPosition_->locate(&entry.docLine, &entry.docColumn);
   return status;
 }
 
@@ -56,6 +57,7 @@ void ErrorList::reset() {
   lastStatus_ = 0;
   lastDropped_ = false;
   counted = 0;
+  uncounted = 0;
 }
 
 }  // namespace pxrt
@@ -94,6 +96,8 @@ constexpr StatusInfo kStatuses[] = {
     {ST_NO_INPUT, "ST_NO_INPUT", "no document was given"},
     {ST_BAD_NAMESPACE, "ST_BAD_NAMESPACE", "unusable namespace declaration"},
     {ST_BAD_PATTERN, "ST_BAD_PATTERN", "pattern cannot be compiled"},
+    {ST_UNSUPPORTED_ENCODING, "ST_UNSUPPORTED_ENCODING",
+     "document encoding is not supported: convert the document to UTF-8"},
     {ST_READER_FAILED, "ST_READER_FAILED", "XML reader cannot be created"},
     {ST_UNKNOWN_ATTRIBUTE, "ST_UNKNOWN_ATTRIBUTE", "attribute is not declared for the element"},
     {ST_PATTERN_MISMATCH, "ST_PATTERN_MISMATCH", "value does not match its pattern"},
@@ -230,6 +234,16 @@ int rtxErrGetPosLine(RtContext* ctxt, int entry, int pos) {
   return e->positions[pos].line;
 }
 
+int rtxErrGetLine(RtContext* ctxt, int entry) {
+  auto* e = entryAt(ctxt, entry);
+  return e ? static_cast<int>(e->docLine) : 0;
+}
+
+int rtxErrGetColumn(RtContext* ctxt, int entry) {
+  auto* e = entryAt(ctxt, entry);
+  return e ? static_cast<int>(e->docColumn) : 0;
+}
+
 int rtxErrGetDropped(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
   return impl ? impl->errors.dropped() : 0;
@@ -240,6 +254,7 @@ size_t rtxErrFormat(RtContext* ctxt, char* buf, size_t size) {
   std::string out;
   if (impl) {
     for (const auto& e : impl->errors.entries()) {
+      if (e.docLine) out += "line " + std::to_string(e.docLine) + ", column " + std::to_string(e.docColumn) + ": ";
       out += rtxStatusName(e.status);
       out += " (" + std::to_string(e.status) + "): ";
       out += rtxStatusText(e.status);

@@ -23,7 +23,7 @@ const char* const kDefaultUriTable[] = {
 };
 const int kDefaultUriTableSize = sizeof(kDefaultUriTable) / sizeof(kDefaultUriTable[0]);
 
-Namespaces::Namespaces() : table_(kDefaultUriTable), tableSize_(kDefaultUriTableSize) {}
+Namespaces::Namespaces() : table_(nullptr), tableSize_(0) { setTable(nullptr, 0); }
 
 void Namespaces::setTable(const char* const* uris, int n) {
   if (!uris || n <= 0) {
@@ -32,52 +32,71 @@ void Namespaces::setTable(const char* const* uris, int n) {
   }
   table_ = uris;
   tableSize_ = n;
-  for (auto& b : bindings_) b.index = indexOf(b.uri);
+  tableLengths_.resize(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) tableLengths_[i] = uris[i] ? std::strlen(uris[i]) : static_cast<size_t>(-1);
+  for (size_t i = 0; i < count_; ++i) bindings_[i].index = indexOf(bindings_[i].uri);
 }
 
 int Namespaces::indexOf(std::string_view uri) const {
   if (uri.empty()) return -1;
   for (int i = 0; i < tableSize_; ++i) {
-    const char* entry = table_[i];
-    if (entry && uri.size() == std::strlen(entry) && std::memcmp(uri.data(), entry, uri.size()) == 0) return i;
+    if (uri.size() == tableLengths_[i] && std::memcmp(uri.data(), table_[i], uri.size()) == 0) return i;
   }
   return -1;
 }
 
 void Namespaces::pop() {
   if (scopes_.empty()) return;
-  uint32_t first = scopes_.back();
+  count_ = scopes_.back();
   scopes_.pop_back();
-  while (bindings_.size() > first) bindings_.pop_back();
 }
 
 void Namespaces::truncate(size_t depth) {
-  while (scopes_.size() > depth) pop();
+  if (scopes_.size() <= depth) return;
+  count_ = scopes_[depth];
+  scopes_.resize(depth);
 }
 
 void Namespaces::bind(std::string_view prefix, std::string_view uri) {
   if (scopes_.empty()) push();
-  bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri)});
+  if (count_ < bindings_.size()) {
+    Binding& b = bindings_[count_];
+    b.prefix.assign(prefix);
+    b.uri.assign(uri);
+    b.index = indexOf(uri);
+  } else {
+    bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri)});
+  }
+  if (++count_ > used_) used_ = count_;
 }
 
 const Binding* Namespaces::find(std::string_view prefix) const {
-  for (auto it = bindings_.rbegin(); it != bindings_.rend(); ++it)
-    if (it->prefix == prefix) return &*it;
+  for (size_t i = count_; i-- > 0;)
+    if (bindings_[i].prefix == prefix) return &bindings_[i];
   return nullptr;
 }
 
 const std::string* Namespaces::prefixFor(std::string_view uri) const {
-  for (auto it = bindings_.rbegin(); it != bindings_.rend(); ++it) {
-    if (it->uri != uri) continue;
+  for (size_t i = count_; i-- > 0;) {
+    const Binding& b = bindings_[i];
+    if (b.uri != uri) continue;
     // The binding counts only when no inner binding reuses its prefix.
-    if (find(it->prefix) == &*it) return &it->prefix;
+    if (find(b.prefix) == &b) return &b.prefix;
   }
   return nullptr;
 }
 
 void Namespaces::clear() {
-  bindings_.clear();
+  count_ = 0;
   scopes_.clear();
+  // Keep what documents commonly declare; give back what a large one took.
+  constexpr size_t kKeepBindings = 64, kKeepText = 1024;
+  if (bindings_.size() > kKeepBindings) bindings_.resize(kKeepBindings);
+  for (size_t i = 0; i < used_ && i < bindings_.size(); ++i) {
+    if (bindings_[i].uri.capacity() > kKeepText) std::string().swap(bindings_[i].uri);
+    if (bindings_[i].prefix.capacity() > kKeepText) std::string().swap(bindings_[i].prefix);
+  }
+  used_ = 0;
 }
 
 }  // namespace pxrt

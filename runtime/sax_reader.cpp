@@ -6,6 +6,20 @@
 
 using pxrt::implOf;
 
+namespace pxrt {
+
+int selectReaderBackend(RtContext* ctxt, ReaderBackend backend) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  if (!impl->reader) {
+    impl->reader = new (std::nothrow) Reader(ctxt);
+    if (!impl->reader) return ST_NO_MEMORY;
+  }
+  return impl->reader->select(backend) ? 0 : ST_NOT_SUPPORTED;
+}
+
+}  // namespace pxrt
+
 extern "C" {
 
 RtSaxReader* rtSaxCCreateXmlReader(RtContext* ctxt, void* handler, RtSaxStartElementFn start, RtSaxEndElementFn end,
@@ -36,7 +50,23 @@ OSBOOL rtSaxIncErrors(RtContext* ctxt) {
     impl->errors.counted++;
     return 1;
   }
+  impl->errors.uncounted++;
   return 0;
+}
+
+int rtxErrGetUnrecorded(RtContext* ctxt) {
+  auto* impl = implOf(ctxt);
+  return impl ? static_cast<int>(impl->errors.uncounted) : 0;
+}
+
+int rtSaxGetPosition(RtContext* ctxt, int* line, int* column) {
+  auto* impl = implOf(ctxt);
+  pxrt::DocumentPosition* source = impl ? impl->errors.documentPosition() : nullptr;
+  uint32_t l = 0, c = 0;
+  if (source) source->locate(&l, &c);
+  if (line) *line = static_cast<int>(l);
+  if (column) *column = static_cast<int>(c);
+  return source ? 0 : ST_NO_INPUT;
 }
 
 int rtSaxSetSkipLevelToCurrent(RtContext* ctxt, int status) {

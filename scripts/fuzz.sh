@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# fuzz.sh [SECONDS]: build the libFuzzer targets with clang 14 (address and
+# fuzz.sh [SECONDS [TARGET]]: build the libFuzzer targets with clang 14 (address and
 # undefined-behaviour sanitizers) and run each for SECONDS (default 30).
 # Seeds: the corpus documents (PX_CORPUS_DIR, not copied into the tree) and
 # documents the test suites' encoders write; findings stay in build-fuzz/.
-# Longer runs: scripts/fuzz.sh 3600
+# Longer runs: scripts/fuzz.sh 3600. One target only: scripts/fuzz.sh 600 fuzz_reader_diff
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
+only=${2:-}
 corpus=${PX_CORPUS_DIR:-../shared/corpus}
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPX_FUZZ=ON \
   -DPX_BUILD_TESTS=OFF -DPX_BUILD_BENCH=OFF > /dev/null
-cmake --build build-fuzz -j "${PX_JOBS:-2}" --target fuzz_documents fuzz_roundtrip fuzz_pattern
+cmake --build build-fuzz -j "${PX_JOBS:-2}" --target fuzz_documents fuzz_roundtrip fuzz_pattern fuzz_reader_diff
 
 seeds=build-fuzz/seeds
 mkdir -p "$seeds/documents" "$seeds/pattern" build-fuzz/findings
@@ -24,6 +25,7 @@ printf '([a-c]|\\i\\c*){2,5}\0abc' > "$seeds/pattern/classes"
 
 run() {
   local target=$1 seeddir=$2
+  if [ -n "$only" ] && [ "$only" != "$target" ]; then return 0; fi
   mkdir -p "build-fuzz/work/$target"
   echo "== $target: ${seconds}s"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -42,4 +44,5 @@ status=0
 run fuzz_documents "$seeds/documents" || status=1
 run fuzz_roundtrip "$seeds/documents" || status=1
 run fuzz_pattern "$seeds/pattern" || status=1
+run fuzz_reader_diff "$seeds/documents" || status=1
 exit $status

@@ -56,6 +56,7 @@ enum {
   ST_NO_INPUT = -20,            /* no document given to the context */
   ST_BAD_NAMESPACE = -21,       /* namespace declaration or prefix unusable */
   ST_BAD_PATTERN = -22,         /* XML Schema pattern cannot be compiled */
+  ST_UNSUPPORTED_ENCODING = -23,/* document is not in UTF-8 (or US-ASCII) */
   ST_READER_FAILED = -26,       /* XML reader cannot be created */
   ST_UNKNOWN_ATTRIBUTE = -33,   /* undeclared attribute */
   ST_PATTERN_MISMATCH = -35,    /* value does not match its pattern */
@@ -274,10 +275,20 @@ RT_API const char* rtxErrGetParm(RtContext* ctxt, int entry, int parm);
 RT_API int rtxErrGetPosCount(RtContext* ctxt, int entry);
 RT_API const char* rtxErrGetPosFile(RtContext* ctxt, int entry, int pos);
 RT_API int rtxErrGetPosLine(RtContext* ctxt, int entry, int pos);
+/* Where in the document an entry was recorded, for entries recorded while
+ * the reader parses: the line and the column (both from 1) of the event
+ * being handled -- the start of the start tag, of the end tag or of the text
+ * run -- or of the offending byte when the document itself is at fault.
+ * Columns count characters (a multi-byte UTF-8 character or a tab is one);
+ * LF, CR LF and a lone CR each end a line. 0 for entries recorded outside a
+ * parse. */
+RT_API int rtxErrGetLine(RtContext* ctxt, int entry);
+RT_API int rtxErrGetColumn(RtContext* ctxt, int entry);
 /* Entries that were not stored because the list was full. */
 RT_API int rtxErrGetDropped(RtContext* ctxt);
 /* Printable form of the whole list, one entry a line:
  *   ST_NAME (-n): description; parameters "a", "b"; at file:line <- file:line
+ * preceded by "line L, column C: " for entries that have a document position.
  * Writes at most size-1 bytes and a NUL; returns the full length. */
 RT_API size_t rtxErrFormat(RtContext* ctxt, char* buf, size_t size);
 
@@ -518,6 +529,12 @@ RT_API int rtSaxTestAttributesPresent(RtContext* ctxt, uint32_t seen, uint32_t r
 RT_API int rtSaxReportUnexpAttrs(RtContext* ctxt, const OSUTF8CHAR* const* attrs, const char* elemName);
 /* Count an error; true while the context's error limit allows recording. */
 RT_API OSBOOL rtSaxIncErrors(RtContext* ctxt);
+/* Errors found past the limit and therefore not recorded (since the last
+ * rtxErrReset), so that a report can say how many more there were. */
+RT_API int rtxErrGetUnrecorded(RtContext* ctxt);
+/* Where the event being handled stands in the document (line and column
+ * from 1, as for error entries); ST_NO_INPUT, and 0s, outside a parse. */
+RT_API int rtSaxGetPosition(RtContext* ctxt, int* line, int* column);
 /* Ask the reader to deliver no further events of the element being
  * processed. Requested during a start tag, that element is dropped whole
  * (its end tag included) and handlers above must not count it; requested

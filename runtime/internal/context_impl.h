@@ -15,7 +15,7 @@
 
 namespace pxrt {
 
-class Reader;  // the expat reader, created on the first parse
+class Reader;  // the XML reader, created on the first parse
 
 // State of the any handler's capture (one per context: a capture takes every
 // event of its element, so two never run at once).

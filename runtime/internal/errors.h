@@ -4,10 +4,21 @@
 #ifndef PXRT_INTERNAL_ERRORS_H
 #define PXRT_INTERNAL_ERRORS_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace pxrt {
+
+// Where in the document being parsed the current event is. The reader
+// installs one in the error list for the length of a parse.
+class DocumentPosition {
+ public:
+  virtual void locate(uint32_t* line, uint32_t* column) = 0;
+
+ protected:
+  ~DocumentPosition() = default;
+};
 
 struct ErrorPosition {
   const char* file;  // static text of the code that recorded it
@@ -18,6 +29,8 @@ struct ErrorEntry {
   int status = 0;
   std::vector<std::string> parms;
   std::vector<ErrorPosition> positions;
+  uint32_t docLine = 0;  // place in the document (0: recorded outside a parse)
+  uint32_t docColumn = 0;
 };
 
 class ErrorList {
@@ -33,15 +46,20 @@ class ErrorList {
   int setNew(int status, const char* file, int line);
   int setData(int status, const char* file, int line);
   void reset();
+  // New entries take their document position from source (null: none).
+  void setDocumentPosition(DocumentPosition* source) { docPosition_ = source; }
+  DocumentPosition* documentPosition() const { return docPosition_; }
 
   int first() const { return entries_.empty() ? firstDropped_ : entries_.front().status; }
   int last() const { return lastStatus_; }
   const std::vector<ErrorEntry>& entries() const { return entries_; }
   int dropped() const { return dropped_; }
 
-  // Counter behind rtSaxIncErrors.
+  // Counter behind rtSaxIncErrors, and the errors it refused past the limit
+  // (found, not recorded).
   unsigned counted = 0;
   unsigned limit = 100;
+  unsigned uncounted = 0;
 
  private:
   std::vector<ErrorEntry> entries_;
@@ -50,6 +68,7 @@ class ErrorList {
   int firstDropped_ = 0;
   int lastStatus_ = 0;
   bool lastDropped_ = false;  // the newest failure was not stored
+  DocumentPosition* docPosition_ = nullptr;
 };
 
 }  // namespace pxrt

@@ -24,7 +24,7 @@ class Namespaces {
   void setTable(const char* const* uris, int n);
   int indexOf(std::string_view uri) const;
 
-  void push() { scopes_.push_back(static_cast<uint32_t>(bindings_.size())); }
+  void push() { scopes_.push_back(static_cast<uint32_t>(count_)); }
   void pop();
   size_t depth() const { return scopes_.size(); }
   void truncate(size_t depth);  // pop scopes until depth remain
@@ -35,18 +35,22 @@ class Namespaces {
   const Binding* find(std::string_view prefix) const;
   // Prefix in force for a URI, not shadowed by an inner binding; null if none.
   const std::string* prefixFor(std::string_view uri) const;
-  const std::deque<Binding>& bindings() const { return bindings_; }
 
   void clear();
 
  private:
   // A deque keeps the address of every binding stable while scopes grow, so
   // the prefix texts handed out by rtXmlNSGetPrefix stay valid until their
-  // scope is popped.
+  // scope is popped. The first count_ bindings are in force; the others are
+  // kept for reuse, so that binding the same declarations document after
+  // document allocates nothing.
   std::deque<Binding> bindings_;
+  size_t count_ = 0;
+  size_t used_ = 0;  // most bindings in force since the last clear
   std::vector<uint32_t> scopes_;  // first binding of each scope
   const char* const* table_;
   int tableSize_;
+  std::vector<size_t> tableLengths_;
 };
 
 // The URI table of the presence schemas, used for decoding on a context that

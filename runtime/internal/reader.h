@@ -1,29 +1,35 @@
-// The XML reader: expat without namespace processing, driving one root
-// handler with the skip rule, the nesting and size limits, and the reader's
-// own namespace scopes.
+// The XML reader behind rtSaxCCreateXmlReader / rtSaxCParse: one event
+// driver (skip rule, nesting and size limits, namespace scopes, dispatch to
+// the root handler) fed by one of two back ends -- the reader's own
+// tokenizer, or expat where it is built in.
 #ifndef PXRT_INTERNAL_READER_H
 #define PXRT_INTERNAL_READER_H
 
-#include <expat.h>
-
-#include <string>
-#include <vector>
+#include <memory>
 
 #include "pxxml/rt.h"
-
-struct RtSaxReader {
-  RtContext* ctxt;
-  void* handler;
-  RtSaxStartElementFn start;
-  RtSaxEndElementFn end;
-  RtSaxCharactersFn chars;
-};
+#include "xml/driver.h"
+#include "xml/tokenizer.h"
 
 namespace pxrt {
 
+namespace xml {
+class ExpatBackend;
+}
+
+enum class ReaderBackend { Own, Expat };
+
+// The back end the context's next documents are read with. Returns 0, or
+// ST_NOT_SUPPORTED when that back end is not built in (ST_BAD_CONTEXT,
+// ST_NO_MEMORY as usual). Records nothing. For tests and benchmarks that
+// compare the back ends.
+int selectReaderBackend(RtContext* ctxt, ReaderBackend backend);
+// True when the library was built with expat.
+bool expatBackendAvailable();
+
 class Reader {
  public:
-  explicit Reader(RtContext* ctxt) : ctxt_(ctxt) {}
+  explicit Reader(RtContext* ctxt);
   ~Reader();
   Reader(const Reader&) = delete;
   Reader& operator=(const Reader&) = delete;
@@ -31,35 +37,20 @@ class Reader {
   RtSaxReader* acquire(void* handler, RtSaxStartElementFn start, RtSaxEndElementFn end, RtSaxCharactersFn chars);
   void release() { busy_ = false; }
   int parse();
+  bool select(ReaderBackend backend);
 
   // The skip rule (rtSaxSetSkipLevelToCurrent).
-  void requestSkip();
-  bool skipRequestedInStart() const { return phase_ == Phase::Start && skipRequested_; }
-  int depth() const { return depth_; }
+  void requestSkip() { driver_.requestSkip(); }
+  bool skipRequestedInStart() const { return driver_.skipRequestedInStart(); }
 
  private:
-  static void XMLCALL onStart(void* user, const XML_Char* name, const XML_Char** attrs);
-  static void XMLCALL onEnd(void* user, const XML_Char* name);
-  static void XMLCALL onText(void* user, const XML_Char* text, int len);
-  static void XMLCALL onDoctype(void* user, const XML_Char*, const XML_Char*, const XML_Char*, int);
-  static void XMLCALL onEntityDecl(void* user, const XML_Char*, int, const XML_Char*, int, const XML_Char*,
-                                   const XML_Char*, const XML_Char*, const XML_Char*);
-  void stop(int status, const char* what);
-  bool prepareParser();
-
   RtContext* ctxt_;
-  XML_Parser parser_ = nullptr;
   RtSaxReader reader_{};
   bool busy_ = false;
-
-  int depth_ = 0;
-  int skipDepth_ = -1;         // depth of the element being skipped, -1: none
-  bool skipWhole_ = false;     // its end tag is dropped too
-  enum class Phase { Text, Start, End };
-  Phase phase_ = Phase::Text;  // the event being dispatched
-  bool skipRequested_ = false; // requested during the current start tag
-  int status_ = 0;
-  std::vector<size_t> scopeDepth_;  // namespace scope depth before each open element
+  ReaderBackend backend_;
+  xml::EventDriver driver_;
+  xml::Tokenizer tokenizer_;
+  std::unique_ptr<xml::ExpatBackend> expat_;  // created on first use
 };
 
 }  // namespace pxrt

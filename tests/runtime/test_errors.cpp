@@ -126,9 +126,9 @@ TEST(ErrStatus, NamesOfEveryCode) {
       {-12, "ST_BAD_VALUE"}, {-13, "ST_OUT_OF_RANGE"}, {-14, "ST_IO"}, {-15, "ST_TOO_LARGE"},
       {-16, "ST_CONSTRAINT"}, {-17, "ST_MISSING_ATTRIBUTE"}, {-18, "ST_ELEMENT_NOT_EXPECTED"},
       {-19, "ST_UNEXPECTED_ATTRIBUTE"}, {-20, "ST_NO_INPUT"}, {-21, "ST_BAD_NAMESPACE"}, {-22, "ST_BAD_PATTERN"},
-      {-26, "ST_READER_FAILED"}, {-33, "ST_UNKNOWN_ATTRIBUTE"}, {-35, "ST_PATTERN_MISMATCH"},
+      {-23, "ST_UNSUPPORTED_ENCODING"}, {-26, "ST_READER_FAILED"}, {-33, "ST_UNKNOWN_ATTRIBUTE"}, {-35, "ST_PATTERN_MISMATCH"},
       {-41, "ST_UNEXPECTED_ELEMENT"}, {-44, "ST_BAD_CONTENT"}, {-45, "ST_BAD_ATTRIBUTE_VALUE"},
-      {-60, "ST_NOT_SUPPORTED"}, {-23, "ST_UNKNOWN"}, {-99, "ST_UNKNOWN"}, {1, "ST_UNKNOWN"}};
+      {-60, "ST_NOT_SUPPORTED"}, {-24, "ST_UNKNOWN"}, {-99, "ST_UNKNOWN"}, {1, "ST_UNKNOWN"}};
   for (auto [code, name] : codes) {
     EXPECT_STREQ(rtxStatusName(code), name);
     EXPECT_EQ(std::strcmp(rtxStatusText(code), rtxStatusText(-99)) == 0, std::strcmp(name, "ST_UNKNOWN") == 0);

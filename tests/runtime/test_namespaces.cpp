@@ -103,3 +103,45 @@ TEST(Namespaces, DocumentDeclarationsAreInScopeForEveryHandler) {
   std::vector<int> expected = {9, 9, -1, 1, RT_NS_NONE};
   EXPECT_EQ(probe.seen, expected);
 }
+
+TEST(Namespaces, EachDocumentResolvesWithItsOwnDeclarationsOnly) {
+  // Bindings are kept for reuse from one document to the next; what one
+  // document declared must not be visible in the next, and a prefix bound
+  // again resolves to its new URI.
+  Context ctxt;
+  struct Probe {
+    RtSaxHandler head;
+    std::vector<std::string> seen;
+  } probe{};
+  probe.head.context = ctxt;
+  probe.head.startElement = [](void* hp, const OSUTF8CHAR*, const OSUTF8CHAR* q, const OSUTF8CHAR* const*) {
+    auto* p = static_cast<Probe*>(hp);
+    const OSUTF8CHAR* prefix;
+    size_t len;
+    rtXmlDecQName(q, &prefix, &len);
+    const OSUTF8CHAR* uri = rtXmlNSGetURI(p->head.context, prefix, len);
+    p->seen.push_back(uri ? reinterpret_cast<const char*>(uri) : "-");
+    return 0;
+  };
+  probe.head.endElement = [](void*, const OSUTF8CHAR*, const OSUTF8CHAR*) { return 0; };
+  probe.head.characters = [](void*, const OSUTF8CHAR*, int) { return 0; };
+  const std::string docs[] = {
+      "<p:a xmlns:p='urn:one' xmlns:q='urn:q'><q:b/></p:a>",
+      "<p:a xmlns:p='urn:two'><q:b/><p:c xmlns:p='urn:three'/><p:d/></p:a>",
+      "<a><p:b/></a>",
+  };
+  const std::vector<std::string> expected[] = {
+      {"urn:one", "urn:q"},
+      {"urn:two", "-", "urn:three", "urn:two"},
+      {"-", "-"},
+  };
+  for (int round = 0; round < 2; ++round) {
+    for (size_t i = 0; i < 3; ++i) {
+      probe.seen.clear();
+      ASSERT_EQ(pxtest::parseWith(ctxt, docs[i], &probe), 0);
+      EXPECT_EQ(probe.seen, expected[i]) << docs[i];
+    }
+  }
+  // After the parse nothing of the document is in scope.
+  EXPECT_EQ(rtXmlNSGetURI(ctxt, u("p"), 1), nullptr);
+}

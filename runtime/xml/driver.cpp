@@ -1,0 +1,129 @@
+// The event driver's cold paths: document set-up and end, the declaration
+// checks, failures, namespace declarations and the skip rule.
+#include "xml/driver.h"
+
+#include <string>
+
+namespace pxrt::xml {
+
+namespace {
+
+bool equalsIgnoringCase(std::string_view a, const char* b) {
+  size_t n = std::strlen(b);
+  if (a.size() != n) return false;
+  for (size_t i = 0; i < n; ++i) {
+    char c = a[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != b[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void EventDriver::begin(const RtSaxReader& handler, const char* doc, size_t size) {
+  h_ = handler;
+  impl_ = handler.ctxt->impl;
+  depthLimit_ = impl_->limits.depth;
+  doc_ = doc;
+  size_ = size;
+  at_ = 0;
+  lines_.reset(doc, size);
+  depth_ = 0;
+  skipDepth_ = 0;
+  skipWhole_ = skipRequested_ = false;
+  phase_ = Phase::Text;
+  status_ = 0;
+  impl_->ns.clear();
+  impl_->errors.counted = 0;  // the error limit counts per document
+  impl_->errors.setDocumentPosition(this);
+  handler.ctxt->state = 0;
+}
+
+int EventDriver::finish() {
+  impl_->ns.clear();
+  impl_->capture.active = false;
+  impl_->errors.setDocumentPosition(nullptr);
+  return status_;
+}
+
+void EventDriver::locate(uint32_t* line, uint32_t* column) { lines_.locate(at_, line, column); }
+
+void EventDriver::fail(size_t at, int status, std::string_view what) {
+  if (status_) return;
+  status_ = status;
+  at_ = at;
+  rtxErrAddStrnParm(h_.ctxt, what.data(), what.size());
+  rtxErrSetNewData(h_.ctxt, status, __FILE__, __LINE__);
+}
+
+void EventDriver::tooDeep(size_t at, const char* qname) {
+  std::string what = "element <";
+  what += qname;
+  what += "> nested deeper than the limit of " + std::to_string(depthLimit_) + " levels";
+  fail(at, ST_TOO_DEEP, what);
+}
+
+bool EventDriver::declaration(size_t at, std::string_view version, std::string_view encoding) {
+  // Version 1.x: later minor versions are read as 1.0, as XML asks.
+  bool versionOk = version.size() > 2 && version[0] == '1' && version[1] == '.';
+  for (size_t i = 2; versionOk && i < version.size(); ++i) versionOk = version[i] >= '0' && version[i] <= '9';
+  if (!versionOk) {
+    fail(at, ST_XML_MALFORMED, "XML declaration: version \"" + std::string(version) + "\" is not 1.x");
+    return false;
+  }
+  if (!encoding.empty() && !equalsIgnoringCase(encoding, "UTF-8") && !equalsIgnoringCase(encoding, "US-ASCII")) {
+    fail(at, ST_UNSUPPORTED_ENCODING,
+         "the document declares encoding " + std::string(encoding) +
+             "; only UTF-8 is read: convert the document to UTF-8 and declare encoding=\"UTF-8\"");
+    return false;
+  }
+  return true;
+}
+
+bool EventDriver::checkStartBytes() {
+  const auto* b = reinterpret_cast<const unsigned char*>(doc_);
+  if (size_ >= 2 && ((b[0] == 0xFE && b[1] == 0xFF) || (b[0] == 0xFF && b[1] == 0xFE) ||
+                     (b[0] == '<' && b[1] == 0) || (b[0] == 0 && b[1] == '<'))) {
+    fail(0, ST_UNSUPPORTED_ENCODING,
+         "the document is in UTF-16; only UTF-8 is read: convert the document to UTF-8");
+    return false;
+  }
+  return true;
+}
+
+void EventDriver::growScopes() { scopeAt_.resize(depth_ < 32 ? 64 : 2 * depth_); }
+
+void EventDriver::bindDeclarations(const char* const* attrs) {
+  bool scoped = false;
+  for (const char* const* a = attrs; a[0]; a += 2) {
+    const char* an = a[0];
+    if (std::strncmp(an, "xmlns", 5) != 0) continue;
+    // "xmlns:" alone declares nothing, and a prefix cannot be undeclared.
+    bool isDefault = an[5] == 0;
+    if (!isDefault && !(an[5] == ':' && an[6] && a[1][0])) continue;
+    if (!scoped) {
+      impl_->ns.push();  // a scope only for elements that declare something
+      scoped = true;
+    }
+    impl_->ns.bind(isDefault ? "" : an + 6, a[1]);
+  }
+}
+
+void EventDriver::requestSkip() {
+  switch (phase_) {
+    case Phase::Start:  // the element is dropped whole, decided after the dispatch
+      skipRequested_ = true;
+      break;
+    case Phase::End:  // the element has ended: nothing is left to skip
+      break;
+    case Phase::Text:  // the rest of the content goes, the end tag still comes
+      if (!skipDepth_ && depth_ > 0) {
+        skipDepth_ = depth_;
+        skipWhole_ = false;
+      }
+      break;
+  }
+}
+
+}  // namespace pxrt::xml

@@ -1,0 +1,155 @@
+// The event driver shared by the reader's back ends: a back end tokenizes
+// the document and reports start tags, end tags and text runs here; the
+// driver keeps the nesting limit and the namespace scopes, applies the skip
+// rule, dispatches to the root handler, and knows where in the document the
+// current event is, for error entries.
+#ifndef PXRT_XML_DRIVER_H
+#define PXRT_XML_DRIVER_H
+
+#include <climits>
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "internal/errors.h"
+#include "pxxml/rt.h"
+#include "xml/chars.h"
+#include "xml/line_counter.h"
+
+// The handler a reader was created for (opaque in the public header).
+struct RtSaxReader {
+  RtContext* ctxt;
+  void* handler;
+  RtSaxStartElementFn start;
+  RtSaxEndElementFn end;
+  RtSaxCharactersFn chars;
+};
+
+namespace pxrt::xml {
+
+class EventDriver final : public DocumentPosition {
+ public:
+  // A document starts: state reset, error entries located in doc.
+  void begin(const RtSaxReader& handler, const char* doc, size_t size);
+  // The document ends (or stopped); returns the reader's status.
+  int finish();
+
+  // A start tag. attrs: name, value, ..., null. declares: some attribute
+  // name starts with "xmlns". False once the parse must stop.
+  PX_ALWAYS_INLINE bool startElement(size_t at, const char* qname, const char* local, const char* const* attrs,
+                                     bool declares);
+  PX_ALWAYS_INLINE void endElement(size_t at, const char* qname, const char* local);
+  PX_ALWAYS_INLINE void characters(size_t at, const char* text, size_t len);
+
+  // Checks of the XML declaration: version 1.x, encoding UTF-8 or US-ASCII.
+  bool declaration(size_t at, std::string_view version, std::string_view encoding);
+  // A document that starts like UTF-16 is refused before tokenizing.
+  bool checkStartBytes();
+
+  // Stops the parse with a reader failure at a byte of the document.
+  void fail(size_t at, int status, std::string_view what);
+  bool failed() const { return status_ != 0; }
+
+  // The skip rule (rtSaxSetSkipLevelToCurrent).
+  void requestSkip();
+  bool skipRequestedInStart() const { return phase_ == Phase::Start && skipRequested_; }
+
+  void locate(uint32_t* line, uint32_t* column) override;
+
+ private:
+  enum class Phase { Text, Start, End };
+
+  void bindDeclarations(const char* const* attrs);
+  void tooDeep(size_t at, const char* qname);
+  void growScopes();
+
+  RtSaxReader h_{};
+  RtContextImpl* impl_ = nullptr;
+  size_t depthLimit_ = 0;
+  const char* doc_ = nullptr;
+  size_t size_ = 0;
+  size_t at_ = 0;  // offset of the event being dispatched
+  LineCounter lines_;
+
+  size_t depth_ = 0;
+  size_t skipDepth_ = 0;        // depth of the element being skipped, 0: none
+  bool skipWhole_ = false;      // its end tag is dropped too
+  Phase phase_ = Phase::Text;   // the event being dispatched
+  bool skipRequested_ = false;  // requested during the current start tag
+  int status_ = 0;
+  // Namespace scope depth when each open element started, by its depth.
+  std::vector<uint32_t> scopeAt_;
+};
+
+}  // namespace pxrt::xml
+
+// ------------------------------------------------------------ hot paths
+
+#include "internal/context_impl.h"
+
+namespace pxrt::xml {
+
+PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, const char* qname, const char* local,
+                                               const char* const* attrs, bool declares) {
+  at_ = at;
+  if (++depth_ > depthLimit_) {
+    tooDeep(at, qname);
+    return false;
+  }
+  // The reader keeps the scopes of every element's declarations, so names
+  // resolve the same way whatever the handlers register themselves.
+  if (depth_ >= scopeAt_.size()) growScopes();
+  scopeAt_[depth_] = static_cast<uint32_t>(impl_->ns.depth());
+  if (declares) bindDeclarations(attrs);
+  if (skipDepth_) return true;
+
+  phase_ = Phase::Start;
+  skipRequested_ = false;
+  int st = h_.start(h_.handler, reinterpret_cast<const OSUTF8CHAR*>(local),
+                    reinterpret_cast<const OSUTF8CHAR*>(qname), reinterpret_cast<const OSUTF8CHAR* const*>(attrs));
+  phase_ = Phase::Text;
+  if (skipRequested_ || st < 0) {
+    skipDepth_ = depth_;
+    skipWhole_ = true;
+  }
+  skipRequested_ = false;
+  return true;
+}
+
+PX_ALWAYS_INLINE void EventDriver::endElement(size_t at, const char* qname, const char* local) {
+  at_ = at;
+  bool dispatch = true;
+  if (skipDepth_) {
+    dispatch = false;
+    if (depth_ == skipDepth_) {
+      dispatch = !skipWhole_;
+      skipDepth_ = 0;
+    }
+  }
+  if (dispatch) {
+    phase_ = Phase::End;
+    h_.end(h_.handler, reinterpret_cast<const OSUTF8CHAR*>(local), reinterpret_cast<const OSUTF8CHAR*>(qname));
+    phase_ = Phase::Text;
+  }
+  if (impl_->ns.depth() != scopeAt_[depth_]) impl_->ns.truncate(scopeAt_[depth_]);
+  depth_--;
+}
+
+PX_ALWAYS_INLINE void EventDriver::characters(size_t at, const char* text, size_t len) {
+  if (skipDepth_ || depth_ == 0) return;
+  at_ = at;
+  while (len > static_cast<size_t>(INT_MAX)) {  // the handler's length is an int
+    h_.chars(h_.handler, reinterpret_cast<const OSUTF8CHAR*>(text), INT_MAX);
+    if (skipDepth_) return;
+    text += INT_MAX;
+    len -= INT_MAX;
+    at += INT_MAX;
+    at_ = at;
+  }
+  h_.chars(h_.handler, reinterpret_cast<const OSUTF8CHAR*>(text), static_cast<int>(len));
+}
+
+}  // namespace pxrt::xml
+
+#endif

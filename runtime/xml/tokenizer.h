@@ -1,0 +1,118 @@
+// The reader's own back end: one pass over the document held in memory,
+// checking well-formedness completely and reporting start tags, end tags and
+// text runs to the event driver.
+//
+// The document is never modified nor copied. Names and attribute values are
+// copied into buffers reused from document to document (handlers get
+// NUL-terminated texts); text runs are handed over in place unless a
+// reference or a CR needs rewriting. With a chunk size set (a test hook),
+// text runs are also cut at every multiple of the chunk size, as a reader
+// fed in pieces would cut them.
+#ifndef PXRT_XML_TOKENIZER_H
+#define PXRT_XML_TOKENIZER_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "xml/byte_buffer.h"
+#include "xml/chars.h"
+#include "xml/driver.h"
+
+namespace pxrt::xml {
+
+class Tokenizer {
+ public:
+  void parse(EventDriver& driver, const char* doc, size_t size, size_t chunk);
+
+ private:
+  using Ptr = const uint8_t*;
+  // What a failing step returns: a null position, or false.
+  struct Failed {
+    operator Ptr() const { return nullptr; }
+    operator bool() const { return false; }
+  };
+
+  struct OpenElement {
+    size_t name;      // offset in names_
+    uint32_t length;  // of the qualified name
+    uint32_t local;   // offset of the local part in the name
+  };
+
+  bool document();
+  Ptr xmlDeclaration(Ptr p);
+  Ptr prolog(Ptr p);
+  bool elements(Ptr p);
+  bool epilog(Ptr p);
+
+  Ptr otherMarkup(Ptr p);
+  Ptr startTag(Ptr p);
+  Ptr attributes(Ptr p, const char* const** attrs, bool* declares, bool* empty);
+  Ptr attributeValue(Ptr p, uint8_t quote, Ptr name, size_t nameLen);
+  bool uniqueAttribute(Ptr nameAt, size_t count);
+  Failed duplicateAttribute(Ptr nameAt, const char* name, size_t len);
+  Ptr endTag(Ptr p);
+  Ptr endTagName(Ptr tag);
+  Ptr text(Ptr p);
+  Ptr rewrittenText(Ptr start, Ptr p);
+  bool takeSegment(size_t at, Ptr seg, Ptr p);
+  void copyOut(char* dst, Ptr src, size_t n) const;
+  Ptr reference(Ptr p, ByteBuffer& out);
+  Ptr comment(Ptr p);
+  Ptr processingInstruction(Ptr p);
+  Ptr cdata(Ptr p);
+  Ptr doctype(Ptr p);
+
+  // End of the name at p (p itself: no name there).
+  Ptr name(Ptr p) const {
+#if defined(__SSE2__)
+    if (end_ - p > 16 && (kNameClass[*p] & kNameStart)) {
+      Ptr q = p + 1;
+      do {
+        if (unsigned stop = nameStopMask(load16(q))) {
+          q += __builtin_ctz(stop);
+          return *q < 0x80 ? q : nameRest(q);
+        }
+        q += 16;
+      } while (end_ - q >= 16);
+      return nameRest(q);
+    }
+#endif
+    return nameSlow(p);
+  }
+  Ptr nameSlow(Ptr p) const;
+  Ptr nameRest(Ptr q) const;  // the rest of a name that has started
+  Ptr spaces(Ptr p) const {
+    while (p < end_ && *p <= ' ' && isSpaceByte(*p)) ++p;
+    return p;
+  }
+  static bool isSpaceByte(uint8_t c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r'; }
+  bool startsWith(Ptr p, const char* lit, size_t n) const {
+    return static_cast<size_t>(end_ - p) >= n && std::memcmp(p, lit, n) == 0;
+  }
+
+  void deliverInPlace(Ptr t, size_t n);
+  void deliverCopy(size_t at, const char* t, size_t n);
+
+  Failed fail(Ptr at, const std::string& what);
+  Failed badCharacter(Ptr at);
+  Failed unexpected(Ptr at, const std::string& where);
+  Failed noMemory(Ptr at);
+  std::string openName() const;
+
+  EventDriver* d_ = nullptr;
+  Ptr base_ = nullptr;
+  Ptr end_ = nullptr;
+  size_t chunk_ = 0;
+
+  ByteBuffer names_;  // qualified names of the open elements, NUL-terminated
+  std::vector<OpenElement> open_;
+  ByteBuffer attrs_;  // name NUL value NUL ... of the current start tag
+  std::vector<const char*> attrPointers_;  // into attrs_, for the handlers
+  std::vector<uint32_t> attrIndex_;  // hash of attribute names, for large tags
+  ByteBuffer text_;  // text rewritten for references and line ends
+};
+
+}  // namespace pxrt::xml
+
+#endif
