@@ -219,7 +219,8 @@ int rtXmlNSKeepInScope(RtContext* ctxt, const void* record) {
   // Every binding in force, outermost first; an inner one for the same
   // prefix replaces the outer one.
   pxrt::Declarations decls;
-  for (const pxrt::Binding& b : impl->ns.bindings()) {
+  for (size_t i = 0; i < impl->ns.inForce(); ++i) {
+    const pxrt::Binding& b = impl->ns.binding(i);
     bool replaced = false;
     for (auto& [prefix, uri] : decls)
       if (prefix == b.prefix) {

@@ -35,6 +35,9 @@ class Namespaces {
   const Binding* find(std::string_view prefix) const;
   // Prefix in force for a URI, not shadowed by an inner binding; null if none.
   const std::string* prefixFor(std::string_view uri) const;
+  // The bindings in force, outermost first.
+  size_t inForce() const { return count_; }
+  const Binding& binding(size_t i) const { return bindings_[i]; }
 
   void clear();
 

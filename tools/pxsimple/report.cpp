@@ -141,9 +141,8 @@ std::string describe(int status, const Params& p, const std::string& element) {
     case ST_TOO_LARGE:
       return "the document (" + param(p, 0) + " bytes) is larger than the limit " + param(p, 1) +
              "; raise it with --max-size if the document is genuine";
-    case ST_UNSUPPORTED_ENCODING:
-      return "the document is not in UTF-8 (" + param(p, 0) + "); convert it to UTF-8, for example with iconv -f " +
-             (p.empty() ? std::string("ENCODING") : param(p, 0)) + " -t UTF-8, and change its XML declaration";
+    case ST_UNSUPPORTED_ENCODING:  // the reader's own words say what to do
+      return p.empty() ? std::string("the document is not in UTF-8; convert it to UTF-8") : param(p, 0);
     case ST_INVALID_UTF8:
       return "the text is not valid UTF-8 (" + param(p, 0) + "); convert the document to UTF-8";
     case ST_BAD_NAMESPACE:
