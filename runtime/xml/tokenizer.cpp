@@ -114,7 +114,7 @@ void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t 
   chunk_ = chunk;
   names_.clear();
   open_.clear();
-  if (size >= UINT32_MAX) {  // offsets inside one tag are 32 bits
+  if (size >= UINT32_MAX) {  // name lengths and attribute counts are kept in 32 bits
     driver.fail(0, ST_TOO_LARGE, "documents of 4 GiB and more are not read");
   } else {
     document();
