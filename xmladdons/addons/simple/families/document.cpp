@@ -40,14 +40,58 @@ int firstErrorSince(RtContext* ctxt, int before) {
   return 0;
 }
 
+// Events of a document go straight to the handler they concern: the
+// innermost open handler of the chain, or, for the end tag of that
+// handler's own element, its parent, which ends and drops it. Passed down
+// the chain level by level, each event would reach the same handler with
+// the same state, only later; the handlers above it see nothing of it in
+// either case but their own level, which the element's end restores. With
+// a diagnostic hook set the chain is used, so that every handler entry
+// reports itself.
+PxSaxHandler* innermost(PxSaxHandler* root, PxSaxHandler** parent) {
+  PxSaxHandler* h = root;
+  *parent = nullptr;
+  while (h->nested && static_cast<RtSaxHandler*>(h->nested)->startElement != SAXAnyStartElement) {
+    *parent = h;
+    h = static_cast<PxSaxHandler*>(h->nested);
+  }
+  return h;
+}
+
+int routeStart(void* handler, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  auto* root = static_cast<PxSaxHandler*>(handler);
+  PxSaxHandler* parent;
+  PxSaxHandler* h = innermost(root, &parent);
+  int st = saxStart(h, local, qname, attrs);
+  return h == root ? st : 0;  // a refusal below the root is the skip it requested
+}
+
+int routeEnd(void* handler, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
+  auto* root = static_cast<PxSaxHandler*>(handler);
+  PxSaxHandler* parent;
+  PxSaxHandler* h = innermost(root, &parent);
+  if (parent && h->head.level == 1) h = parent;  // the handler's own end: its parent drops it
+  int st = saxEnd(h, local, qname);
+  return h == root ? st : 0;
+}
+
+int routeChars(void* handler, const OSUTF8CHAR* text, int len) {
+  auto* root = static_cast<PxSaxHandler*>(handler);
+  PxSaxHandler* parent;
+  PxSaxHandler* h = innermost(root, &parent);
+  int st = saxChars(h, text, len);
+  return h == root ? st : 0;
+}
+
 // The root handler of a complex-typed document on this stack frame, the
 // parse, and one status for the whole document.
 int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool validate) {
   const TypeDesc* d = doc->type;
   int before = rtxErrGetCount(ctxt);
   PxSaxHandler root;
-  RtSaxReader* reader = validate ? rtSaxCCreateXmlReader(ctxt, &root, d->vsaxStart, d->vsaxEnd, d->vsaxChars)
-                                 : rtSaxCCreateXmlReader(ctxt, &root, d->saxStart, d->saxEnd, d->saxChars);
+  RtSaxReader* reader = !rtSaxDiagEnabled(ctxt) ? rtSaxCCreateXmlReader(ctxt, &root, routeStart, routeEnd, routeChars)
+                        : validate ? rtSaxCCreateXmlReader(ctxt, &root, d->vsaxStart, d->vsaxEnd, d->vsaxChars)
+                                   : rtSaxCCreateXmlReader(ctxt, &root, d->saxStart, d->saxEnd, d->saxChars);
   if (!reader)
     return rtxErrSetNewData(ctxt, ST_READER_FAILED, validate ? doc->module->vldt : doc->module->dec, __LINE__);
   saxInit(ctxt, d, &root, record, 0, validate);
