@@ -48,21 +48,147 @@ typedef struct tns__watcherinfo {
   uint16_t tns_state; /* tns__watcherinfo_state */
 } tns__watcherinfo;
 
-#define PX_WINFO_ENUMS(X) X(tns__watcher_status) X(tns__watcher_event) X(tns__watcherinfo_state)
-PX_WINFO_ENUMS(PX_DECLARE_ENUM)
-PX_WINFO_ENUMS(PX_DECLARE_SIMPLE)
+/* ---- names: written by pxnames from the library's tables ---- */
+/* ---- end of names ---- */
 
-#define PX_WINFO_RECORDS(X) X(tns__watcherinfo) X(tns__watcher_list) X(tns__watcher)
-PX_WINFO_RECORDS(PX_DECLARE_INIT)
-PX_WINFO_RECORDS(PX_DECLARE_FREE)
-PX_WINFO_RECORDS(PX_DECLARE_PRINT)
-PX_WINFO_RECORDS(PX_DECLARE_TYPE_ENCODER)
-PX_WINFO_RECORDS(PX_DECLARE_ATTRS_ENCODER)
-PX_WINFO_RECORDS(PX_DECLARE_SAX)
-PX_WINFO_RECORDS(PX_DECLARE_VSAX)
-PX_DECLARE_DOCUMENT(tns_watcherinfo, tns__watcherinfo)
-PX_DECLARE_DOCUMENT(tns_watcher_list, tns__watcher_list)
-PX_DECLARE_DOCUMENT(tns_watcher, tns__watcher)
+/* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */
+
+/* tns__watcher_status: a watcher's status, an enumeration */
+PX_API const OSUTF8CHAR* Pxtns__watcher_status_ToString(uint16_t value);
+PX_API int Pxtns__watcher_status_ToEnum(const OSUTF8CHAR* text, size_t len, uint16_t* value);
+PX_API void PxPrint_tns__watcher_status(const char* name, tns__watcher_status value);
+PX_API int PxXmlET_tns__watcher_status(RtContext* ctxt, tns__watcher_status value, const OSUTF8CHAR* name,
+                                       const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_status_StartElement(RtContext* ctxt, tns__watcher_status value,
+                                                    const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_status_Contents(RtContext* ctxt, tns__watcher_status value,
+                                                const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_status_EndElement(RtContext* ctxt, const OSUTF8CHAR* name,
+                                                  const RtXmlNamespace* ns);
+
+/* tns__watcher_event: what changed a watcher's status, an enumeration */
+PX_API const OSUTF8CHAR* Pxtns__watcher_event_ToString(uint16_t value);
+PX_API int Pxtns__watcher_event_ToEnum(const OSUTF8CHAR* text, size_t len, uint16_t* value);
+PX_API void PxPrint_tns__watcher_event(const char* name, tns__watcher_event value);
+PX_API int PxXmlET_tns__watcher_event(RtContext* ctxt, tns__watcher_event value, const OSUTF8CHAR* name,
+                                      const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_event_StartElement(RtContext* ctxt, tns__watcher_event value,
+                                                   const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_event_Contents(RtContext* ctxt, tns__watcher_event value,
+                                               const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_event_EndElement(RtContext* ctxt, const OSUTF8CHAR* name,
+                                                 const RtXmlNamespace* ns);
+
+/* tns__watcherinfo_state: full or partial watcher information, an enumeration */
+PX_API const OSUTF8CHAR* Pxtns__watcherinfo_state_ToString(uint16_t value);
+PX_API int Pxtns__watcherinfo_state_ToEnum(const OSUTF8CHAR* text, size_t len, uint16_t* value);
+PX_API void PxPrint_tns__watcherinfo_state(const char* name, tns__watcherinfo_state value);
+PX_API int PxXmlET_tns__watcherinfo_state(RtContext* ctxt, tns__watcherinfo_state value, const OSUTF8CHAR* name,
+                                          const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcherinfo_state_StartElement(RtContext* ctxt, tns__watcherinfo_state value,
+                                                       const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcherinfo_state_Contents(RtContext* ctxt, tns__watcherinfo_state value,
+                                                   const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcherinfo_state_EndElement(RtContext* ctxt, const OSUTF8CHAR* name,
+                                                     const RtXmlNamespace* ns);
+
+/* tns__watcherinfo: the watcher-information document */
+PX_API int PxInit_tns__watcherinfo(RtContext* ctxt, tns__watcherinfo* record);
+PX_API void PxMemFree_tns__watcherinfo(RtContext* ctxt, tns__watcherinfo* record);
+PX_API void PxPrint_tns__watcherinfo(const char* name, const tns__watcherinfo* record);
+PX_API int PxXmlET_tns__watcherinfo(RtContext* ctxt, const tns__watcherinfo* record, const OSUTF8CHAR* name,
+                                    const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcherinfo_StartElement(RtContext* ctxt, const tns__watcherinfo* record,
+                                                 const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcherinfo_Contents(RtContext* ctxt, const tns__watcherinfo* record,
+                                             const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcherinfo_EndElement(RtContext* ctxt, const OSUTF8CHAR* name,
+                                               const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcherinfo_Attrs(RtContext* ctxt, const tns__watcherinfo* record,
+                                          const RtXmlNamespace* ns);
+PX_API void PxSAX_tns__watcherinfo_init(RtContext* ctxt, PxSaxHandler* handler, tns__watcherinfo* record,
+                                        int level);
+PX_API int PxSAX_tns__watcherinfo_startElement(void* handler, const OSUTF8CHAR* localName,
+                                               const OSUTF8CHAR* qName, const OSUTF8CHAR* const* attrs);
+PX_API int PxSAX_tns__watcherinfo_endElement(void* handler, const OSUTF8CHAR* localName,
+                                             const OSUTF8CHAR* qName);
+PX_API int PxSAX_tns__watcherinfo_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API void PxVSAX_tns__watcherinfo_init(RtContext* ctxt, PxSaxHandler* handler, int level);
+PX_API int PxVSAX_tns__watcherinfo_startElement(void* handler, const OSUTF8CHAR* localName,
+                                                const OSUTF8CHAR* qName, const OSUTF8CHAR* const* attrs);
+PX_API int PxVSAX_tns__watcherinfo_endElement(void* handler, const OSUTF8CHAR* localName,
+                                              const OSUTF8CHAR* qName);
+PX_API int PxVSAX_tns__watcherinfo_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API int PxXmlE_tns_watcherinfo(RtContext* ctxt, tns__watcherinfo* record);
+PX_API int PxXmlE_tns_watcherinfo_StartElement(RtContext* ctxt, tns__watcherinfo* record);
+PX_API int PxXmlE_tns_watcherinfo_Contents(RtContext* ctxt, const tns__watcherinfo* record);
+PX_API int PxXmlE_tns_watcherinfo_EndElement(RtContext* ctxt, const tns__watcherinfo* record);
+PX_API int PxXmlD_tns_watcherinfo(RtContext* ctxt, tns__watcherinfo* record);
+PX_API int PxXmlV_tns_watcherinfo(RtContext* ctxt);
+
+/* tns__watcher_list: the watchers of one resource and package */
+PX_API int PxInit_tns__watcher_list(RtContext* ctxt, tns__watcher_list* record);
+PX_API void PxMemFree_tns__watcher_list(RtContext* ctxt, tns__watcher_list* record);
+PX_API void PxPrint_tns__watcher_list(const char* name, const tns__watcher_list* record);
+PX_API int PxXmlET_tns__watcher_list(RtContext* ctxt, const tns__watcher_list* record, const OSUTF8CHAR* name,
+                                     const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_list_StartElement(RtContext* ctxt, const tns__watcher_list* record,
+                                                  const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_list_Contents(RtContext* ctxt, const tns__watcher_list* record,
+                                              const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_list_EndElement(RtContext* ctxt, const OSUTF8CHAR* name,
+                                                const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_list_Attrs(RtContext* ctxt, const tns__watcher_list* record,
+                                           const RtXmlNamespace* ns);
+PX_API void PxSAX_tns__watcher_list_init(RtContext* ctxt, PxSaxHandler* handler, tns__watcher_list* record,
+                                         int level);
+PX_API int PxSAX_tns__watcher_list_startElement(void* handler, const OSUTF8CHAR* localName,
+                                                const OSUTF8CHAR* qName, const OSUTF8CHAR* const* attrs);
+PX_API int PxSAX_tns__watcher_list_endElement(void* handler, const OSUTF8CHAR* localName,
+                                              const OSUTF8CHAR* qName);
+PX_API int PxSAX_tns__watcher_list_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API void PxVSAX_tns__watcher_list_init(RtContext* ctxt, PxSaxHandler* handler, int level);
+PX_API int PxVSAX_tns__watcher_list_startElement(void* handler, const OSUTF8CHAR* localName,
+                                                 const OSUTF8CHAR* qName, const OSUTF8CHAR* const* attrs);
+PX_API int PxVSAX_tns__watcher_list_endElement(void* handler, const OSUTF8CHAR* localName,
+                                               const OSUTF8CHAR* qName);
+PX_API int PxVSAX_tns__watcher_list_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API int PxXmlE_tns_watcher_list(RtContext* ctxt, tns__watcher_list* record);
+PX_API int PxXmlE_tns_watcher_list_StartElement(RtContext* ctxt, tns__watcher_list* record);
+PX_API int PxXmlE_tns_watcher_list_Contents(RtContext* ctxt, const tns__watcher_list* record);
+PX_API int PxXmlE_tns_watcher_list_EndElement(RtContext* ctxt, const tns__watcher_list* record);
+PX_API int PxXmlD_tns_watcher_list(RtContext* ctxt, tns__watcher_list* record);
+PX_API int PxXmlV_tns_watcher_list(RtContext* ctxt);
+
+/* tns__watcher: one watcher */
+PX_API int PxInit_tns__watcher(RtContext* ctxt, tns__watcher* record);
+PX_API void PxMemFree_tns__watcher(RtContext* ctxt, tns__watcher* record);
+PX_API void PxPrint_tns__watcher(const char* name, const tns__watcher* record);
+PX_API int PxXmlET_tns__watcher(RtContext* ctxt, const tns__watcher* record, const OSUTF8CHAR* name,
+                                const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_StartElement(RtContext* ctxt, const tns__watcher* record,
+                                             const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_Contents(RtContext* ctxt, const tns__watcher* record, const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_tns__watcher_Attrs(RtContext* ctxt, const tns__watcher* record, const RtXmlNamespace* ns);
+PX_API void PxSAX_tns__watcher_init(RtContext* ctxt, PxSaxHandler* handler, tns__watcher* record, int level);
+PX_API int PxSAX_tns__watcher_startElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                                           const OSUTF8CHAR* const* attrs);
+PX_API int PxSAX_tns__watcher_endElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+PX_API int PxSAX_tns__watcher_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API void PxVSAX_tns__watcher_init(RtContext* ctxt, PxSaxHandler* handler, int level);
+PX_API int PxVSAX_tns__watcher_startElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                                            const OSUTF8CHAR* const* attrs);
+PX_API int PxVSAX_tns__watcher_endElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+PX_API int PxVSAX_tns__watcher_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API int PxXmlE_tns_watcher(RtContext* ctxt, tns__watcher* record);
+PX_API int PxXmlE_tns_watcher_StartElement(RtContext* ctxt, tns__watcher* record);
+PX_API int PxXmlE_tns_watcher_Contents(RtContext* ctxt, const tns__watcher* record);
+PX_API int PxXmlE_tns_watcher_EndElement(RtContext* ctxt, const tns__watcher* record);
+PX_API int PxXmlD_tns_watcher(RtContext* ctxt, tns__watcher* record);
+PX_API int PxXmlV_tns_watcher(RtContext* ctxt);
+
+/* ---- end of operations ---- */
 
 #ifdef __cplusplus
 }
