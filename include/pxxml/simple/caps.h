@@ -275,6 +275,191 @@ typedef struct tns_devcaps {
 } tns_devcaps;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* tns_servcapstype.present: one bit per optional member */
+enum {
+  TNS_SERVCAPSTYPE_ACTOR = 1u << 0,          /* tns_actor */
+  TNS_SERVCAPSTYPE_APPLICATION = 1u << 1,    /* tns_application */
+  TNS_SERVCAPSTYPE_AUDIO = 1u << 2,          /* tns_audio */
+  TNS_SERVCAPSTYPE_AUTOMATA = 1u << 3,       /* tns_automata */
+  TNS_SERVCAPSTYPE_CLASS = 1u << 4,          /* tns_class */
+  TNS_SERVCAPSTYPE_CONTROL = 1u << 5,        /* tns_control */
+  TNS_SERVCAPSTYPE_DATA = 1u << 6,           /* tns_data */
+  TNS_SERVCAPSTYPE_DUPLEX = 1u << 7,         /* tns_duplex */
+  TNS_SERVCAPSTYPE_EVENT_PACKAGES = 1u << 8, /* tns_event_packages */
+  TNS_SERVCAPSTYPE_EXTENSIONS = 1u << 9,     /* tns_extensions */
+  TNS_SERVCAPSTYPE_ISFOCUS = 1u << 10,       /* tns_isfocus */
+  TNS_SERVCAPSTYPE_MESSAGE = 1u << 11,       /* tns_message */
+  TNS_SERVCAPSTYPE_METHODS = 1u << 12,       /* tns_methods */
+  TNS_SERVCAPSTYPE_LANGUAGES = 1u << 13,     /* tns_languages */
+  TNS_SERVCAPSTYPE_PRIORITY = 1u << 14,      /* tns_priority */
+  TNS_SERVCAPSTYPE_SCHEMES = 1u << 15,       /* tns_schemes */
+  TNS_SERVCAPSTYPE_TEXT = 1u << 16,          /* tns_text */
+  TNS_SERVCAPSTYPE_VIDEO = 1u << 17          /* tns_video */
+};
+
+/* tns_actortype.present: one bit per optional member */
+enum {
+  TNS_ACTORTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_ACTORTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_actortypes.present: one bit per optional member */
+enum {
+  TNS_ACTORTYPES_ATTENDANT = 1u << 0,   /* tns_attendant */
+  TNS_ACTORTYPES_INFORMATION = 1u << 1, /* tns_information */
+  TNS_ACTORTYPES_MSG_TAKER = 1u << 2,   /* tns_msg_taker */
+  TNS_ACTORTYPES_PRINCIPAL = 1u << 3    /* tns_principal */
+};
+
+/* tns_classtype.present: one bit per optional member */
+enum {
+  TNS_CLASSTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_CLASSTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_classtypes.present: one bit per optional member */
+enum {
+  TNS_CLASSTYPES_BUSINESS = 1u << 0, /* tns_business */
+  TNS_CLASSTYPES_PERSONAL = 1u << 1  /* tns_personal */
+};
+
+/* tns_descriptiontype.present: one bit per optional member */
+enum {
+  TNS_DESCRIPTIONTYPE_LANG = 1u << 0  /* tns_lang */
+};
+
+/* tns_duplextype.present: one bit per optional member */
+enum {
+  TNS_DUPLEXTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_DUPLEXTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_duplextypes.present: one bit per optional member */
+enum {
+  TNS_DUPLEXTYPES_FULL = 1u << 0,         /* tns_full */
+  TNS_DUPLEXTYPES_HALF = 1u << 1,         /* tns_half */
+  TNS_DUPLEXTYPES_RECEIVE_ONLY = 1u << 2, /* tns_receive_only */
+  TNS_DUPLEXTYPES_SEND_ONLY = 1u << 3     /* tns_send_only */
+};
+
+/* tns_event_packagestype.present: one bit per optional member */
+enum {
+  TNS_EVENT_PACKAGESTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_EVENT_PACKAGESTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_eventtypes.present: one bit per optional member */
+enum {
+  TNS_EVENTTYPES_CONFERENCE = 1u << 0,         /* tns_conference */
+  TNS_EVENTTYPES_DIALOG = 1u << 1,             /* tns_dialog */
+  TNS_EVENTTYPES_KPML = 1u << 2,               /* tns_kpml */
+  TNS_EVENTTYPES_MESSAGE_SUMMARY = 1u << 3,    /* tns_message_summary */
+  TNS_EVENTTYPES_POC_SETTINGS = 1u << 4,       /* tns_poc_settings */
+  TNS_EVENTTYPES_PRESENCE = 1u << 5,           /* tns_presence */
+  TNS_EVENTTYPES_REG = 1u << 6,                /* tns_reg */
+  TNS_EVENTTYPES_REFER = 1u << 7,              /* tns_refer */
+  TNS_EVENTTYPES_SIEMENS_RTP_STATS = 1u << 8,  /* tns_Siemens_RTP_Stats */
+  TNS_EVENTTYPES_SPIRITS_INDPS = 1u << 9,      /* tns_spirits_INDPs */
+  TNS_EVENTTYPES_SPIRITS_USER_PROF = 1u << 10, /* tns_spirits_user_prof */
+  TNS_EVENTTYPES_WINFO = 1u << 11              /* tns_winfo */
+};
+
+/* tns_extensionstype.present: one bit per optional member */
+enum {
+  TNS_EXTENSIONSTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_EXTENSIONSTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_extensiontypes.present: one bit per optional member */
+enum {
+  TNS_EXTENSIONTYPES_REL100 = 1u << 0,                    /* tns_rel100 */
+  TNS_EXTENSIONTYPES_EARLY_SESSION = 1u << 1,             /* tns_early_session */
+  TNS_EXTENSIONTYPES_EVENTLIST = 1u << 2,                 /* tns_eventlist */
+  TNS_EXTENSIONTYPES_FROM_CHANGE = 1u << 3,               /* tns_from_change */
+  TNS_EXTENSIONTYPES_GRUU = 1u << 4,                      /* tns_gruu */
+  TNS_EXTENSIONTYPES_HIST_INFO = 1u << 5,                 /* tns_hist_info */
+  TNS_EXTENSIONTYPES_JOIN = 1u << 6,                      /* tns_join */
+  TNS_EXTENSIONTYPES_NOREFERSUB = 1u << 7,                /* tns_norefersub */
+  TNS_EXTENSIONTYPES_PATH = 1u << 8,                      /* tns_path */
+  TNS_EXTENSIONTYPES_PRECONDITION = 1u << 9,              /* tns_precondition */
+  TNS_EXTENSIONTYPES_PREF = 1u << 10,                     /* tns_pref */
+  TNS_EXTENSIONTYPES_PRIVACY = 1u << 11,                  /* tns_privacy */
+  TNS_EXTENSIONTYPES_RECIPIENT_LIST_INVITE = 1u << 12,    /* tns_recipient_list_invite */
+  TNS_EXTENSIONTYPES_RECIPIENT_LIST_SUBSCRIBE = 1u << 13, /* tns_recipient_list_subscribe */
+  TNS_EXTENSIONTYPES_REPLACES = 1u << 14,                 /* tns_replaces */
+  TNS_EXTENSIONTYPES_RESOURCE_PRIORITY = 1u << 15,        /* tns_resource_priority */
+  TNS_EXTENSIONTYPES_SDP_ANAT = 1u << 16,                 /* tns_sdp_anat */
+  TNS_EXTENSIONTYPES_SEC_AGREE = 1u << 17,                /* tns_sec_agree */
+  TNS_EXTENSIONTYPES_TDIALOG = 1u << 18,                  /* tns_tdialog */
+  TNS_EXTENSIONTYPES_TIMER = 1u << 19                     /* tns_timer */
+};
+
+/* tns_methodstype.present: one bit per optional member */
+enum {
+  TNS_METHODSTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_METHODSTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_methodtypes.present: one bit per optional member */
+enum {
+  TNS_METHODTYPES_ACK = 1u << 0,        /* tns_ACK */
+  TNS_METHODTYPES_BYE = 1u << 1,        /* tns_BYE */
+  TNS_METHODTYPES_CANCEL = 1u << 2,     /* tns_CANCEL */
+  TNS_METHODTYPES_INFO = 1u << 3,       /* tns_INFO */
+  TNS_METHODTYPES_INVITE = 1u << 4,     /* tns_INVITE */
+  TNS_METHODTYPES_MESSAGE = 1u << 5,    /* tns_MESSAGE */
+  TNS_METHODTYPES_NOTIFY = 1u << 6,     /* tns_NOTIFY */
+  TNS_METHODTYPES_OPTIONS = 1u << 7,    /* tns_OPTIONS */
+  TNS_METHODTYPES_PRACK = 1u << 8,      /* tns_PRACK */
+  TNS_METHODTYPES_PUBLISH = 1u << 9,    /* tns_PUBLISH */
+  TNS_METHODTYPES_REFER = 1u << 10,     /* tns_REFER */
+  TNS_METHODTYPES_REGISTER = 1u << 11,  /* tns_REGISTER */
+  TNS_METHODTYPES_SUBSCRIBE = 1u << 12, /* tns_SUBSCRIBE */
+  TNS_METHODTYPES_UPDATE = 1u << 13     /* tns_UPDATE */
+};
+
+/* tns_languagestype.present: one bit per optional member */
+enum {
+  TNS_LANGUAGESTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_LANGUAGESTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_prioritytype.present: one bit per optional member */
+enum {
+  TNS_PRIORITYTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_PRIORITYTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_schemestype.present: one bit per optional member */
+enum {
+  TNS_SCHEMESTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_SCHEMESTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_devcaps.present: one bit per optional member */
+enum {
+  TNS_DEVCAPS_MOBILITY = 1u << 0  /* tns_mobility */
+};
+
+/* tns_mobilitytype.present: one bit per optional member */
+enum {
+  TNS_MOBILITYTYPE_SUPPORTED = 1u << 0,    /* tns_supported */
+  TNS_MOBILITYTYPE_NOTSUPPORTED = 1u << 1  /* tns_notsupported */
+};
+
+/* tns_mobilitytypes.present: one bit per optional member */
+enum {
+  TNS_MOBILITYTYPES_FIXED = 1u << 0,  /* tns_fixed */
+  TNS_MOBILITYTYPES_MOBILE = 1u << 1  /* tns_mobile */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */

@@ -48,6 +48,28 @@ typedef struct dm__device {
 } dm__device;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* Note_t.present: one bit per optional member */
+enum {
+  NOTE_T_LANG = 1u << 0  /* lang */
+};
+
+/* dm__person.present: one bit per optional member */
+enum {
+  DM__PERSON_TIMESTAMP = 1u << 0  /* dm_timestamp */
+};
+
+/* dm__device.present: one bit per optional member */
+enum {
+  DM__DEVICE_TIMESTAMP = 1u << 0  /* dm_timestamp */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */

@@ -54,6 +54,37 @@ typedef struct tns_geopriv {
 } tns_geopriv;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* tns_geopriv.present: one bit per optional member */
+enum {
+  TNS_GEOPRIV_METHOD = 1u << 0,      /* tns_method */
+  TNS_GEOPRIV_PROVIDED_BY = 1u << 1  /* tns_provided_by */
+};
+
+/* gbp_locPolicyType.present: one bit per optional member */
+enum {
+  GBP_LOCPOLICYTYPE_RETRANSMISSION_ALLOWED = 1u << 0, /* gbp_retransmission_allowed */
+  GBP_LOCPOLICYTYPE_RETENTION_EXPIRY = 1u << 1,       /* gbp_retention_expiry */
+  GBP_LOCPOLICYTYPE_EXTERNAL_RULESET = 1u << 2,       /* gbp_external_ruleset */
+  GBP_LOCPOLICYTYPE_NOTE_WELL = 1u << 3               /* gbp_note_well */
+};
+
+/* gbp_notewell.present: one bit per optional member */
+enum {
+  GBP_NOTEWELL_LANG = 1u << 0  /* gbp_lang */
+};
+
+/* tns_locMethod.present: one bit per optional member */
+enum {
+  TNS_LOCMETHOD_LANG = 1u << 0  /* tns_lang */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */

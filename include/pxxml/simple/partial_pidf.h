@@ -46,6 +46,31 @@ typedef struct partial__pidf_full {
 } partial__pidf_full;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* partial__pidf_diff.present: one bit per optional member */
+enum {
+  PARTIAL__PIDF_DIFF_VERSION = 1u << 0, /* partial_version */
+  PARTIAL__PIDF_DIFF_ENTITY = 1u << 1   /* partial_entity */
+};
+
+/* partial__pidf_diff_1.t: the alternative chosen (0: none) */
+enum {
+  PARTIAL__PIDF_DIFF_1_ADD = 1,     /* u.partial_add */
+  PARTIAL__PIDF_DIFF_1_REPLACE = 2, /* u.partial_replace */
+  PARTIAL__PIDF_DIFF_1_REMOVE = 3   /* u.partial_remove */
+};
+
+/* partial__pidf_full.present: one bit per optional member */
+enum {
+  PARTIAL__PIDF_FULL_VERSION = 1u << 0  /* partial_version */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */

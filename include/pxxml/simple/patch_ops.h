@@ -40,6 +40,38 @@ typedef struct remove_ {
 } remove_;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* pos: the values of the enumeration */
+enum {
+  POS_BEFORE = 0,  /* "before" */
+  POS_AFTER = 1,   /* "after" */
+  POS_PREPEND = 2  /* "prepend" */
+};
+
+/* add.present: one bit per optional member */
+enum {
+  ADD_POS = 1u << 0,  /* pos */
+  ADD_TYPE = 1u << 1  /* type */
+};
+
+/* ws: the values of the enumeration */
+enum {
+  WS_BEFORE = 0, /* "before" */
+  WS_AFTER = 1,  /* "after" */
+  WS_BOTH = 2    /* "both" */
+};
+
+/* remove_.present: one bit per optional member */
+enum {
+  REMOVE__WS = 1u << 0  /* ws */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */

@@ -57,6 +57,40 @@ typedef struct tns_presence {
 } tns_presence;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* tns_tuple.present: one bit per optional member */
+enum {
+  TNS_TUPLE_CONTACT = 1u << 0,   /* tns_contact */
+  TNS_TUPLE_TIMESTAMP = 1u << 1  /* tns_timestamp */
+};
+
+/* tns_basic: the values of the enumeration */
+enum {
+  TNS_BASIC_OPEN = 0,   /* "open" */
+  TNS_BASIC_CLOSED = 1  /* "closed" */
+};
+
+/* tns_status.present: one bit per optional member */
+enum {
+  TNS_STATUS_BASIC = 1u << 0  /* tns_basic */
+};
+
+/* tns_contact.present: one bit per optional member */
+enum {
+  TNS_CONTACT_PRIORITY = 1u << 0  /* tns_priority */
+};
+
+/* tns_note.present: one bit per optional member */
+enum {
+  TNS_NOTE_LANG = 1u << 0  /* tns_lang */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */

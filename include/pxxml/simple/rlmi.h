@@ -52,6 +52,36 @@ typedef struct rlmi__list {
 } rlmi__list;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* rlmi__list.present: one bit per optional member */
+enum {
+  RLMI__LIST_CID = 1u << 0  /* rlmi_cid */
+};
+
+/* rlmi__name.present: one bit per optional member */
+enum {
+  RLMI__NAME_LANG = 1u << 0  /* rlmi_lang */
+};
+
+/* rlmi__instance_state: the values of the enumeration */
+enum {
+  RLMI__INSTANCE_STATE_ACTIVE = 0,     /* "active" */
+  RLMI__INSTANCE_STATE_PENDING = 1,    /* "pending" */
+  RLMI__INSTANCE_STATE_TERMINATED = 2  /* "terminated" */
+};
+
+/* rlmi__instance.present: one bit per optional member */
+enum {
+  RLMI__INSTANCE_REASON = 1u << 0, /* rlmi_reason */
+  RLMI__INSTANCE_CID = 1u << 1     /* rlmi_cid */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */

@@ -209,6 +209,268 @@ typedef struct rpid__user_input {
 } rpid__user_input;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* rpid__activities.present: one bit per optional member */
+enum {
+  RPID__ACTIVITIES_FROM = 1u << 0,  /* from */
+  RPID__ACTIVITIES_UNTIL = 1u << 1, /* until */
+  RPID__ACTIVITIES_ID = 1u << 2     /* rpid_id */
+};
+
+/* rpid__activities_2.t: the alternative chosen (0: none) */
+enum {
+  RPID__ACTIVITIES_2_UNKNOWN = 1, /* <unknown/> */
+  RPID__ACTIVITIES_2_SEQ2 = 2     /* u.rpid__seq2 */
+};
+
+/* rpid__activities_5.t: the alternative chosen (0: none) */
+enum {
+  RPID__ACTIVITIES_5_APPOINTMENT = 1,        /* <appointment/> */
+  RPID__ACTIVITIES_5_AWAY = 2,               /* <away/> */
+  RPID__ACTIVITIES_5_BREAKFAST = 3,          /* <breakfast/> */
+  RPID__ACTIVITIES_5_BUSY = 4,               /* <busy/> */
+  RPID__ACTIVITIES_5_DINNER = 5,             /* <dinner/> */
+  RPID__ACTIVITIES_5_HOLIDAY = 6,            /* <holiday/> */
+  RPID__ACTIVITIES_5_IN_TRANSIT = 7,         /* <in-transit/> */
+  RPID__ACTIVITIES_5_LOOKING_FOR_WORK = 8,   /* <looking-for-work/> */
+  RPID__ACTIVITIES_5_MEAL = 9,               /* <meal/> */
+  RPID__ACTIVITIES_5_MEETING = 10,           /* <meeting/> */
+  RPID__ACTIVITIES_5_ON_THE_PHONE = 11,      /* <on-the-phone/> */
+  RPID__ACTIVITIES_5_PERFORMANCE = 12,       /* <performance/> */
+  RPID__ACTIVITIES_5_PERMANENT_ABSENCE = 13, /* <permanent-absence/> */
+  RPID__ACTIVITIES_5_PLAYING = 14,           /* <playing/> */
+  RPID__ACTIVITIES_5_PRESENTATION = 15,      /* <presentation/> */
+  RPID__ACTIVITIES_5_SHOPPING = 16,          /* <shopping/> */
+  RPID__ACTIVITIES_5_SLEEPING = 17,          /* <sleeping/> */
+  RPID__ACTIVITIES_5_SPECTATOR = 18,         /* <spectator/> */
+  RPID__ACTIVITIES_5_STEERING = 19,          /* <steering/> */
+  RPID__ACTIVITIES_5_TRAVEL = 20,            /* <travel/> */
+  RPID__ACTIVITIES_5_TV = 21,                /* <tv/> */
+  RPID__ACTIVITIES_5_VACATION = 22,          /* <vacation/> */
+  RPID__ACTIVITIES_5_WORKING = 23,           /* <working/> */
+  RPID__ACTIVITIES_5_WORSHIP = 24,           /* <worship/> */
+  RPID__ACTIVITIES_5_OTHER = 25,             /* u.rpid_other */
+  RPID__ACTIVITIES_5_ANY = 26                /* u.rpid__any */
+};
+
+/* rpid__mood.present: one bit per optional member */
+enum {
+  RPID__MOOD_FROM = 1u << 0,  /* from */
+  RPID__MOOD_UNTIL = 1u << 1, /* until */
+  RPID__MOOD_ID = 1u << 2     /* rpid_id */
+};
+
+/* rpid__mood_2.t: the alternative chosen (0: none) */
+enum {
+  RPID__MOOD_2_UNKNOWN = 1, /* <unknown/> */
+  RPID__MOOD_2_SEQ2 = 2     /* u.rpid__seq2 */
+};
+
+/* rpid__mood_5.t: the alternative chosen (0: none) */
+enum {
+  RPID__MOOD_5_AFRAID = 1,        /* <afraid/> */
+  RPID__MOOD_5_AMAZED = 2,        /* <amazed/> */
+  RPID__MOOD_5_ANGRY = 3,         /* <angry/> */
+  RPID__MOOD_5_ANNOYED = 4,       /* <annoyed/> */
+  RPID__MOOD_5_ANXIOUS = 5,       /* <anxious/> */
+  RPID__MOOD_5_ASHAMED = 6,       /* <ashamed/> */
+  RPID__MOOD_5_BORED = 7,         /* <bored/> */
+  RPID__MOOD_5_BRAVE = 8,         /* <brave/> */
+  RPID__MOOD_5_CALM = 9,          /* <calm/> */
+  RPID__MOOD_5_COLD = 10,         /* <cold/> */
+  RPID__MOOD_5_CONFUSED = 11,     /* <confused/> */
+  RPID__MOOD_5_CONTENTED = 12,    /* <contented/> */
+  RPID__MOOD_5_CRANKY = 13,       /* <cranky/> */
+  RPID__MOOD_5_CURIOUS = 14,      /* <curious/> */
+  RPID__MOOD_5_DEPRESSED = 15,    /* <depressed/> */
+  RPID__MOOD_5_DISAPPOINTED = 16, /* <disappointed/> */
+  RPID__MOOD_5_DISGUSTED = 17,    /* <disgusted/> */
+  RPID__MOOD_5_DISTRACTED = 18,   /* <distracted/> */
+  RPID__MOOD_5_EMBARRASSED = 19,  /* <embarrassed/> */
+  RPID__MOOD_5_EXCITED = 20,      /* <excited/> */
+  RPID__MOOD_5_FLIRTATIOUS = 21,  /* <flirtatious/> */
+  RPID__MOOD_5_FRUSTRATED = 22,   /* <frustrated/> */
+  RPID__MOOD_5_GRUMPY = 23,       /* <grumpy/> */
+  RPID__MOOD_5_GUILTY = 24,       /* <guilty/> */
+  RPID__MOOD_5_HAPPY = 25,        /* <happy/> */
+  RPID__MOOD_5_HOT = 26,          /* <hot/> */
+  RPID__MOOD_5_HUMBLED = 27,      /* <humbled/> */
+  RPID__MOOD_5_HUMILIATED = 28,   /* <humiliated/> */
+  RPID__MOOD_5_HUNGRY = 29,       /* <hungry/> */
+  RPID__MOOD_5_HURT = 30,         /* <hurt/> */
+  RPID__MOOD_5_IMPRESSED = 31,    /* <impressed/> */
+  RPID__MOOD_5_IN_AWE = 32,       /* <in_awe/> */
+  RPID__MOOD_5_IN_LOVE = 33,      /* <in_love/> */
+  RPID__MOOD_5_INDIGNANT = 34,    /* <indignant/> */
+  RPID__MOOD_5_INTERESTED = 35,   /* <interested/> */
+  RPID__MOOD_5_INVINCIBLE = 36,   /* <invincible/> */
+  RPID__MOOD_5_JEALOUS = 37,      /* <jealous/> */
+  RPID__MOOD_5_LONELY = 38,       /* <lonely/> */
+  RPID__MOOD_5_MEAN = 39,         /* <mean/> */
+  RPID__MOOD_5_MOODY = 40,        /* <moody/> */
+  RPID__MOOD_5_NERVOUS = 41,      /* <nervous/> */
+  RPID__MOOD_5_NEUTRAL = 42,      /* <neutral/> */
+  RPID__MOOD_5_OFFENDED = 43,     /* <offended/> */
+  RPID__MOOD_5_PLAYFUL = 44,      /* <playful/> */
+  RPID__MOOD_5_PROUD = 45,        /* <proud/> */
+  RPID__MOOD_5_RELIEVED = 46,     /* <relieved/> */
+  RPID__MOOD_5_REMORSEFUL = 47,   /* <remorseful/> */
+  RPID__MOOD_5_RESTLESS = 48,     /* <restless/> */
+  RPID__MOOD_5_SAD = 49,          /* <sad/> */
+  RPID__MOOD_5_SARCASTIC = 50,    /* <sarcastic/> */
+  RPID__MOOD_5_SERIOUS = 51,      /* <serious/> */
+  RPID__MOOD_5_SHOCKED = 52,      /* <shocked/> */
+  RPID__MOOD_5_SHY = 53,          /* <shy/> */
+  RPID__MOOD_5_SICK = 54,         /* <sick/> */
+  RPID__MOOD_5_SLEEPY = 55,       /* <sleepy/> */
+  RPID__MOOD_5_STRESSED = 56,     /* <stressed/> */
+  RPID__MOOD_5_SURPRISED = 57,    /* <surprised/> */
+  RPID__MOOD_5_THIRSTY = 58,      /* <thirsty/> */
+  RPID__MOOD_5_WORRIED = 59,      /* <worried/> */
+  RPID__MOOD_5_OTHER = 60,        /* u.rpid_other */
+  RPID__MOOD_5_ANY = 61           /* u.rpid__any */
+};
+
+/* rpid__place_is.present: one bit per optional member */
+enum {
+  RPID__PLACE_IS_AUDIO = 1u << 0, /* rpid_audio */
+  RPID__PLACE_IS_VIDEO = 1u << 1, /* rpid_video */
+  RPID__PLACE_IS_TEXT = 1u << 2,  /* rpid_text */
+  RPID__PLACE_IS_FROM = 1u << 3,  /* from */
+  RPID__PLACE_IS_UNTIL = 1u << 4, /* until */
+  RPID__PLACE_IS_ID = 1u << 5     /* rpid_id */
+};
+
+/* rpid__place_is_audio.t: the alternative chosen (0: none) */
+enum {
+  RPID__PLACE_IS_AUDIO_NOISY = 1,   /* <noisy/> */
+  RPID__PLACE_IS_AUDIO_OK = 2,      /* <ok/> */
+  RPID__PLACE_IS_AUDIO_QUIET = 3,   /* <quiet/> */
+  RPID__PLACE_IS_AUDIO_UNKNOWN = 4  /* <unknown/> */
+};
+
+/* rpid__place_is_video.t: the alternative chosen (0: none) */
+enum {
+  RPID__PLACE_IS_VIDEO_TOOBRIGHT = 1, /* <toobright/> */
+  RPID__PLACE_IS_VIDEO_OK = 2,        /* <ok/> */
+  RPID__PLACE_IS_VIDEO_DARK = 3,      /* <dark/> */
+  RPID__PLACE_IS_VIDEO_UNKNOWN = 4    /* <unknown/> */
+};
+
+/* rpid__place_is_text.t: the alternative chosen (0: none) */
+enum {
+  RPID__PLACE_IS_TEXT_UNCOMFORTABLE = 1, /* <uncomfortable/> */
+  RPID__PLACE_IS_TEXT_INAPPROPRIATE = 2, /* <inappropriate/> */
+  RPID__PLACE_IS_TEXT_OK = 3,            /* <ok/> */
+  RPID__PLACE_IS_TEXT_UNKNOWN = 4        /* <unknown/> */
+};
+
+/* rpid__place_type.present: one bit per optional member */
+enum {
+  RPID__PLACE_TYPE_FROM = 1u << 0,  /* from */
+  RPID__PLACE_TYPE_UNTIL = 1u << 1, /* until */
+  RPID__PLACE_TYPE_ID = 1u << 2     /* rpid_id */
+};
+
+/* rpid__place_type_2.t: the alternative chosen (0: none) */
+enum {
+  RPID__PLACE_TYPE_2_OTHER = 1, /* u.rpid_other */
+  RPID__PLACE_TYPE_2_ANY = 2    /* u.rpid__any */
+};
+
+/* rpid__privacy.present: one bit per optional member */
+enum {
+  RPID__PRIVACY_FROM = 1u << 0,  /* from */
+  RPID__PRIVACY_UNTIL = 1u << 1, /* until */
+  RPID__PRIVACY_ID = 1u << 2     /* rpid_id */
+};
+
+/* rpid__privacy_2.t: the alternative chosen (0: none) */
+enum {
+  RPID__PRIVACY_2_UNKNOWN = 1, /* <unknown/> */
+  RPID__PRIVACY_2_SEQ2 = 2     /* u.rpid__seq2 */
+};
+
+/* rpid__privacy_4.present: one bit per optional member */
+enum {
+  RPID__PRIVACY_4_AUDIO = 1u << 0, /* rpid_audio */
+  RPID__PRIVACY_4_TEXT = 1u << 1,  /* rpid_text */
+  RPID__PRIVACY_4_VIDEO = 1u << 2  /* rpid_video */
+};
+
+/* rpid__sphere.t: the alternative chosen (0: none) */
+enum {
+  RPID__SPHERE_HOME = 1,    /* <home/> */
+  RPID__SPHERE_WORK = 2,    /* <work/> */
+  RPID__SPHERE_UNKNOWN = 3, /* <unknown/> */
+  RPID__SPHERE_ANY = 4      /* u.rpid__any */
+};
+
+/* rpid__sphere.present: one bit per optional member */
+enum {
+  RPID__SPHERE_FROM = 1u << 0,  /* from */
+  RPID__SPHERE_UNTIL = 1u << 1, /* until */
+  RPID__SPHERE_ID = 1u << 2     /* rpid_id */
+};
+
+/* rpid__relationship_2.t: the alternative chosen (0: none) */
+enum {
+  RPID__RELATIONSHIP_2_ASSISTANT = 1,  /* <assistant/> */
+  RPID__RELATIONSHIP_2_ASSOCIATE = 2,  /* <associate/> */
+  RPID__RELATIONSHIP_2_FAMILY = 3,     /* <family/> */
+  RPID__RELATIONSHIP_2_FRIEND = 4,     /* <friend/> */
+  RPID__RELATIONSHIP_2_OTHER = 5,      /* u.rpid_other */
+  RPID__RELATIONSHIP_2_SELF = 6,       /* <self/> */
+  RPID__RELATIONSHIP_2_SUPERVISOR = 7, /* <supervisor/> */
+  RPID__RELATIONSHIP_2_UNKNOWN = 8,    /* <unknown/> */
+  RPID__RELATIONSHIP_2_ANY = 9         /* u.rpid__any */
+};
+
+/* rpid__service_class_2.t: the alternative chosen (0: none) */
+enum {
+  RPID__SERVICE_CLASS_2_COURIER = 1,    /* <courier/> */
+  RPID__SERVICE_CLASS_2_ELECTRONIC = 2, /* <electronic/> */
+  RPID__SERVICE_CLASS_2_FREIGHT = 3,    /* <freight/> */
+  RPID__SERVICE_CLASS_2_IN_PERSON = 4,  /* <in-person/> */
+  RPID__SERVICE_CLASS_2_POSTAL = 5,     /* <postal/> */
+  RPID__SERVICE_CLASS_2_UNKNOWN = 6,    /* <unknown/> */
+  RPID__SERVICE_CLASS_2_ANY = 7         /* u.rpid__any */
+};
+
+/* rpid__status_icon.present: one bit per optional member */
+enum {
+  RPID__STATUS_ICON_FROM = 1u << 0,  /* from */
+  RPID__STATUS_ICON_UNTIL = 1u << 1, /* until */
+  RPID__STATUS_ICON_ID = 1u << 2     /* rpid_id */
+};
+
+/* rpid__time_offset.present: one bit per optional member */
+enum {
+  RPID__TIME_OFFSET_FROM = 1u << 0,        /* from */
+  RPID__TIME_OFFSET_UNTIL = 1u << 1,       /* until */
+  RPID__TIME_OFFSET_DESCRIPTION = 1u << 2, /* rpid_description */
+  RPID__TIME_OFFSET_ID = 1u << 3           /* rpid_id */
+};
+
+/* rpid_activeIdle: the values of the enumeration */
+enum {
+  RPID_ACTIVEIDLE_ACTIVE = 0, /* "active" */
+  RPID_ACTIVEIDLE_IDLE = 1    /* "idle" */
+};
+
+/* rpid__user_input.present: one bit per optional member */
+enum {
+  RPID__USER_INPUT_IDLE_THRESHOLD = 1u << 0, /* rpid_idle_threshold */
+  RPID__USER_INPUT_LAST_INPUT = 1u << 1,     /* rpid_last_input */
+  RPID__USER_INPUT_ID = 1u << 2              /* rpid_id */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */

@@ -49,6 +49,47 @@ typedef struct tns__watcherinfo {
 } tns__watcherinfo;
 
 /* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
+
+/* tns__watcherinfo_state: the values of the enumeration */
+enum {
+  TNS__WATCHERINFO_STATE_FULL = 0,    /* "full" */
+  TNS__WATCHERINFO_STATE_PARTIAL = 1  /* "partial" */
+};
+
+/* tns__watcher_status: the values of the enumeration */
+enum {
+  TNS__WATCHER_STATUS_PENDING = 0,    /* "pending" */
+  TNS__WATCHER_STATUS_ACTIVE = 1,     /* "active" */
+  TNS__WATCHER_STATUS_WAITING = 2,    /* "waiting" */
+  TNS__WATCHER_STATUS_TERMINATED = 3  /* "terminated" */
+};
+
+/* tns__watcher_event: the values of the enumeration */
+enum {
+  TNS__WATCHER_EVENT_SUBSCRIBE = 0,   /* "subscribe" */
+  TNS__WATCHER_EVENT_APPROVED = 1,    /* "approved" */
+  TNS__WATCHER_EVENT_DEACTIVATED = 2, /* "deactivated" */
+  TNS__WATCHER_EVENT_PROBATION = 3,   /* "probation" */
+  TNS__WATCHER_EVENT_REJECTED = 4,    /* "rejected" */
+  TNS__WATCHER_EVENT_TIMEOUT = 5,     /* "timeout" */
+  TNS__WATCHER_EVENT_GIVEUP = 6,      /* "giveup" */
+  TNS__WATCHER_EVENT_NORESOURCE = 7   /* "noresource" */
+};
+
+/* tns__watcher.present: one bit per optional member */
+enum {
+  TNS__WATCHER_DISPLAY_NAME = 1u << 0,        /* tns_display_name */
+  TNS__WATCHER_EXPIRATION = 1u << 1,          /* tns_expiration */
+  TNS__WATCHER_DURATION_SUBSCRIBED = 1u << 2, /* tns_duration_subscribed */
+  TNS__WATCHER_LANG = 1u << 3                 /* tns_lang */
+};
+
 /* ---- end of names ---- */
 
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */
