@@ -1,6 +1,7 @@
 # cmake -DPROGRAM=... -DINPUT=... -DEXPECT="line|line|..." -P run_example.cmake
 # Run an example on INPUT: it must exit 0 and print every expected line, in
 # this order, as whole lines.
+cmake_policy(SET CMP0007 NEW)
 execute_process(COMMAND ${PROGRAM} ${INPUT} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "${PROGRAM} exited with ${rc}\n${out}${err}")

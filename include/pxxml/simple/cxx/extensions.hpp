@@ -109,15 +109,20 @@ constexpr int kMaxExtensionDepth = 32;
 }  // namespace detail
 
 class Extension;
+Extension decode_any(RtContext* ctxt, std::string_view text);
 
 // The extensions of one list (or of every list of a record), in order.
 class Extensions {
  public:
+  using iterator = std::vector<Extension>::iterator;
   using const_iterator = std::vector<Extension>::const_iterator;
+  iterator begin() noexcept;
+  iterator end() noexcept;
   const_iterator begin() const noexcept;
   const_iterator end() const noexcept;
   size_t size() const noexcept;
   bool empty() const noexcept;
+  Extension& operator[](size_t i) noexcept;
   const Extension& operator[](size_t i) const noexcept;
   // The records of the extensions decoded as T, in order (this level only).
   template <class T>
@@ -183,9 +188,11 @@ class Extension {
 
   // The elements the decoded record keeps, decoded in turn.
   const Extensions& extensions() const noexcept { return nested_; }
+  Extensions& extensions() noexcept { return nested_; }
 
  private:
   friend class Extensions;
+  friend Extension decode_any(RtContext* ctxt, std::string_view text);
   Extension() = default;
 
   static Extension read(RtContext* ctxt, std::string_view text, int depth) {
@@ -238,10 +245,13 @@ class Extension {
   Extensions nested_;
 };
 
+inline Extensions::iterator Extensions::begin() noexcept { return items_.begin(); }
+inline Extensions::iterator Extensions::end() noexcept { return items_.end(); }
 inline Extensions::const_iterator Extensions::begin() const noexcept { return items_.begin(); }
 inline Extensions::const_iterator Extensions::end() const noexcept { return items_.end(); }
 inline size_t Extensions::size() const noexcept { return items_.size(); }
 inline bool Extensions::empty() const noexcept { return items_.empty(); }
+inline Extension& Extensions::operator[](size_t i) noexcept { return items_[i]; }
 inline const Extension& Extensions::operator[](size_t i) const noexcept { return items_[i]; }
 
 template <class T>
@@ -262,6 +272,11 @@ inline Extensions extensions(RtContext* ctxt, const RtDList& list) {
   out.add(ctxt, list, 0);
   return out;
 }
+
+// A document of whatever type the library knows, decoded as its root
+// element says, with everything it keeps decoded in turn: an Extension over
+// the whole text (which must outlive it).
+inline Extension decode_any(RtContext* ctxt, std::string_view text) { return Extension::read(ctxt, text, 0); }
 
 // The extensions of every such list a record of T holds, at any depth (a
 // tuple's status included), in the order of the record.
