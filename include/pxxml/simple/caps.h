@@ -13,8 +13,9 @@
  *   its list of RtXmlString*, at least one item;
  * - priority values: empty elements whose record is their required
  *   integer attributes.
- * Presence bits of tns_servcapstype are noted on its fields; tns_devcaps
- * bit 0 tns_mobility; tns_descriptiontype bit 0 tns_lang.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_CAPS_H
 #define PXXML_SIMPLE_CAPS_H

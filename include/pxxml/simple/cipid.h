@@ -14,9 +14,6 @@
 extern "C" {
 #endif
 
-/* ---- names: written by pxnames from the library's tables ---- */
-/* ---- end of names ---- */
-
 /* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */
 
 /* cipid_card: the URI of a contact card */

@@ -4,8 +4,9 @@
  * Persons, devices and deviceID are in "urn:ietf:params:xml:ns:pidf:data-model"
  * (namespace index 6). The common types have no element of their own: the
  * owner supplies the name and the namespace.
- * Presence bits: Note_t bit 0 lang; dm__person and dm__device bit 0
- * dm_timestamp.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_DATA_MODEL_H
 #define PXXML_SIMPLE_DATA_MODEL_H

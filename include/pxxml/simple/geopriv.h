@@ -4,9 +4,9 @@
  * its usage rules in "urn:ietf:params:xml:ns:pidf:geopriv10:basicPolicy"
  * (index 4). Location information and provided-by are kept as XML texts,
  * whatever their vocabulary.
- * Presence bits: tns_geopriv bit 0 tns_method, bit 1 tns_provided_by;
- * gbp_locPolicyType bits 0-3 retransmission-allowed, retention-expiry,
- * external-ruleset, note-well; tns_locMethod and gbp_notewell bit 0 lang.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_GEOPRIV_H
 #define PXXML_SIMPLE_GEOPRIV_H

@@ -3,8 +3,9 @@
  * operations) and pidf-full (a presence document with a version), in
  * "urn:ietf:params:xml:ns:pidf-diff" (namespace index 10); the presence
  * content of pidf-full stays in the PIDF namespace.
- * Presence bits: partial__pidf_diff bit 0 partial_version, bit 1
- * partial_entity; partial__pidf_full bit 0 partial_version.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_PARTIAL_PIDF_H
 #define PXXML_SIMPLE_PARTIAL_PIDF_H

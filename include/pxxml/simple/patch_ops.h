@@ -2,7 +2,9 @@
  * XML patch operations of partial presence documents: add, replace, remove,
  * in "urn:ietf:params:xml:ns:pidf-diff" (namespace index 10). They occur
  * only inside a pidf-diff document (partial_pidf.h).
- * Presence bits: add bit 0 pos, bit 1 type; remove_ bit 0 ws.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_PATCH_OPS_H
 #define PXXML_SIMPLE_PATCH_OPS_H

@@ -1,9 +1,9 @@
 /*
  * PIDF presence documents: presence, tuple, status, contact, note.
  * All elements are in "urn:ietf:params:xml:ns:pidf" (namespace index 9).
- * Presence bits: tns_tuple bit 0 tns_contact, bit 1 tns_timestamp;
- * tns_status bit 0 tns_basic; tns_contact bit 0 tns_priority; tns_note bit 0
- * tns_lang.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_PIDF_H
 #define PXXML_SIMPLE_PIDF_H

@@ -1,8 +1,9 @@
 /*
  * RLMI resource-list documents: list, resource, instance, name, in
  * "urn:ietf:params:xml:ns:rlmi" (namespace index 2).
- * Presence bits: rlmi__list bit 0 rlmi_cid; rlmi__instance bit 0
- * rlmi_reason, bit 1 rlmi_cid; rlmi__name bit 0 rlmi_lang.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_RLMI_H
 #define PXXML_SIMPLE_RLMI_H

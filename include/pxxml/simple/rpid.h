@@ -7,6 +7,9 @@
  * attribute wildcard; their presence bits follow the optional content
  * members. Choices hold a tag t (0: nothing chosen, 1.. the alternatives in
  * schema order, empty ones included) and a union u.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_RPID_H
 #define PXXML_SIMPLE_RPID_H

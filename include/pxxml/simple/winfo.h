@@ -1,8 +1,9 @@
 /*
  * Watcher-information documents: watcherinfo, watcher-list, watcher, in
  * "urn:ietf:params:xml:ns:watcherinfo" (namespace index 0).
- * Presence bits of tns__watcher: bit 0 tns_display_name, bit 1
- * tns_expiration, bit 2 tns_duration_subscribed, bit 3 tns_lang.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_WINFO_H
 #define PXXML_SIMPLE_WINFO_H
