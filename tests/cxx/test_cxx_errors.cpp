@@ -121,32 +121,37 @@ TEST(CxxErrors, MovedContextsAndResultsStayValid) {
   const std::string text = std::string("<presence ") + kPidf +
                            " xmlns:dm=\"urn:ietf:params:xml:ns:pidf:data-model\" entity=\"pres:a@b\">"
                            "<dm:person id=\"p1\"><dm:note>n</dm:note></dm:person></presence>";
-  auto decoded = px::decode<tns_presence>(first, text);
-  ASSERT_TRUE(decoded.ok());
-  const tns_presence* address = decoded.get();
-  px::Extensions kept = px::extensions(first, decoded->tns__any);
+  px::Context second;
+  {
+    // Results live in the runtime context, which stays put when its owner moves.
+    auto decoded = px::decode<tns_presence>(first, text);
+    ASSERT_TRUE(decoded.ok());
+    const tns_presence* address = decoded.get();
+    px::Extensions kept = px::extensions(first, decoded->tns__any);
+    second = std::move(first);
+    EXPECT_EQ(first.get(), nullptr);
+    EXPECT_EQ(first.status(), ST_BAD_CONTEXT);
+    auto moved = std::move(decoded);
+    EXPECT_EQ(moved.get(), address);  // the record does not move
+    px::Extensions movedKept = std::move(kept);
+    ASSERT_EQ(movedKept.size(), 1u);
+    EXPECT_EQ(px::text(movedKept[0].as<dm__person>()->dm_id), "p1");
+    EXPECT_EQ(px::encode(second, *moved).text, px::encode(second, *px::decode<tns_presence>(second, text)).text);
 
-  px::Context second(std::move(first));
-  EXPECT_EQ(first.get(), nullptr);
-  EXPECT_EQ(first.status(), ST_BAD_CONTEXT);
-  auto moved = std::move(decoded);
-  EXPECT_EQ(moved.get(), address);  // the record does not move
-  px::Extensions movedKept = std::move(kept);
-  ASSERT_EQ(movedKept.size(), 1u);
-  EXPECT_EQ(px::text(movedKept[0].as<dm__person>()->dm_id), "p1");
-  EXPECT_EQ(px::encode(second, *moved).text, px::encode(second, *px::decode<tns_presence>(second, text)).text);
-
-  // A context moved from refuses work instead of failing badly.
-  auto refused = px::decode<tns_presence>(first, text);
-  EXPECT_EQ(refused.status(), ST_BAD_CONTEXT);
-  EXPECT_EQ(refused.get(), nullptr);
-  EXPECT_EQ(px::encode(first, *moved).status, ST_BAD_CONTEXT);
-  px::Record<tns_presence> none(first);
-  EXPECT_EQ(none.get(), nullptr);
-  px::Context third;
-  third = std::move(second);
+    // A context moved from refuses work instead of failing badly.
+    auto refused = px::decode<tns_presence>(first, text);
+    EXPECT_EQ(refused.status(), ST_BAD_CONTEXT);
+    EXPECT_EQ(refused.get(), nullptr);
+    EXPECT_EQ(px::encode(first, *moved).status, ST_BAD_CONTEXT);
+    EXPECT_EQ(px::validate<tns_presence>(first, text).status, ST_BAD_CONTEXT);
+    px::Record<tns_presence> none(first);
+    EXPECT_EQ(none.get(), nullptr);
+    EXPECT_EQ(px::extensions(first, moved->tns__any)[0].status(), ST_BAD_CONTEXT);
+  }
+  px::Context third(std::move(second));
   EXPECT_TRUE(third);
   EXPECT_FALSE(second);
+  EXPECT_TRUE(px::decode<tns_presence>(third, text).ok());
 }
 
 // Partial presence documents keep the declarations their selectors use,
