@@ -203,6 +203,24 @@ TEST(CxxBuild, AnAddedExtensionIsTheElementAloneWithItsDeclarations) {
   rtxDListFreeAll(ctx, &list);
 }
 
+// The lists of a record whose type several documents share are walked as
+// the document named.
+TEST(CxxBuild, ARecordOfASharedTypeIsWalkedAsTheDocumentNamed) {
+  px::Context ctx;
+  px::Record<px::doc::rpid_mood> mood(ctx);
+  px::rpid::add_value(ctx, mood->rpid__choice2, RPID__MOOD_5_CALM);
+  rpid__mood_5* foreign = px::rpid::add_value(ctx, mood->rpid__choice2, RPID__MOOD_5_ANY);
+  px::append_text(ctx, foreign->u.rpid__any, "<x:zen xmlns:x=\"urn:example:moods\"/>");
+  px::Extensions kept = px::extensions<px::doc::rpid_mood>(ctx, *mood);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].element(), "zen");
+  // Walked as activities, the same tag is no foreign value.
+  EXPECT_TRUE(px::extensions<px::doc::rpid_activities>(ctx, *mood).empty());
+  px::Encoded xml = px::encode(ctx, mood);
+  ASSERT_TRUE(xml.ok()) << xml.errors.text();
+  EXPECT_NE(xml.text.find("<rpid:calm/><x:zen xmlns:x=\"urn:example:moods\"/>"), std::string::npos) << xml.text;
+}
+
 TEST(CxxBuild, ListsAreTypedRangesAndItemsComeFromTheHeap) {
   px::Context ctx;
   px::Record<tns_presence> p(ctx);

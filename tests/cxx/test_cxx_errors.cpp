@@ -111,6 +111,7 @@ TEST(CxxErrors, ValidationAndFilesReportTheirStatus) {
   auto decoded = px::decode<px::doc::cipid_card>(ctx, card);
   ASSERT_TRUE(decoded.ok());
   EXPECT_EQ(px::text(*decoded), "http://example.com/c");
+  EXPECT_EQ(px::validate_file<tns_presence>(ctx, "/nonexistent/presence.xml").status, ST_IO);
   auto missing = px::decode_file<tns_presence>(ctx, "/nonexistent/presence.xml");
   EXPECT_EQ(missing.status(), ST_IO);
   EXPECT_EQ(missing.errors()[0].name, "ST_IO");

@@ -11,12 +11,14 @@
 //
 // An element of another vocabulary stays text (known() is false). The
 // views of an Extension look into the list's texts: the record holding the
-// list must outlive them.
+// list must outlive them. A decoded record is a copy of what the list keeps:
+// to change a kept element, add the changed record (and drop the old text).
 #ifndef PXXML_SIMPLE_CXX_EXTENSIONS_HPP
 #define PXXML_SIMPLE_CXX_EXTENSIONS_HPP
 
 #include <cstring>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -109,7 +111,10 @@ constexpr int kMaxExtensionDepth = 32;
 }  // namespace detail
 
 class Extension;
+class Extensions;
 Extension decode_any(RtContext* ctxt, std::string_view text);
+template <class T = void, class R>
+Extensions extensions(RtContext* ctxt, const R& record);
 
 // The extensions of one list (or of every list of a record), in order.
 class Extensions {
@@ -130,8 +135,8 @@ class Extensions {
 
  private:
   friend class Extension;
-  template <class T>
-  friend Extensions extensions(RtContext* ctxt, const T& record);
+  template <class T, class R>
+  friend Extensions extensions(RtContext* ctxt, const R& record);
   friend Extensions extensions(RtContext* ctxt, const RtDList& list);
   void add(RtContext* ctxt, const RtDList& list, int depth);
 
@@ -278,11 +283,13 @@ inline Extensions extensions(RtContext* ctxt, const RtDList& list) {
 // the whole text (which must outlive it).
 inline Extension decode_any(RtContext* ctxt, std::string_view text) { return Extension::read(ctxt, text, 0); }
 
-// The extensions of every such list a record of T holds, at any depth (a
-// tuple's status included), in the order of the record.
-template <class T>
-Extensions extensions(RtContext* ctxt, const T& record) {
-  using D = document_t<T>;
+// The extensions of every such list a record holds, at any depth (a tuple's
+// status included), in the order of the record. The record's document is
+// its type's own or the one named: px::extensions<px::doc::rpid_mood>(ctx, m).
+template <class T, class R>
+Extensions extensions(RtContext* ctxt, const R& record) {
+  using D = document_t<std::conditional_t<std::is_void_v<T>, R, T>>;
+  static_assert(std::is_same_v<typename D::record, R>, "the record is not of this document's record type");
   Extensions out;
   D::foreign_lists(record, [&](const RtDList& list) { out.add(ctxt, list, 0); });
   return out;

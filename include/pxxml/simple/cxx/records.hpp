@@ -156,6 +156,18 @@ Status validate(RtContext* ctxt, std::string_view text) {
   return Status{status, Errors::take(ctxt)};
 }
 
+// Validate a document read from a file.
+template <class T>
+Status validate_file(RtContext* ctxt, const char* path) {
+  using D = document_t<T>;
+  int status = detail::context_status(ctxt);
+  if (status != 0) return Status{status, {}};
+  rtxErrReset(ctxt);
+  status = rtxSetInputFile(ctxt, path);
+  if (status == 0) status = D::validate(ctxt);
+  return Status{status, Errors::take(ctxt)};
+}
+
 // Encode a record as a whole document. The document is the record type's
 // own, or the one named: px::encode<px::doc::rpid_mood>(ctx, mood). The
 // record is not const: an encoder may keep the namespace declaration of its
