@@ -1,8 +1,9 @@
 /*
  * RLMI resource-list documents: list, resource, instance, name, in
  * "urn:ietf:params:xml:ns:rlmi" (namespace index 2).
- * Presence bits: rlmi__list bit 0 rlmi_cid; rlmi__instance bit 0
- * rlmi_reason, bit 1 rlmi_cid; rlmi__name bit 0 rlmi_lang.
+ *
+ * After the records: the names of their presence bits, choice tags and
+ * enumeration values; then the operations, one group per type.
  */
 #ifndef PXXML_SIMPLE_RLMI_H
 #define PXXML_SIMPLE_RLMI_H
@@ -51,21 +52,175 @@ typedef struct rlmi__list {
   RtDList _anyAttr;
 } rlmi__list;
 
-PX_DECLARE_ENUM(rlmi__instance_state)
-PX_DECLARE_SIMPLE(rlmi__instance_state)
+/* ---- names: written by pxnames from the library's tables ---- */
+/* Every name is its owner's type name in upper case, an underscore, then
+ * - for a presence bit, the member's XML name: the bit's mask in present;
+ * - for a choice tag, the alternative's XML name (ANY: foreign elements):
+ *   the value of t when that alternative is chosen;
+ * - for an enumeration value, its text.
+ * Other characters become underscores (in-transit: IN_TRANSIT). */
 
-#define PX_RLMI_RECORDS(X) X(rlmi__list) X(rlmi__resource) X(rlmi__instance) X(rlmi__name)
-PX_RLMI_RECORDS(PX_DECLARE_INIT)
-PX_RLMI_RECORDS(PX_DECLARE_FREE)
-PX_RLMI_RECORDS(PX_DECLARE_PRINT)
-PX_RLMI_RECORDS(PX_DECLARE_TYPE_ENCODER)
-PX_RLMI_RECORDS(PX_DECLARE_ATTRS_ENCODER)
-PX_RLMI_RECORDS(PX_DECLARE_SAX)
-PX_RLMI_RECORDS(PX_DECLARE_VSAX)
-PX_DECLARE_DOCUMENT(rlmi_list, rlmi__list)
-PX_DECLARE_DOCUMENT(rlmi_resource, rlmi__resource)
-PX_DECLARE_DOCUMENT(rlmi_instance, rlmi__instance)
-PX_DECLARE_DOCUMENT(rlmi_name, rlmi__name)
+/* rlmi__list.present: one bit per optional member */
+enum {
+  RLMI__LIST_CID = 1u << 0  /* rlmi_cid */
+};
+
+/* rlmi__name.present: one bit per optional member */
+enum {
+  RLMI__NAME_LANG = 1u << 0  /* rlmi_lang */
+};
+
+/* rlmi__instance_state: the values of the enumeration */
+enum {
+  RLMI__INSTANCE_STATE_ACTIVE = 0,     /* "active" */
+  RLMI__INSTANCE_STATE_PENDING = 1,    /* "pending" */
+  RLMI__INSTANCE_STATE_TERMINATED = 2  /* "terminated" */
+};
+
+/* rlmi__instance.present: one bit per optional member */
+enum {
+  RLMI__INSTANCE_REASON = 1u << 0, /* rlmi_reason */
+  RLMI__INSTANCE_CID = 1u << 1     /* rlmi_cid */
+};
+
+/* ---- end of names ---- */
+
+/* ---- operations: written by scripts/gen_prototypes.py from the export list ---- */
+
+/* rlmi__instance_state: an instance's state, an enumeration */
+PX_API const OSUTF8CHAR* Pxrlmi__instance_state_ToString(uint16_t value);
+PX_API int Pxrlmi__instance_state_ToEnum(const OSUTF8CHAR* text, size_t len, uint16_t* value);
+PX_API void PxPrint_rlmi__instance_state(const char* name, rlmi__instance_state value);
+PX_API int PxXmlET_rlmi__instance_state(RtContext* ctxt, rlmi__instance_state value, const OSUTF8CHAR* name,
+                                        const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__instance_state_StartElement(RtContext* ctxt, rlmi__instance_state value,
+                                                     const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__instance_state_Contents(RtContext* ctxt, rlmi__instance_state value,
+                                                 const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__instance_state_EndElement(RtContext* ctxt, const OSUTF8CHAR* name,
+                                                   const RtXmlNamespace* ns);
+
+/* rlmi__list: a resource list: names and resources */
+PX_API int PxInit_rlmi__list(RtContext* ctxt, rlmi__list* record);
+PX_API void PxMemFree_rlmi__list(RtContext* ctxt, rlmi__list* record);
+PX_API void PxPrint_rlmi__list(const char* name, const rlmi__list* record);
+PX_API int PxXmlET_rlmi__list(RtContext* ctxt, const rlmi__list* record, const OSUTF8CHAR* name,
+                              const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__list_StartElement(RtContext* ctxt, const rlmi__list* record, const OSUTF8CHAR* name,
+                                           const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__list_Contents(RtContext* ctxt, const rlmi__list* record, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__list_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__list_Attrs(RtContext* ctxt, const rlmi__list* record, const RtXmlNamespace* ns);
+PX_API void PxSAX_rlmi__list_init(RtContext* ctxt, PxSaxHandler* handler, rlmi__list* record, int level);
+PX_API int PxSAX_rlmi__list_startElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                                         const OSUTF8CHAR* const* attrs);
+PX_API int PxSAX_rlmi__list_endElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+PX_API int PxSAX_rlmi__list_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API void PxVSAX_rlmi__list_init(RtContext* ctxt, PxSaxHandler* handler, int level);
+PX_API int PxVSAX_rlmi__list_startElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                                          const OSUTF8CHAR* const* attrs);
+PX_API int PxVSAX_rlmi__list_endElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+PX_API int PxVSAX_rlmi__list_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API int PxXmlE_rlmi_list(RtContext* ctxt, rlmi__list* record);
+PX_API int PxXmlE_rlmi_list_StartElement(RtContext* ctxt, rlmi__list* record);
+PX_API int PxXmlE_rlmi_list_Contents(RtContext* ctxt, const rlmi__list* record);
+PX_API int PxXmlE_rlmi_list_EndElement(RtContext* ctxt, const rlmi__list* record);
+PX_API int PxXmlD_rlmi_list(RtContext* ctxt, rlmi__list* record);
+PX_API int PxXmlV_rlmi_list(RtContext* ctxt);
+
+/* rlmi__resource: a resource: names and instances */
+PX_API int PxInit_rlmi__resource(RtContext* ctxt, rlmi__resource* record);
+PX_API void PxMemFree_rlmi__resource(RtContext* ctxt, rlmi__resource* record);
+PX_API void PxPrint_rlmi__resource(const char* name, const rlmi__resource* record);
+PX_API int PxXmlET_rlmi__resource(RtContext* ctxt, const rlmi__resource* record, const OSUTF8CHAR* name,
+                                  const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__resource_StartElement(RtContext* ctxt, const rlmi__resource* record,
+                                               const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__resource_Contents(RtContext* ctxt, const rlmi__resource* record,
+                                           const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__resource_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__resource_Attrs(RtContext* ctxt, const rlmi__resource* record,
+                                        const RtXmlNamespace* ns);
+PX_API void PxSAX_rlmi__resource_init(RtContext* ctxt, PxSaxHandler* handler, rlmi__resource* record,
+                                      int level);
+PX_API int PxSAX_rlmi__resource_startElement(void* handler, const OSUTF8CHAR* localName,
+                                             const OSUTF8CHAR* qName, const OSUTF8CHAR* const* attrs);
+PX_API int PxSAX_rlmi__resource_endElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+PX_API int PxSAX_rlmi__resource_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API void PxVSAX_rlmi__resource_init(RtContext* ctxt, PxSaxHandler* handler, int level);
+PX_API int PxVSAX_rlmi__resource_startElement(void* handler, const OSUTF8CHAR* localName,
+                                              const OSUTF8CHAR* qName, const OSUTF8CHAR* const* attrs);
+PX_API int PxVSAX_rlmi__resource_endElement(void* handler, const OSUTF8CHAR* localName,
+                                            const OSUTF8CHAR* qName);
+PX_API int PxVSAX_rlmi__resource_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API int PxXmlE_rlmi_resource(RtContext* ctxt, rlmi__resource* record);
+PX_API int PxXmlE_rlmi_resource_StartElement(RtContext* ctxt, rlmi__resource* record);
+PX_API int PxXmlE_rlmi_resource_Contents(RtContext* ctxt, const rlmi__resource* record);
+PX_API int PxXmlE_rlmi_resource_EndElement(RtContext* ctxt, const rlmi__resource* record);
+PX_API int PxXmlD_rlmi_resource(RtContext* ctxt, rlmi__resource* record);
+PX_API int PxXmlV_rlmi_resource(RtContext* ctxt);
+
+/* rlmi__instance: an instance of a resource and its state */
+PX_API int PxInit_rlmi__instance(RtContext* ctxt, rlmi__instance* record);
+PX_API void PxMemFree_rlmi__instance(RtContext* ctxt, rlmi__instance* record);
+PX_API void PxPrint_rlmi__instance(const char* name, const rlmi__instance* record);
+PX_API int PxXmlET_rlmi__instance(RtContext* ctxt, const rlmi__instance* record, const OSUTF8CHAR* name,
+                                  const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__instance_StartElement(RtContext* ctxt, const rlmi__instance* record,
+                                               const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__instance_Contents(RtContext* ctxt, const rlmi__instance* record,
+                                           const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__instance_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__instance_Attrs(RtContext* ctxt, const rlmi__instance* record,
+                                        const RtXmlNamespace* ns);
+PX_API void PxSAX_rlmi__instance_init(RtContext* ctxt, PxSaxHandler* handler, rlmi__instance* record,
+                                      int level);
+PX_API int PxSAX_rlmi__instance_startElement(void* handler, const OSUTF8CHAR* localName,
+                                             const OSUTF8CHAR* qName, const OSUTF8CHAR* const* attrs);
+PX_API int PxSAX_rlmi__instance_endElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+PX_API int PxSAX_rlmi__instance_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API void PxVSAX_rlmi__instance_init(RtContext* ctxt, PxSaxHandler* handler, int level);
+PX_API int PxVSAX_rlmi__instance_startElement(void* handler, const OSUTF8CHAR* localName,
+                                              const OSUTF8CHAR* qName, const OSUTF8CHAR* const* attrs);
+PX_API int PxVSAX_rlmi__instance_endElement(void* handler, const OSUTF8CHAR* localName,
+                                            const OSUTF8CHAR* qName);
+PX_API int PxVSAX_rlmi__instance_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API int PxXmlE_rlmi_instance(RtContext* ctxt, rlmi__instance* record);
+PX_API int PxXmlE_rlmi_instance_StartElement(RtContext* ctxt, rlmi__instance* record);
+PX_API int PxXmlE_rlmi_instance_Contents(RtContext* ctxt, const rlmi__instance* record);
+PX_API int PxXmlE_rlmi_instance_EndElement(RtContext* ctxt, const rlmi__instance* record);
+PX_API int PxXmlD_rlmi_instance(RtContext* ctxt, rlmi__instance* record);
+PX_API int PxXmlV_rlmi_instance(RtContext* ctxt);
+
+/* rlmi__name: a name with its language */
+PX_API int PxInit_rlmi__name(RtContext* ctxt, rlmi__name* record);
+PX_API void PxMemFree_rlmi__name(RtContext* ctxt, rlmi__name* record);
+PX_API void PxPrint_rlmi__name(const char* name, const rlmi__name* record);
+PX_API int PxXmlET_rlmi__name(RtContext* ctxt, const rlmi__name* record, const OSUTF8CHAR* name,
+                              const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__name_StartElement(RtContext* ctxt, const rlmi__name* record, const OSUTF8CHAR* name,
+                                           const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__name_Contents(RtContext* ctxt, const rlmi__name* record, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__name_EndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
+PX_API int PxXmlET_rlmi__name_Attrs(RtContext* ctxt, const rlmi__name* record, const RtXmlNamespace* ns);
+PX_API void PxSAX_rlmi__name_init(RtContext* ctxt, PxSaxHandler* handler, rlmi__name* record, int level);
+PX_API int PxSAX_rlmi__name_startElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                                         const OSUTF8CHAR* const* attrs);
+PX_API int PxSAX_rlmi__name_endElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+PX_API int PxSAX_rlmi__name_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API void PxVSAX_rlmi__name_init(RtContext* ctxt, PxSaxHandler* handler, int level);
+PX_API int PxVSAX_rlmi__name_startElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
+                                          const OSUTF8CHAR* const* attrs);
+PX_API int PxVSAX_rlmi__name_endElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName);
+PX_API int PxVSAX_rlmi__name_characters(void* handler, const OSUTF8CHAR* text, int len);
+PX_API int PxXmlE_rlmi_name(RtContext* ctxt, rlmi__name* record);
+PX_API int PxXmlE_rlmi_name_StartElement(RtContext* ctxt, rlmi__name* record);
+PX_API int PxXmlE_rlmi_name_Contents(RtContext* ctxt, const rlmi__name* record);
+PX_API int PxXmlE_rlmi_name_EndElement(RtContext* ctxt, const rlmi__name* record);
+PX_API int PxXmlD_rlmi_name(RtContext* ctxt, rlmi__name* record);
+PX_API int PxXmlV_rlmi_name(RtContext* ctxt);
+
+/* ---- end of operations ---- */
 
 #ifdef __cplusplus
 }

@@ -8,6 +8,7 @@
 
 #include "families/descriptor.h"
 #include "families/wrappers.h"
+#include "type_lists.h"
 
 namespace pxs {
 
