@@ -50,12 +50,33 @@ int rtXmlTreatWhitespaces(RtContext* ctxt, int mode) {
   if (!impl) return ST_BAD_CONTEXT;
   std::string_view text = inputText(ctxt);
   if (mode == 0) {
-    std::string_view trimmed = pxrt::lex::trim(text);
-    if (!pxrt::lex::needsInnerCollapse(trimmed)) {
+    // One pass: where the text starts and ends without spaces, and whether
+    // anything inside must change.
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end && pxrt::lex::isXmlSpace(static_cast<unsigned char>(*p))) ++p;
+    const char* last = p;  // one past the last non-space
+    bool inner = false, space = false;
+    for (const char* q = p; q < end; ++q) {
+      auto c = static_cast<unsigned char>(*q);
+      if (c > 0x20) {
+        last = q + 1;
+        space = false;
+      } else if (pxrt::lex::isXmlSpace(c)) {
+        inner |= space || c != 0x20;  // a second space, or a tab, CR or LF
+        space = true;
+      } else {
+        last = q + 1;
+        space = false;
+      }
+    }
+    // Spaces after the last character are trimmed, not collapsed.
+    if (!inner || !pxrt::lex::needsInnerCollapse(std::string_view(p, static_cast<size_t>(last - p)))) {
       // Only the ends change: the input window shrinks, nothing is copied.
-      rtxInitContextBuffer(ctxt, reinterpret_cast<const OSUTF8CHAR*>(trimmed.data()), trimmed.size());
+      rtxInitContextBuffer(ctxt, reinterpret_cast<const OSUTF8CHAR*>(p), static_cast<size_t>(last - p));
       return 0;
     }
+    std::string_view trimmed(p, static_cast<size_t>(last - p));
     std::string collapsed(trimmed.size(), '\0');
     collapsed.resize(pxrt::lex::collapse(trimmed, collapsed.data()));
     impl->scratch.swap(collapsed);

@@ -48,12 +48,14 @@ int Namespaces::indexOf(std::string_view uri) const {
 void Namespaces::pop() {
   if (scopes_.empty()) return;
   count_ = scopes_.back();
+  ++generation_;
   scopes_.pop_back();
 }
 
 void Namespaces::truncate(size_t depth) {
   if (scopes_.size() <= depth) return;
   count_ = scopes_[depth];
+  ++generation_;
   scopes_.resize(depth);
 }
 
@@ -68,12 +70,23 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
     bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri)});
   }
   if (++count_ > used_) used_ = count_;
+  ++generation_;
 }
 
 const Binding* Namespaces::find(std::string_view prefix) const {
+  // Names of one element's children mostly share their prefix: the last
+  // answer stands until a binding comes or goes.
+  if (lookedUpAt_ == generation_ && lookedUp_ == prefix) return lookedUpResult_;
+  const Binding* found = nullptr;
   for (size_t i = count_; i-- > 0;)
-    if (bindings_[i].prefix == prefix) return &bindings_[i];
-  return nullptr;
+    if (bindings_[i].prefix == prefix) {
+      found = &bindings_[i];
+      break;
+    }
+  lookedUp_.assign(prefix);
+  lookedUpAt_ = generation_;
+  lookedUpResult_ = found;
+  return found;
 }
 
 const std::string* Namespaces::prefixFor(std::string_view uri) const {
@@ -88,6 +101,7 @@ const std::string* Namespaces::prefixFor(std::string_view uri) const {
 
 void Namespaces::clear() {
   count_ = 0;
+  ++generation_;
   scopes_.clear();
   // Keep what documents commonly declare; give back what a large one took.
   constexpr size_t kKeepBindings = 64, kKeepText = 1024;

@@ -30,7 +30,7 @@ bool Output::declaredOnTag(std::string_view prefix) const {
   return false;
 }
 
-int outReserve(RtContext* ctxt, size_t n) {
+int outGrow(RtContext* ctxt, size_t n) {
   RtBuffer& b = ctxt->buffer;
   size_t need = b.byteIndex + n + 1;  // room for the NUL too
   if (need < b.byteIndex) return ST_BUFFER_FULL;
@@ -48,30 +48,22 @@ int outReserve(RtContext* ctxt, size_t n) {
   return 0;
 }
 
-int outWrite(RtContext* ctxt, std::string_view text) {
-  if (int st = outReserve(ctxt, text.size())) return st;
-  RtBuffer& b = ctxt->buffer;
-  if (!text.empty()) std::memcpy(b.data + b.byteIndex, text.data(), text.size());
-  b.byteIndex += text.size();
-  b.data[b.byteIndex] = 0;
-  return 0;
-}
-
-int outWriteChar(RtContext* ctxt, char c) { return outWrite(ctxt, std::string_view(&c, 1)); }
-
 namespace {
 
+// Runs of bytes that need no reference go out in one piece.
 template <const char* (*Escape)(unsigned char)>
 int writeEscaped(RtContext* ctxt, std::string_view text) {
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char* rep = Escape(static_cast<unsigned char>(text[i]));
-    if (!rep) continue;
-    if (int st = outWrite(ctxt, text.substr(start, i - start))) return st;
-    if (int st = outWrite(ctxt, rep)) return st;
-    start = i + 1;
+  const bool* special = kEscapeTable<Escape>.special;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (true) {
+    const char* run = p;
+    while (p < end && !special[static_cast<unsigned char>(*p)]) ++p;
+    if (int st = outWrite(ctxt, std::string_view(run, static_cast<size_t>(p - run)))) return st;
+    if (p == end) return 0;
+    if (int st = outWrite(ctxt, Escape(static_cast<unsigned char>(*p)))) return st;
+    ++p;
   }
-  return outWrite(ctxt, text.substr(start));
 }
 
 }  // namespace

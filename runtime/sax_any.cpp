@@ -37,31 +37,31 @@ void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement
   if (prefix == "xml" || prefix == "xmlns") return;
   if (prefix.empty() && !forElement) return;  // unprefixed attributes have no namespace
   if (declaredInside(cap, prefix)) return;
-  for (const auto& e : cap.external)
-    if (e.first == prefix) return;
+  if (prefix.empty() && cap.undeclaresDefault) return;
+  for (const pxrt::Binding* e : cap.external)
+    if (e->prefix == prefix) return;
   const pxrt::Binding* b = impl->ns.find(prefix);
-  if (prefix.empty()) {
-    // Outside any default namespace an unprefixed element has none; say so
-    // explicitly, or it would join whatever default surrounds it later.
-    cap.external.emplace_back("", b ? b->uri : std::string());
-  } else if (b && !b->uri.empty()) {
-    cap.external.emplace_back(std::string(prefix), b->uri);
-  }
+  if (b && !b->uri.empty()) cap.external.push_back(b);
+  // Outside any default namespace an unprefixed element has none; say so
+  // explicitly, or it would join whatever default surrounds it later.
+  else if (prefix.empty()) cap.undeclaresDefault = true;
 }
 
-void writeRootDecls(Capture& cap) {
-  std::string decls;
-  for (const auto& [prefix, uri] : cap.external) {
-    decls += prefix.empty() ? " xmlns=\"" : " xmlns:";
-    if (!prefix.empty()) {
-      decls += prefix;
+void writeRootDecls(Capture& cap, std::string& decls) {
+  decls.clear();
+  if (cap.undeclaresDefault) decls += " xmlns=\"\"";
+  for (const pxrt::Binding* b : cap.external) {
+    decls += b->prefix.empty() ? " xmlns=\"" : " xmlns:";
+    if (!b->prefix.empty()) {
+      decls += b->prefix;
       decls += "=\"";
     }
-    pxrt::appendEscaped<pxrt::attrEscape>(decls, uri);
+    pxrt::appendEscaped<pxrt::attrEscape>(decls, b->uri);
     decls += '"';
   }
   cap.text.insert(cap.rootInsert, decls);
   cap.external.clear();
+  cap.undeclaresDefault = false;
 }
 
 RtSaxAnyHandler* ownerOf(void* handler, RtContextImpl** implOut) {
@@ -113,6 +113,7 @@ void SAXAnyInit(RtContext* ctxt, void* handler, RtXmlString* target, int level) 
   cap.declared.clear();
   cap.declaredMarks.clear();
   cap.external.clear();
+  cap.undeclaresDefault = false;
   cap.rootInsert = 0;
   cap.startOpen = false;
 }
@@ -176,7 +177,7 @@ int SAXAnyEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHA
     cap.declaredMarks.pop_back();
   }
   if (h->head.level == rootLevel) {
-    writeRootDecls(cap);
+    writeRootDecls(cap, cap.rootDecls);
     if (h->initLevel >= 0) return finish(h, impl);
   }
   return 0;

@@ -13,7 +13,7 @@ const char* cstr(const OSUTF8CHAR* p) { return reinterpret_cast<const char*>(p);
 // ##other does: not the type's own, and not elements in no namespace.
 bool rowAccepts(const RtXmlElemInfo& row, const char* localName, int nsidx) {
   if (row.name[0] == 0) return row.nsidx == RT_NS_ANY || (nsidx != row.nsidx && nsidx != RT_NS_NONE);
-  return nsidx == row.nsidx && std::strcmp(row.name, localName) == 0;
+  return nsidx == row.nsidx && row.name[0] == localName[0] && std::strcmp(row.name, localName) == 0;
 }
 
 bool isNamespaceOrXsi(const char* name) {
@@ -110,17 +110,16 @@ int rtSaxGetAttributeID(const OSUTF8CHAR* name, int nAttrs, const char* const* a
   if (!name || !attrNames) return -1;
   const char* n = cstr(name);
   // xml:lang is declared as "lang"; other declared attributes are
-  // unqualified, so a prefixed name never matches them.
-  bool xmlPrefixed = std::strncmp(n, "xml:", 4) == 0;
+  // unqualified, so a prefixed name never matches them (a declared name has
+  // no colon, so an equal name has none either).
+  bool xmlPrefixed = n[0] == 'x' && n[1] == 'm' && n[2] == 'l' && n[3] == ':';
   const char* local = xmlPrefixed ? n + 4 : n;
-  if (!xmlPrefixed && std::strchr(n, ':')) return -1;
   for (int i = 0; i < nAttrs; ++i) {
-    bool isLang = std::strcmp(attrNames[i], "lang") == 0;
-    if (isLang != xmlPrefixed) continue;
-    if (std::strcmp(attrNames[i], local) == 0) {
-      if (seen && i < 32) *seen |= 1u << i;
-      return i;
-    }
+    const char* declared = attrNames[i];
+    if (declared[0] != local[0] || std::strcmp(declared, local) != 0) continue;
+    if ((std::strcmp(declared, "lang") == 0) != xmlPrefixed) continue;
+    if (seen && i < 32) *seen |= 1u << i;
+    return i;
   }
   return -1;
 }

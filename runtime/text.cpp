@@ -68,8 +68,12 @@ size_t rtxUTF8LenBytes(const OSUTF8CHAR* text) { return text ? std::strlen(cstr(
 int rtxValidateUTF8(RtContext* ctxt, const OSUTF8CHAR* text) {
   if (!text) return 0;
   auto* p = reinterpret_cast<const unsigned char*>(text);
-  const unsigned char* end = p + std::strlen(cstr(text));
   const unsigned char* start = p;
+  // Printable ASCII, the common case, is taken in one pass up to the NUL or
+  // the first byte that needs a closer look.
+  while (*p >= 0x20 && *p < 0x80) ++p;
+  if (*p == 0) return 0;
+  const unsigned char* end = p + std::strlen(cstr(p));
   while (p < end) {
     const char* why = nullptr;
     size_t n = xmlCharAt(p, end, &why);

@@ -27,7 +27,11 @@ struct Capture {
   bool startOpen = false;                // the last thing written is a start tag
   std::vector<std::string> declared;     // prefixes declared inside the capture
   std::vector<size_t> declaredMarks;     // declared.size() at each open element
-  std::vector<std::pair<std::string, std::string>> external;  // used, bound outside
+  // Prefixes used but bound outside: the bindings themselves, which stay in
+  // place while the capture runs (they belong to enclosing elements).
+  std::vector<const Binding*> external;
+  bool undeclaresDefault = false;  // an unprefixed element outside any default namespace
+  std::string rootDecls;           // reused to build the root's declarations
 };
 
 struct Limits {

@@ -9,7 +9,7 @@ namespace pxrt {
 
 // Character data: & and < always, > so that "]]>" never appears, CR so that
 // it survives line-end normalisation.
-inline const char* textEscape(unsigned char c) {
+constexpr const char* textEscape(unsigned char c) {
   switch (c) {
     case '&': return "&amp;";
     case '<': return "&lt;";
@@ -21,7 +21,7 @@ inline const char* textEscape(unsigned char c) {
 
 // Double-quoted attribute values: also the quote, and TAB, LF, CR, which
 // attribute-value normalisation would otherwise turn into spaces.
-inline const char* attrEscape(unsigned char c) {
+constexpr const char* attrEscape(unsigned char c) {
   switch (c) {
     case '&': return "&amp;";
     case '<': return "&lt;";
@@ -34,17 +34,31 @@ inline const char* attrEscape(unsigned char c) {
   }
 }
 
+// Which bytes an escape function replaces, as a table: text is copied in
+// runs between them, not byte by byte.
+template <const char* (*Escape)(unsigned char)>
+struct EscapeTable {
+  bool special[256];
+  constexpr EscapeTable() : special() {
+    for (int c = 0; c < 256; ++c) special[c] = Escape(static_cast<unsigned char>(c)) != nullptr;
+  }
+};
+template <const char* (*Escape)(unsigned char)>
+inline constexpr EscapeTable<Escape> kEscapeTable{};
+
 template <const char* (*Escape)(unsigned char)>
 void appendEscaped(std::string& out, std::string_view text) {
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char* rep = Escape(static_cast<unsigned char>(text[i]));
-    if (!rep) continue;
-    out.append(text.data() + start, i - start);
-    out.append(rep);
-    start = i + 1;
+  const bool* special = kEscapeTable<Escape>.special;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p < end) {
+    const char* run = p;
+    while (p < end && !special[static_cast<unsigned char>(*p)]) ++p;
+    out.append(run, static_cast<size_t>(p - run));
+    if (p == end) break;
+    out.append(Escape(static_cast<unsigned char>(*p)));
+    ++p;
   }
-  out.append(text.data() + start, text.size() - start);
 }
 
 }  // namespace pxrt

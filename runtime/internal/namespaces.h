@@ -49,6 +49,11 @@ class Namespaces {
   // document allocates nothing.
   std::deque<Binding> bindings_;
   size_t count_ = 0;
+  // The last lookup of find() and the generation of bindings it was made in.
+  uint64_t generation_ = 1;
+  mutable uint64_t lookedUpAt_ = 0;
+  mutable std::string lookedUp_;
+  mutable const Binding* lookedUpResult_ = nullptr;
   size_t used_ = 0;  // most bindings in force since the last clear
   std::vector<uint32_t> scopes_;  // first binding of each scope
   const char* const* table_;

@@ -3,6 +3,7 @@
 #ifndef PXRT_INTERNAL_OUTPUT_H
 #define PXRT_INTERNAL_OUTPUT_H
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,10 +42,28 @@ class Output {
 
 // Low-level writers. Each keeps a NUL after the text written (not counted in
 // the write index) and returns ST_BUFFER_FULL, without recording, when a fixed
-// buffer cannot take the bytes.
-int outReserve(RtContext* ctxt, size_t n);  // n bytes plus the NUL
-int outWrite(RtContext* ctxt, std::string_view text);
-int outWriteChar(RtContext* ctxt, char c);
+// buffer cannot take the bytes. The common case, room enough, is inline; a
+// buffer grows out of line.
+int outGrow(RtContext* ctxt, size_t n);  // room for n bytes plus the NUL, growing
+inline int outReserve(RtContext* ctxt, size_t n) {  // n bytes plus the NUL
+  const RtBuffer& b = ctxt->buffer;
+  return n < b.size - b.byteIndex ? 0 : outGrow(ctxt, n);
+}
+inline int outWrite(RtContext* ctxt, std::string_view text) {
+  if (int st = outReserve(ctxt, text.size())) return st;
+  RtBuffer& b = ctxt->buffer;
+  if (!text.empty()) std::memcpy(b.data + b.byteIndex, text.data(), text.size());
+  b.byteIndex += text.size();
+  b.data[b.byteIndex] = 0;
+  return 0;
+}
+inline int outWriteChar(RtContext* ctxt, char c) {
+  if (int st = outReserve(ctxt, 1)) return st;
+  RtBuffer& b = ctxt->buffer;
+  b.data[b.byteIndex++] = static_cast<OSUTF8CHAR>(c);
+  b.data[b.byteIndex] = 0;
+  return 0;
+}
 // Escaped character data: & < > and CR as references.
 int outWriteText(RtContext* ctxt, std::string_view text);
 // Escaped attribute value (double-quoted): & < > " and TAB, LF, CR.

@@ -43,6 +43,27 @@ struct Digits {
 Digits shortestDigits(double magnitude) {
   Digits r;
   if (magnitude == 0.0) return r;
+  // Most values are short decimals (priorities such as 0.8): the first
+  // number of fraction digits k with which value * 10^k is a whole number
+  // that divides back to exactly the value gives the shortest digits
+  // without going through text.
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+  for (int k = 0; k < 7; ++k) {
+    double scaled = std::nearbyint(magnitude * kPowers[k]);
+    if (scaled >= 1e15 || scaled / kPowers[k] != magnitude) continue;
+    auto whole = static_cast<uint64_t>(scaled);
+    char rev[20];
+    int n = 0;
+    while (whole) {
+      rev[n++] = static_cast<char>('0' + whole % 10);
+      whole /= 10;
+    }
+    int zeros = 0;  // trailing zeros are no significant digits
+    while (zeros < n && rev[zeros] == '0') ++zeros;
+    for (int i = n - 1; i >= zeros; --i) r.d[r.count++] = rev[i];
+    r.point = n - k;
+    return r;
+  }
   char buf[40];  // "d.dddddddddddddddde-308": 24 bytes at most
   const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
   const char* p = buf;
