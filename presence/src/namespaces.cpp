@@ -1,0 +1,103 @@
+#include "namespaces.h"
+
+#include <cstring>
+
+namespace pxp {
+namespace {
+
+constexpr size_t kIndexThreshold = 8;
+
+}  // namespace
+
+QName splitQName(std::string_view qname) {
+  size_t colon = qname.find(':');
+  if (colon == std::string_view::npos) return {{}, qname};
+  return {qname.substr(0, colon), qname.substr(colon + 1)};
+}
+
+bool isNamespaceDeclaration(const pugi::xml_attribute& attribute, std::string_view* prefix) {
+  const char* name = attribute.name();
+  if (std::strncmp(name, "xmlns", 5) != 0) return false;
+  if (name[5] == '\0') {
+    if (prefix) *prefix = {};
+    return true;
+  }
+  if (name[5] != ':') return false;
+  if (prefix) *prefix = std::string_view(name + 6);
+  return true;
+}
+
+bool sameUri(const char* a, const char* b) { return a == b || std::strcmp(a, b) == 0; }
+
+const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
+  // Climb to the nearest element whose scope is known, then build downwards.
+  pending_.clear();
+  const Scope* scope = nullptr;
+  for (pugi::xml_node n = element; n && n.type() == pugi::node_element; n = n.parent()) {
+    auto found = byElement_.find(n.internal_object());
+    if (found != byElement_.end()) {
+      scope = found->second;
+      break;
+    }
+    pending_.push_back(n);
+  }
+  for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
+    std::vector<std::pair<std::string_view, const char*>> declarations;
+    for (pugi::xml_attribute a = it->first_attribute(); a; a = a.next_attribute()) {
+      std::string_view prefix;
+      if (isNamespaceDeclaration(a, &prefix)) declarations.emplace_back(prefix, a.value());
+    }
+    if (!declarations.empty()) {
+      Scope& added = storage_.emplace_back(Scope{scope, std::move(declarations), {}});
+      if (added.declarations.size() > kIndexThreshold) {
+        for (const auto& d : added.declarations) added.index.emplace(d.first, d.second);
+      }
+      scope = &added;
+    }
+    byElement_.emplace(it->internal_object(), scope);
+  }
+  return scope;
+}
+
+const char* Scopes::lookup(pugi::xml_node element, std::string_view prefix) {
+  if (prefix == "xml") return kXmlNs;
+  for (const Scope* s = scopeOf(element); s; s = s->parent) {
+    if (!s->index.empty()) {
+      auto found = s->index.find(prefix);
+      if (found != s->index.end()) return found->second;
+      continue;
+    }
+    // The last declaration of a prefix on one element wins, as in the index.
+    for (auto it = s->declarations.rbegin(); it != s->declarations.rend(); ++it) {
+      if (it->first == prefix) return it->second;
+    }
+  }
+  return prefix.empty() ? "" : nullptr;
+}
+
+bool Scopes::elementName(pugi::xml_node element, ExpandedName* out) {
+  QName q = splitQName(element.name());
+  const char* uri = lookup(element, q.prefix);
+  if (!uri) return false;
+  *out = {uri, q.local};
+  return true;
+}
+
+bool Scopes::attributeName(pugi::xml_node element, const pugi::xml_attribute& attribute, ExpandedName* out) {
+  QName q = splitQName(attribute.name());
+  if (q.prefix.empty()) {
+    *out = {"", q.local};
+    return true;
+  }
+  const char* uri = lookup(element, q.prefix);
+  if (!uri) return false;
+  *out = {uri, q.local};
+  return true;
+}
+
+void Scopes::clear() {
+  byElement_.clear();
+  storage_.clear();
+}
+
+}  // namespace pxp

@@ -1,0 +1,237 @@
+#include "xml_input.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace pxp {
+namespace {
+
+constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_comments |
+                                 pugi::parse_pi | pugi::parse_declaration | pugi::parse_doctype;
+
+// Offset of the first byte that is not valid XML 1.0 character data in
+// UTF-8, or npos.
+size_t firstBadCharacter(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  size_t n = s.size();
+  size_t i = 0;
+  while (i < n) {
+    unsigned c = p[i];
+    if (c < 0x80) {
+      if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') return i;
+      ++i;
+      continue;
+    }
+    size_t len;
+    unsigned cp;
+    if (c >= 0xC2 && c <= 0xDF) len = 2, cp = c & 0x1F;
+    else if (c >= 0xE0 && c <= 0xEF) len = 3, cp = c & 0x0F;
+    else if (c >= 0xF0 && c <= 0xF4) len = 4, cp = c & 0x07;
+    else return i;
+    if (i + len > n) return i;
+    for (size_t k = 1; k < len; ++k) {
+      if ((p[i + k] & 0xC0) != 0x80) return i;
+      cp = (cp << 6) | (p[i + k] & 0x3F);
+    }
+    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))) return i;
+    if ((cp >= 0xD800 && cp <= 0xDFFF) || cp == 0xFFFE || cp == 0xFFFF) return i;
+    i += len;
+  }
+  return std::string_view::npos;
+}
+
+bool startsWith(std::string_view s, size_t at, std::string_view prefix) {
+  return s.size() - at >= prefix.size() && s.compare(at, prefix.size(), prefix) == 0;
+}
+
+// A character or predefined entity reference starts at s[at] ('&').
+bool validReference(std::string_view s, size_t at) {
+  size_t i = at + 1;
+  if (i < s.size() && s[i] == '#') {
+    ++i;
+    bool hex = i < s.size() && s[i] == 'x';
+    if (hex) ++i;
+    size_t digits = 0;
+    while (i < s.size() && (hex ? std::isxdigit(static_cast<unsigned char>(s[i])) : std::isdigit(static_cast<unsigned char>(s[i])))) {
+      ++i;
+      ++digits;
+    }
+    return digits > 0 && i < s.size() && s[i] == ';';
+  }
+  for (std::string_view name : {"amp;", "lt;", "gt;", "quot;", "apos;"}) {
+    if (startsWith(s, i, name)) return true;
+  }
+  return false;
+}
+
+// Refuses DOCTYPE and references to entities that would need one. Comments,
+// CDATA sections and processing instructions are passed over whole.
+bool checkMarkup(std::string_view s, size_t* badOffset, bool* isDoctype) {
+  size_t i = 0;
+  while (true) {
+    i = s.find_first_of("<&", i);
+    if (i == std::string_view::npos) return true;
+    if (s[i] == '&') {
+      if (!validReference(s, i)) {
+        *badOffset = i;
+        *isDoctype = false;
+        return false;
+      }
+      ++i;
+      continue;
+    }
+    std::string_view end;
+    if (startsWith(s, i, "<!--")) end = "-->";
+    else if (startsWith(s, i, "<![CDATA[")) end = "]]>";
+    else if (startsWith(s, i, "<?")) end = "?>";
+    else if (startsWith(s, i, "<!DOCTYPE")) {
+      *badOffset = i;
+      *isDoctype = true;
+      return false;
+    }
+    if (end.empty()) {
+      ++i;
+      continue;
+    }
+    size_t close = s.find(end, i + 2);
+    if (close == std::string_view::npos) return true;  // the parser reports it
+    i = close + end.size();
+  }
+}
+
+bool isWhitespace(const char* text) {
+  for (; *text; ++text) {
+    if (*text != ' ' && *text != '\t' && *text != '\n' && *text != '\r') return false;
+  }
+  return true;
+}
+
+bool encodingIsUtf8(const pugi::xml_document& doc) {
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() != pugi::node_declaration) continue;
+    pugi::xml_attribute encoding = n.attribute("encoding");
+    if (!encoding) return true;
+    std::string value = encoding.value();
+    std::transform(value.begin(), value.end(), value.begin(), [](unsigned char c) { return std::tolower(c); });
+    return value == "utf-8" || value == "utf8";
+  }
+  return true;
+}
+
+bool duplicateAttributes(pugi::xml_node element) {
+  size_t count = 0;
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) ++count;
+  if (count < 2) return false;
+  if (count <= 8) {
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+      for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+        if (std::strcmp(a.name(), b.name()) == 0) return true;
+      }
+    }
+    return false;
+  }
+  std::vector<std::string_view> names;
+  names.reserve(count);
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) names.emplace_back(a.name());
+  std::sort(names.begin(), names.end());
+  return std::adjacent_find(names.begin(), names.end()) != names.end();
+}
+
+// Depth, document element, text outside it and attribute names, in one
+// walk without recursion.
+bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limits& limits,
+               const InputStatuses& statuses, Failure& failure) {
+  int roots = 0;
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() == pugi::node_element) ++roots;
+    if (n.type() == pugi::node_doctype) {
+      failure.line = lineOfNode(text, n);
+      return fail(failure, statuses.entityDeclaration, "document type declarations are not accepted");
+    }
+    if ((n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) && !isWhitespace(n.value())) {
+      failure.line = lineOfNode(text, n);
+      return fail(failure, statuses.malformed, "text outside the document element");
+    }
+  }
+  if (roots != 1) return fail(failure, statuses.malformed, roots ? "more than one document element" : "no document element");
+  size_t depth = 0;
+  pugi::xml_node n = documentElement(doc);
+  pugi::xml_node root = n;
+  while (n) {
+    if (n.type() == pugi::node_element) {
+      ++depth;
+      if (depth > limits.maxDepth) {
+        failure.line = lineOfNode(text, n);
+        return fail(failure, PXP_E_LIMIT_EXCEEDED,
+                    "elements nested deeper than the limit of " + std::to_string(limits.maxDepth) + " levels");
+      }
+      if (duplicateAttributes(n)) {
+        failure.line = lineOfNode(text, n);
+        return fail(failure, statuses.malformed, std::string("an attribute appears twice on <") + n.name() + ">");
+      }
+      if (n.first_child()) {
+        n = n.first_child();
+        continue;
+      }
+      --depth;
+    }
+    while (n != root && !n.next_sibling()) {
+      n = n.parent();
+      --depth;
+    }
+    if (n == root) break;
+    n = n.next_sibling();
+  }
+  return true;
+}
+
+}  // namespace
+
+pugi::xml_node documentElement(const pugi::xml_document& doc) {
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() == pugi::node_element) return n;
+  }
+  return {};
+}
+
+int lineOfOffset(std::string_view text, ptrdiff_t offset) {
+  if (offset < 0) return 0;
+  size_t end = std::min(static_cast<size_t>(offset), text.size());
+  return 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
+}
+
+int lineOfNode(std::string_view text, pugi::xml_node node) { return lineOfOffset(text, node.offset_debug()); }
+
+bool parseDocument(std::string_view text, const Limits& limits, const InputStatuses& statuses, int documentIndex,
+                   pugi::xml_document& doc, Failure& failure) {
+  failure.document = documentIndex;
+  if (text.size() > limits.maxDocumentSize) {
+    return fail(failure, PXP_E_LIMIT_EXCEEDED,
+                "document of " + std::to_string(text.size()) + " bytes is over the limit of " +
+                    std::to_string(limits.maxDocumentSize));
+  }
+  size_t bad = firstBadCharacter(text);
+  if (bad != std::string_view::npos) {
+    failure.line = lineOfOffset(text, static_cast<ptrdiff_t>(bad));
+    return fail(failure, statuses.characterSet, "byte " + std::to_string(bad) + " is not a valid UTF-8 XML character");
+  }
+  bool doctype = false;
+  if (!checkMarkup(text, &bad, &doctype)) {
+    failure.line = lineOfOffset(text, static_cast<ptrdiff_t>(bad));
+    return fail(failure, statuses.entityDeclaration,
+                doctype ? "document type declarations are not accepted"
+                        : "entity reference other than a character reference or a predefined entity");
+  }
+  pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size(), kParseFlags, pugi::encoding_utf8);
+  if (!parsed) {
+    failure.line = lineOfOffset(text, parsed.offset);
+    return fail(failure, statuses.malformed, std::string("not well-formed XML: ") + parsed.description());
+  }
+  if (!encodingIsUtf8(doc)) return fail(failure, statuses.characterSet, "the XML declaration names an encoding other than UTF-8");
+  return checkTree(text, doc, limits, statuses, failure);
+}
+
+}  // namespace pxp
