@@ -1,5 +1,6 @@
 #include "apply.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "import.h"
@@ -388,6 +389,7 @@ bool applyPatch(std::string_view state, std::string_view diff, const Limits& lim
   if (*form == Form::Full && patch.hasVersion && readVersion(documentElement(target), &stored) &&
       (stored == UINT32_MAX || patch.version != stored + 1)) {
     failure.document = 1;
+    failure.line = patch.rootLine;
     return fail(failure, PXP_E_OUT_OF_SEQUENCE,
                 "diff version " + std::to_string(patch.version) + " does not follow the stored version " +
                     std::to_string(stored) + "; full state is needed");

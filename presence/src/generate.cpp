@@ -1,7 +1,10 @@
 #include "generate.h"
 
+#include <cstdint>
 #include <cstring>
+#include <cctype>
 #include <map>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -95,6 +98,48 @@ class DiffWriter {
   }
 
   pugi::xml_document& doc() { return doc_; }
+
+  // Drops the root declarations that nothing in the diff uses: the new
+  // state's root may declare many namespaces a small diff never names.
+  void pruneDeclarations() {
+    std::set<std::string, std::less<>> used{diffPrefix_};
+    auto scanSelector = [&used](std::string_view text) {
+      // Conservative: every "name:" that is not "name::" counts as a prefix.
+      for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != ':' || (i + 1 < text.size() && text[i + 1] == ':') || (i > 0 && text[i - 1] == ':')) continue;
+        size_t start = i;
+        while (start > 0 && (std::isalnum(static_cast<unsigned char>(text[start - 1])) || text[start - 1] == '_' ||
+                             text[start - 1] == '-' || text[start - 1] == '.' || static_cast<unsigned char>(text[start - 1]) >= 0x80)) {
+          --start;
+        }
+        used.emplace(text.substr(start, i - start));
+      }
+    };
+    pugi::xml_node n = root_.first_child();
+    while (n) {
+      if (n.type() == pugi::node_element) {
+        used.emplace(splitQName(n.name()).prefix);
+        for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+          if (isNamespaceDeclaration(a)) continue;
+          used.emplace(splitQName(a.name()).prefix);
+          if (n.parent() == root_ && (std::strcmp(a.name(), "sel") == 0 || std::strcmp(a.name(), "type") == 0)) scanSelector(a.value());
+        }
+        if (n.first_child()) {
+          n = n.first_child();
+          continue;
+        }
+      }
+      while (n != root_ && !n.next_sibling()) n = n.parent();
+      if (n == root_) break;
+      n = n.next_sibling();
+    }
+    for (pugi::xml_attribute a = root_.first_attribute(); a;) {
+      pugi::xml_attribute next = a.next_attribute();
+      std::string_view p;
+      if (isNamespaceDeclaration(a, &p) && !p.empty() && !used.count(p)) root_.remove_attribute(a);
+      a = next;
+    }
+  }
   Scopes& scopes() { return scopes_; }
 
   pugi::xml_node operation(const char* kind, const std::string& sel) {
@@ -341,6 +386,7 @@ bool generateDiff(std::string_view oldState, std::string_view newState, const Li
   DiffWriter diff(documentElement(newDoc), hasVersion, version);
   Generator generator(documentElement(oldDoc), oldScopes, oldForm, documentElement(newDoc), newScopes, newForm, diff);
   if (generator.run(failure)) {
+    diff.pruneDeclarations();
     result->text = serialize(diff.doc());
     result->full = false;
     if (result->text.size() <= newState.size()) return true;

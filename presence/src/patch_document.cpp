@@ -71,6 +71,7 @@ bool readPatch(std::string_view text, const Limits& limits, int documentIndex, P
                Failure& failure) {
   if (!parseDocument(text, limits, kDiffStatuses, documentIndex, patch.doc, failure)) return false;
   pugi::xml_node root = documentElement(patch.doc);
+  patch.rootLine = lineOfNode(text, root);
   ExpandedName name;
   if (!patch.scopes.elementName(root, &name)) {
     return refuse(failure, lineOfNode(text, root), -1, PXP_E_INVALID_NAMESPACE_PREFIX,

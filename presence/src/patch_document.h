@@ -35,6 +35,7 @@ struct PatchDocument {
   pugi::xml_document doc;
   Scopes scopes;
   bool fullState = false;  // the body is a pidf-full
+  int rootLine = 0;
   bool hasVersion = false;
   uint32_t version = 0;
   std::vector<Operation> operations;

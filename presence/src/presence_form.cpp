@@ -86,7 +86,14 @@ void convertForm(pugi::xml_document& doc, Scopes& scopes, Form from, Form target
 std::string serialize(const pugi::xml_document& doc) {
   StringWriter writer;
   doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-  return std::move(writer.out);
+  // pugixml keeps no text beside the document element: the line break after
+  // the XML declaration comes back here.
+  std::string& out = writer.out;
+  if (out.compare(0, 5, "<?xml") == 0) {
+    size_t end = out.find("?>");
+    if (end != std::string::npos && end + 2 < out.size() && out[end + 2] != '\n') out.insert(end + 2, "\n");
+  }
+  return std::move(out);
 }
 
 }  // namespace pxp
