@@ -20,11 +20,28 @@ const char kState[] =
     "  <note>presence</note><!-- c --><dm:person id=\"p\"><r:activities><r:busy/></r:activities></dm:person>\n"
     "</presence>\n";
 
+const char kStub[] = "<presence xmlns=\"urn:ietf:params:xml:ns:pidf\" entity=\"e\"/>";
+
+// A state in presence form: versions are the sender's business, not content.
+bool presenceForm(const PxpText& state, PxpText* out) {
+  if (state.kind != PXP_KIND_FULL) {
+    *out = PxpText{nullptr, 0, PXP_KIND_PRESENCE};
+    return true;
+  }
+  return pxpApply(kStub, sizeof kStub - 1, state.data, state.length, nullptr, out, nullptr) == PXP_OK;
+}
+
 // Equal as documents, both in presence form.
 bool sameState(const PxpText& a, const PxpText& b) {
+  PxpText x{}, y{};
+  bool converted = presenceForm(a, &x) && presenceForm(b, &y);
+  const PxpText& left = x.data ? x : a;
+  const PxpText& right = y.data ? y : b;
   int equal = 0;
-  if (pxpCompare(a.data, a.length, b.data, b.length, nullptr, &equal, nullptr) != PXP_OK) return false;
-  return equal == 1;
+  bool same = converted && pxpCompare(left.data, left.length, right.data, right.length, nullptr, &equal, nullptr) == PXP_OK && equal == 1;
+  pxpTextFree(&x);
+  pxpTextFree(&y);
+  return same;
 }
 
 }  // namespace

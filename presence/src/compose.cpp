@@ -3,7 +3,9 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "compare.h"
 #include "import.h"
@@ -80,8 +82,7 @@ class Composer {
         bool keyed = entry.section == Section::Tuple ||
                      (sameUri(n.uri, kDataModelNs) && (n.local == "person" || n.local == "device"));
         if (keyed && id) entry.key = std::string(n.uri) + '\n' + std::string(n.local) + '\n' + id.value();
-        if (entry.section == Section::Note && duplicateNote(entry, failure)) continue;
-        if (failure.status) return false;
+        if (entry.section == Section::Note && !firstOfItsKind(entry)) continue;
         add(entry);
       }
     }
@@ -126,18 +127,32 @@ class Composer {
     kept = entry;
   }
 
-  bool duplicateNote(const Entry& note, Failure& failure) {
-    for (const Entry& e : entries_) {
-      if (e.section != Section::Note) continue;
-      if (equalElements(e.node, inputs_[e.input]->scopes, note.node, inputs_[note.input]->scopes, nullptr, failure)) return true;
-      if (failure.status) return false;
+  // False for a note equal to one kept already (same attributes by expanded
+  // name, same text); notes with child elements are always kept.
+  bool firstOfItsKind(const Entry& note) {
+    std::vector<std::string> attributes;
+    Scopes& scopes = inputs_[note.input]->scopes;
+    for (pugi::xml_attribute a = note.node.first_attribute(); a; a = a.next_attribute()) {
+      ExpandedName n;
+      if (isNamespaceDeclaration(a)) continue;
+      if (!scopes.attributeName(note.node, a, &n)) return true;
+      attributes.push_back(std::string(n.uri) + '\n' + std::string(n.local) + '\n' + a.value());
     }
-    return false;
+    std::sort(attributes.begin(), attributes.end());
+    std::string key;
+    for (const auto& a : attributes) key += a + '\0';
+    key += '\1';
+    for (pugi::xml_node c = note.node.first_child(); c; c = c.next_sibling()) {
+      if (c.type() == pugi::node_element) return true;
+      if (isTextNode(c)) key += c.value();
+    }
+    return notes_.insert(std::move(key)).second;
   }
 
   std::vector<std::unique_ptr<Input>>& inputs_;
   std::vector<Entry> entries_;
   std::unordered_map<std::string, size_t> byKey_;
+  std::unordered_set<std::string> notes_;
 };
 
 }  // namespace
@@ -175,11 +190,12 @@ bool composeDocuments(const std::vector<std::string_view>& texts, const Limits& 
   root.append_attribute("xmlns").set_value(kPidfNs);
   // The inputs' root declarations, first binding of each prefix kept, so
   // the extensions need no declarations of their own.
+  std::unordered_set<std::string_view> declared;
   for (const auto& in : inputs) {
     for (pugi::xml_attribute a = in->root.first_attribute(); a; a = a.next_attribute()) {
       std::string_view p;
       if (!isNamespaceDeclaration(a, &p) || p.empty() || sameUri(a.value(), kDiffNs)) continue;
-      if (!root.attribute(a.name())) root.append_attribute(a.name()).set_value(a.value());
+      if (declared.insert(a.name()).second) root.append_attribute(a.name()).set_value(a.value());
     }
   }
   root.append_attribute("entity").set_value(entity);

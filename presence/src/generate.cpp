@@ -92,6 +92,7 @@ class DiffWriter {
     if (!root_.attribute(("xmlns:" + diffPrefix).c_str())) root_.append_attribute(("xmlns:" + diffPrefix).c_str()).set_value(kDiffNs);
     diffPrefix_ = diffPrefix;
     root_.set_name((diffPrefix + ":pidf-diff").c_str());
+    defaultNs_ = root_.attribute("xmlns").value();
     if (pugi::xml_attribute entity = newRoot.attribute("entity")) root_.append_attribute("entity").set_value(entity.value());
     if (hasVersion) root_.append_attribute("version").set_value(std::to_string(version).c_str());
     root_.append_child(pugi::node_pcdata).set_value("\n");
@@ -152,8 +153,7 @@ class DiffWriter {
   // A name for selectors: false when the element cannot be named (no
   // namespace under a default one).
   bool elementName(const ExpandedName& n, std::string* out) {
-    const char* def = root_.attribute("xmlns") ? root_.attribute("xmlns").value() : "";
-    if (sameUri(def, n.uri)) {
+    if (defaultNs_ == n.uri) {
       *out = std::string(n.local);
       return true;
     }
@@ -169,12 +169,18 @@ class DiffWriter {
 
  private:
   std::string prefixFor(const char* uri) {
-    for (pugi::xml_attribute a = root_.first_attribute(); a; a = a.next_attribute()) {
-      std::string_view p;
-      if (isNamespaceDeclaration(a, &p) && !p.empty() && sameUri(a.value(), uri)) return std::string(p);
+    if (prefixes_.empty()) {
+      // First use: the root's declarations, the first prefix of a URI kept.
+      for (pugi::xml_attribute a = root_.first_attribute(); a; a = a.next_attribute()) {
+        std::string_view p;
+        if (isNamespaceDeclaration(a, &p) && !p.empty()) prefixes_.emplace(a.value(), std::string(p));
+      }
     }
+    auto found = prefixes_.find(uri);
+    if (found != prefixes_.end()) return found->second;
     std::string p = freePrefix("n");
     root_.append_attribute(("xmlns:" + p).c_str()).set_value(uri);
+    prefixes_.emplace(uri, p);
     scopes_.clear();
     return p;
   }
@@ -189,6 +195,8 @@ class DiffWriter {
   pugi::xml_node root_;
   Scopes scopes_;
   std::string diffPrefix_;
+  std::string defaultNs_;
+  std::unordered_map<std::string, std::string> prefixes_;  // URI -> prefix on the root
 };
 
 std::string quoted(std::string_view text) {

@@ -1,20 +1,27 @@
 #include "import.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace pxp {
 namespace {
 
-struct Needed {
+struct Binding {
   std::string_view prefix;
   const char* uri;
+};
+
+// Prefixes a copy needs from outside, in first-use order.
+struct Needed {
+  std::vector<Binding> list;
+  std::unordered_set<std::string_view> seen;
 };
 
 // Records prefix `p` used at `element` when its binding comes from outside
 // the copied subtree (the same declaration as at the subtree's parent).
 bool noteUse(pugi::xml_node element, std::string_view p, pugi::xml_node outside, Scopes& scopes,
-             std::vector<Needed>& needed, Failure& failure) {
+             Needed& needed, Failure& failure) {
   if (p == "xml") return true;
   const char* here = scopes.lookup(element, p);
   if (!here) {
@@ -26,14 +33,11 @@ bool noteUse(pugi::xml_node element, std::string_view p, pugi::xml_node outside,
   // otherwise it is declared inside the copy and travels with it.
   bool fromOutside = here == there || (there && !*here && !*there);
   if (!fromOutside) return true;
-  for (const Needed& n : needed) {
-    if (n.prefix == p) return true;
-  }
-  needed.push_back({p, here});
+  if (needed.seen.insert(p).second) needed.list.push_back({p, here});
   return true;
 }
 
-bool collectNeeded(pugi::xml_node source, Scopes& scopes, std::vector<Needed>& needed, Failure& failure) {
+bool collectNeeded(pugi::xml_node source, Scopes& scopes, Needed& needed, Failure& failure) {
   pugi::xml_node outside = source.parent();
   pugi::xml_node n = source;
   while (n) {
@@ -69,18 +73,18 @@ bool importNode(pugi::xml_node source, Scopes& sourceScopes, const Placement& at
     if (!*copy) return fail(failure, PXP_E_NO_MEMORY, "out of memory copying content");
     return true;
   }
-  std::vector<Needed> needed;
+  Needed needed;
   if (!collectNeeded(source, sourceScopes, needed, failure)) return false;
   // Resolve the destination's bindings before the copy changes the tree.
-  std::vector<Needed> declare;
-  for (const Needed& n : needed) {
+  std::vector<Binding> declare;
+  for (const Binding& n : needed.list) {
     const char* bound = at.parent.type() == pugi::node_element ? destScopes.lookup(at.parent, n.prefix)
                                                                : (n.prefix.empty() ? "" : nullptr);
     if (!bound || !sameUri(bound, n.uri)) declare.push_back(n);
   }
   *copy = insertCopy(source, at);
   if (!*copy) return fail(failure, PXP_E_NO_MEMORY, "out of memory copying content");
-  for (const Needed& n : declare) {
+  for (const Binding& n : declare) {
     std::string name = n.prefix.empty() ? std::string("xmlns") : "xmlns:" + std::string(n.prefix);
     pugi::xml_attribute a = copy->first_attribute() ? copy->insert_attribute_before(name.c_str(), copy->first_attribute())
                                                     : copy->append_attribute(name.c_str());

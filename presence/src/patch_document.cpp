@@ -1,5 +1,6 @@
 #include "patch_document.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -15,12 +16,32 @@ bool refuse(Failure& failure, int line, int operation, int status, std::string m
   return fail(failure, status, std::move(message));
 }
 
-bool readOperation(std::string_view text, pugi::xml_node element, const ExpandedName& name, int index,
+// Lines of nodes met in document order, counted once over the text.
+class LineCounter {
+ public:
+  explicit LineCounter(std::string_view text) : text_(text) {}
+  int lineOf(pugi::xml_node node) {
+    ptrdiff_t offset = node.offset_debug();
+    if (offset < 0) return 0;
+    size_t end = std::min(static_cast<size_t>(offset), text_.size());
+    if (end < counted_) return lineOfOffset(text_, offset);
+    line_ += static_cast<int>(std::count(text_.begin() + counted_, text_.begin() + end, '\n'));
+    counted_ = end;
+    return line_;
+  }
+
+ private:
+  std::string_view text_;
+  size_t counted_ = 0;
+  int line_ = 1;
+};
+
+bool readOperation(LineCounter& lines, pugi::xml_node element, const ExpandedName& name, int index,
                    PatchDocument& patch, Failure& failure) {
   Operation op{};
   op.element = element;
   op.index = index;
-  op.line = lineOfNode(text, element);
+  op.line = lines.lineOf(element);
   if (name.local == "add") op.kind = OpKind::Add;
   else if (name.local == "replace") op.kind = OpKind::Replace;
   else if (name.local == "remove") op.kind = OpKind::Remove;
@@ -93,6 +114,7 @@ bool readPatch(std::string_view text, const Limits& limits, int documentIndex, P
   }
   if (patch.fullState) return true;
   int index = 0;
+  LineCounter lines(text);
   for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling()) {
     if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) {
       if (std::strspn(c.value(), " \t\r\n") != std::strlen(c.value())) {
@@ -110,7 +132,7 @@ bool readPatch(std::string_view text, const Limits& limits, int documentIndex, P
       return refuse(failure, lineOfNode(text, c), index, PXP_E_INVALID_DIFF_FORMAT,
                     "<" + std::string(c.name()) + "> is not in the pidf-diff namespace");
     }
-    if (!readOperation(text, c, opName, index, patch, failure)) return false;
+    if (!readOperation(lines, c, opName, index, patch, failure)) return false;
     ++index;
   }
   return true;
