@@ -1,9 +1,12 @@
 #include "xml_input.h"
 
+#include "namespaces.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <unordered_map>
 #include <utility>
 #include <string>
 #include <vector>
@@ -200,6 +203,62 @@ bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limit
 
 }  // namespace
 
+bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int status, Failure& failure) {
+  // Prefixes bound at the current element, counted, with an undo stack.
+  std::unordered_map<std::string_view, int> bound;
+  std::vector<std::string_view> declared;
+  std::vector<size_t> marks;
+  auto undeclared = [&](std::string_view prefix) {
+    if (prefix.empty() || prefix == "xml") return false;
+    auto found = bound.find(prefix);
+    return found == bound.end() || found->second == 0;
+  };
+  auto refuse = [&](pugi::xml_node at, std::string_view prefix) {
+    failure.line = lineOfNode(text, at);
+    return fail(failure, status, "prefix \"" + std::string(prefix) + "\" is not declared (in <" + at.name() + ">)");
+  };
+  auto leave = [&] {
+    for (size_t i = marks.back(); i < declared.size(); ++i) --bound[declared[i]];
+    declared.resize(marks.back());
+    marks.pop_back();
+  };
+  pugi::xml_node root = documentElement(doc);
+  pugi::xml_node n = root;
+  while (n) {
+    bool entered = n.type() == pugi::node_element;
+    if (entered) {
+      marks.push_back(declared.size());
+      for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+        std::string_view p;
+        if (isNamespaceDeclaration(a, &p) && !p.empty()) {
+          if (!*a.value()) return refuse(n, p);  // a prefix cannot be undeclared
+          ++bound[p];
+          declared.push_back(p);
+        }
+      }
+      QName q = splitQName(n.name());
+      if (undeclared(q.prefix)) return refuse(n, q.prefix);
+      for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+        if (isNamespaceDeclaration(a)) continue;
+        QName qa = splitQName(a.name());
+        if (undeclared(qa.prefix)) return refuse(n, qa.prefix);
+      }
+      if (n.first_child()) {
+        n = n.first_child();
+        continue;
+      }
+      leave();
+    }
+    while (n != root && !n.next_sibling()) {
+      n = n.parent();
+      leave();
+    }
+    if (n == root) break;
+    n = n.next_sibling();
+  }
+  return true;
+}
+
 pugi::xml_node documentElement(const pugi::xml_document& doc) {
   for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
     if (n.type() == pugi::node_element) return n;
@@ -238,7 +297,8 @@ bool parseDocument(std::string_view text, const Limits& limits, const InputStatu
     return fail(failure, statuses.malformed, std::string("not well-formed XML: ") + parsed.description());
   }
   if (!encodingIsUtf8(doc)) return fail(failure, statuses.characterSet, "the XML declaration names an encoding other than UTF-8");
-  return checkTree(text, doc, limits, statuses, failure);
+  if (!checkTree(text, doc, limits, statuses, failure)) return false;
+  return !statuses.checkPrefixes || checkPrefixes(text, doc, statuses.malformed, failure);
 }
 
 }  // namespace pxp

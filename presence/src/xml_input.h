@@ -19,17 +19,22 @@ struct InputStatuses {
   int malformed;         // not well-formed
   int characterSet;      // not UTF-8
   int entityDeclaration; // DOCTYPE or an unknown entity reference
+  bool checkPrefixes;    // every prefix must be declared (a patch reports its own per operation)
 };
 inline constexpr InputStatuses kDocumentStatuses{PXP_E_INVALID_DOCUMENT, PXP_E_INVALID_DOCUMENT,
-                                                 PXP_E_INVALID_DOCUMENT};
+                                                 PXP_E_INVALID_DOCUMENT, true};
 inline constexpr InputStatuses kDiffStatuses{PXP_E_INVALID_DIFF_FORMAT, PXP_E_INVALID_CHARACTER_SET,
-                                             PXP_E_INVALID_ENTITY_DECLARATION};
+                                             PXP_E_INVALID_ENTITY_DECLARATION, false};
 
 // Parse `text` (kept alive by the caller while `doc` is used for line
 // numbers). On failure fills `failure` with the status, the document index
 // and the line.
 bool parseDocument(std::string_view text, const Limits& limits, const InputStatuses& statuses, int documentIndex,
                    pugi::xml_document& doc, Failure& failure);
+
+// Every element and attribute prefix declared where it is used (namespace
+// well-formedness); fails with `status` and the line of the first offender.
+bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int status, Failure& failure);
 
 // 1-based line of a byte offset of `text`.
 int lineOfOffset(std::string_view text, ptrdiff_t offset);

@@ -88,6 +88,23 @@ TEST(HostileInput, ManyDeclarationsOnOneElement) {
   EXPECT_EQ(result.value().view().find("<n1999:e/>"), std::string::npos);
 }
 
+// Found by fuzzing: a full-state body whose extension prefix was never
+// declared became the state, and no later call could read it.
+TEST(HostileInput, FullStateBodyMustDeclareItsPrefixes) {
+  const std::string body =
+      "<p:pidf-full xmlns=\"urn:ietf:params:xml:ns:pidf\" xmlns:p=\"urn:ietf:params:xml:ns:pidf-diff\" "
+      "xmlsn:c=\"urn:ietf:params:xml:ns:pidf:caps\" entity=\"e\">\n<tuple id=\"t\"><status/><c:servcaps/></tuple></p:pidf-full>";
+  auto result = pxxml::presence::apply("<presence xmlns=\"urn:ietf:params:xml:ns:pidf\" entity=\"e\"/>", body);
+  ASSERT_FALSE(result);
+  EXPECT_EQ(result.error().status, PXP_E_INVALID_DOCUMENT);
+  EXPECT_EQ(result.error().document, 1);
+  EXPECT_EQ(result.error().line, 1);
+  auto state = pxxml::presence::apply("<presence xmlns=\"urn:ietf:params:xml:ns:pidf\" entity=\"e\">\n<c:x/></presence>", pxtest::diffOf({}));
+  ASSERT_FALSE(state);
+  EXPECT_EQ(state.error().status, PXP_E_INVALID_DOCUMENT);
+  EXPECT_EQ(state.error().line, 2);
+}
+
 TEST(CApi, RefusesNullArguments) {
   PxpText out{};
   PxpError error{};
