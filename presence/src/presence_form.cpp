@@ -40,6 +40,11 @@ bool classifyForm(const pugi::xml_document& doc, Scopes& scopes, Form* form, Fai
   }
   if (name.local == "pidf-full" && sameUri(name.uri, kDiffNs)) {
     *form = Form::Full;
+    uint32_t version;
+    pugi::xml_attribute v = root.attribute("version");
+    if (v && !parseVersion(v.value(), &version)) {
+      return fail(failure, PXP_E_INVALID_DOCUMENT, "version=\"" + std::string(v.value()) + "\" is not an unsigned 32-bit number");
+    }
     return true;
   }
   return fail(failure, PXP_E_INVALID_DOCUMENT,

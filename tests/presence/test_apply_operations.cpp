@@ -316,6 +316,7 @@ TEST(ApplyRefusesState, WhenItIsNoPresenceDocument) {
   for (const Row& row : {Row{"<watcherinfo xmlns=\"urn:ietf:params:xml:ns:watcherinfo\"/>", PXP_E_INVALID_DOCUMENT},
                          Row{"<presence xmlns=\"urn:ietf:params:xml:ns:pidf\">", PXP_E_INVALID_DOCUMENT},
                          Row{"<t:presence/>", PXP_E_INVALID_DOCUMENT},
+                         Row{"<p:pidf-full xmlns:p=\"urn:ietf:params:xml:ns:pidf-diff\" entity=\"e\" version=\"56?\"/>", PXP_E_INVALID_DOCUMENT},
                          Row{"<presence xmlns=\"urn:ietf:params:xml:ns:pidf\">&bogus;</presence>", PXP_E_INVALID_DOCUMENT}}) {
     auto result = pxxml::presence::apply(row.state, diffOf({}));
     ASSERT_FALSE(result) << row.state;
