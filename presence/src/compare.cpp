@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <tuple>
 #include <vector>
 
@@ -23,22 +24,33 @@ struct Attribute {
 };
 
 // A significant child: an element, or the text of a run (text pieces that
-// only comments or processing instructions separate belong to one run).
+// only comments or processing instructions separate belong to one run). A
+// run of one piece is viewed in place; longer runs are joined in `joined`.
 struct Child {
   pugi::xml_node element;
-  std::string text;
+  std::string_view text;
 };
 
-void significantChildren(pugi::xml_node parent, std::vector<Child>& out) {
+void significantChildren(pugi::xml_node parent, std::vector<Child>& out, std::deque<std::string>& joined) {
   out.clear();
-  std::string run;
+  std::string_view first;
+  std::string* run = nullptr;
   auto flush = [&] {
-    if (!isWhitespaceText(run)) out.push_back({{}, run});
-    run.clear();
+    std::string_view text = run ? std::string_view(*run) : first;
+    if (!isWhitespaceText(text)) out.push_back({{}, text});
+    first = {};
+    run = nullptr;
   };
   for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
-    if (isTextNode(c)) run += c.value();
-    else if (c.type() == pugi::node_element) {
+    if (isTextNode(c)) {
+      std::string_view piece = c.value();
+      if (run) run->append(piece);
+      else if (first.empty()) first = piece;
+      else {
+        run = &joined.emplace_back(first);
+        run->append(piece);
+      }
+    } else if (c.type() == pugi::node_element) {
       flush();
       out.push_back({c, {}});
     }
@@ -82,7 +94,9 @@ bool equalElements(pugi::xml_node a, Scopes& aScopes, pugi::xml_node b, Scopes& 
   std::vector<std::pair<pugi::xml_node, pugi::xml_node>> pending{{a, b}};
   std::vector<Attribute> aAttrs, bAttrs;
   std::vector<Child> aKids, bKids;
+  std::deque<std::string> joined;
   while (!pending.empty()) {
+    joined.clear();
     auto [x, y] = pending.back();
     pending.pop_back();
     ExpandedName xn, yn;
@@ -99,8 +113,8 @@ bool equalElements(pugi::xml_node a, Scopes& aScopes, pugi::xml_node b, Scopes& 
       return false;
     }
     if (aAttrs != bAttrs) return differ(where, x, "attributes differ");
-    significantChildren(x, aKids);
-    significantChildren(y, bKids);
+    significantChildren(x, aKids, joined);
+    significantChildren(y, bKids, joined);
     if (aKids.size() != bKids.size()) {
       return differ(where, x, std::to_string(aKids.size()) + " significant children against " + std::to_string(bKids.size()));
     }
@@ -108,7 +122,7 @@ bool equalElements(pugi::xml_node a, Scopes& aScopes, pugi::xml_node b, Scopes& 
       bool ae = static_cast<bool>(aKids[i].element), be = static_cast<bool>(bKids[i].element);
       if (ae != be) return differ(where, x, "child " + std::to_string(i + 1) + " is an element in one and text in the other");
       if (!ae && aKids[i].text != bKids[i].text) {
-        return differ(where, x, "text \"" + aKids[i].text + "\" against \"" + bKids[i].text + "\"");
+        return differ(where, x, "text \"" + std::string(aKids[i].text) + "\" against \"" + std::string(bKids[i].text) + "\"");
       }
       if (ae) pending.emplace_back(aKids[i].element, bKids[i].element);
     }

@@ -31,9 +31,11 @@ bool sameUri(const char* a, const char* b) { return a == b || std::strcmp(a, b) 
 
 const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
   // Climb to the nearest element whose scope is known, then build downwards.
+  // Elements without attributes declare nothing and are passed over.
   pending_.clear();
   const Scope* scope = nullptr;
   for (pugi::xml_node n = element; n && n.type() == pugi::node_element; n = n.parent()) {
+    if (!n.first_attribute()) continue;
     auto found = byElement_.find(n.internal_object());
     if (found != byElement_.end()) {
       scope = found->second;
