@@ -82,30 +82,49 @@ bool validReference(std::string_view s, size_t at) {
   return false;
 }
 
-// End of the comment, CDATA section or processing instruction that holds
-// offset `at`, or npos when `at` is in none of them.
-size_t endOfSectionHolding(std::string_view s, size_t at) {
-  static constexpr std::pair<std::string_view, std::string_view> kSections[] = {
-      {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
-  for (const auto& [open, close] : kSections) {
-    size_t start = s.rfind(open, at);
-    if (start == std::string_view::npos) continue;
-    size_t end = s.find(close, start + open.size());
-    if (end == std::string_view::npos || end + close.size() > at) return end == std::string_view::npos ? s.size() : end + close.size();
+// Finds, moving forwards only, whether an offset lies inside a comment,
+// CDATA section or processing instruction, so that the whole check stays
+// linear however many ampersands there are.
+class SectionCursor {
+ public:
+  explicit SectionCursor(std::string_view s) : s_(s) {}
+
+  // End of the section holding `at`, or npos when `at` is in none. Offsets
+  // must not decrease from call to call.
+  size_t endOfSectionHolding(size_t at) {
+    static constexpr std::pair<std::string_view, std::string_view> kSections[] = {
+        {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+    while (true) {
+      size_t lt = s_.find('<', cursor_);
+      if (lt == std::string_view::npos || lt > at) return std::string_view::npos;
+      size_t stop = lt + 1;
+      for (const auto& [open, close] : kSections) {
+        if (s_.compare(lt, open.size(), open) != 0) continue;
+        size_t end = s_.find(close, lt + open.size());
+        stop = end == std::string_view::npos ? s_.size() : end + close.size();
+        break;
+      }
+      if (at < stop && stop != lt + 1) return stop;
+      cursor_ = stop;
+    }
   }
-  return std::string_view::npos;
-}
+
+ private:
+  std::string_view s_;
+  size_t cursor_ = 0;
+};
 
 // Refuses references to entities that would need a declaration. Ampersands
 // inside comments, CDATA sections and processing instructions are text.
 bool checkReferences(std::string_view s, size_t* badOffset) {
+  SectionCursor sections(s);
   size_t i = 0;
   while ((i = s.find('&', i)) != std::string_view::npos) {
     if (validReference(s, i)) {
       ++i;
       continue;
     }
-    size_t end = endOfSectionHolding(s, i);
+    size_t end = sections.endOfSectionHolding(i);
     if (end == std::string_view::npos) {
       *badOffset = i;
       return false;

@@ -105,6 +105,17 @@ TEST(HostileInput, FullStateBodyMustDeclareItsPrefixes) {
   EXPECT_EQ(state.error().line, 2);
 }
 
+TEST(HostileInput, AmpersandsInCommentsCdataAndInstructionsAreText) {
+  std::string state = "<presence xmlns=\"urn:ietf:params:xml:ns:pidf\" entity=\"a&amp;b\">";
+  for (int i = 0; i < 500; ++i) state += "<?pi & " + std::to_string(i) + "?><!-- & --><note><![CDATA[&]]></note>\n";
+  auto ok = pxxml::presence::apply(state + "</presence>", pxtest::diffOf({}));
+  EXPECT_TRUE(ok) << ok.error().message;
+  auto refused = pxxml::presence::apply(state + "<note>&nbsp;</note></presence>", pxtest::diffOf({}));
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.error().status, PXP_E_INVALID_DOCUMENT);
+  EXPECT_EQ(refused.error().line, 501);
+}
+
 TEST(CApi, RefusesNullArguments) {
   PxpText out{};
   PxpError error{};
