@@ -380,7 +380,7 @@ bool applyPatch(std::string_view state, std::string_view diff, const Limits& lim
 
   if (patch.fullState) {
     // New full state replaces the stored one, in the stored form.
-    if (!checkPrefixes(diff, patch.doc, PXP_E_INVALID_DOCUMENT, failure)) return false;
+    if (!checkPrefixes(diff, patch.doc, PXP_E_INVALID_DOCUMENT, PXP_E_INVALID_DOCUMENT, failure)) return false;
     Form given = Form::Full;
     convertForm(patch.doc, patch.scopes, given, *form, patch.hasVersion, patch.version);
     *result = serialize(patch.doc);

@@ -113,6 +113,20 @@ bool readPatch(std::string_view text, const Limits& limits, int documentIndex, P
     patch.hasVersion = true;
   }
   if (patch.fullState) return true;
+  // Names the operations carry must mean something before any is applied;
+  // a refusal names the operation holding the offending element.
+  pugi::xml_node offender;
+  if (!checkPrefixes(text, patch.doc, PXP_E_INVALID_NAMESPACE_PREFIX, PXP_E_INVALID_DIFF_FORMAT, failure, &offender)) {
+    int index = 0;
+    for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling()) {
+      if (c.type() != pugi::node_element) continue;
+      for (pugi::xml_node n = offender; n; n = n.parent()) {
+        if (n == c) failure.operation = index;
+      }
+      ++index;
+    }
+    return false;
+  }
   int index = 0;
   LineCounter lines(text);
   for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling()) {

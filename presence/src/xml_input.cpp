@@ -222,7 +222,8 @@ bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limit
 
 }  // namespace
 
-bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int status, Failure& failure) {
+bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int undeclaredStatus, int malformedStatus,
+                   Failure& failure, pugi::xml_node* offender) {
   // Prefixes bound at the current element, counted, with an undo stack.
   std::unordered_map<std::string_view, int> bound;
   std::vector<std::string_view> declared;
@@ -234,7 +235,17 @@ bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int sta
   };
   auto refuse = [&](pugi::xml_node at, std::string_view prefix) {
     failure.line = lineOfNode(text, at);
-    return fail(failure, status, "prefix \"" + std::string(prefix) + "\" is not declared (in <" + at.name() + ">)");
+    if (offender) *offender = at;
+    return fail(failure, undeclaredStatus, "prefix \"" + std::string(prefix) + "\" is not declared (in <" + at.name() + ">)");
+  };
+  auto malformed = [&](pugi::xml_node at, std::string_view name) {
+    failure.line = lineOfNode(text, at);
+    if (offender) *offender = at;
+    return fail(failure, malformedStatus, "\"" + std::string(name) + "\" is not a namespace-well-formed name (in <" + at.name() + ">)");
+  };
+  auto wellFormed = [](std::string_view name) {
+    QName q = splitQName(name);
+    return !q.local.empty() && q.local.find(':') == std::string_view::npos && (name.find(':') == std::string_view::npos || !q.prefix.empty());
   };
   auto leave = [&] {
     for (size_t i = marks.back(); i < declared.size(); ++i) --bound[declared[i]];
@@ -249,12 +260,15 @@ bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int sta
       marks.push_back(declared.size());
       for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
         std::string_view p;
+        if (!wellFormed(a.name())) return malformed(n, a.name());
         if (isNamespaceDeclaration(a, &p) && !p.empty()) {
+          if (p == "xmlns") return malformed(n, a.name());
           if (!*a.value()) return refuse(n, p);  // a prefix cannot be undeclared
           ++bound[p];
           declared.push_back(p);
         }
       }
+      if (!wellFormed(n.name())) return malformed(n, n.name());
       QName q = splitQName(n.name());
       if (undeclared(q.prefix)) return refuse(n, q.prefix);
       for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
@@ -317,7 +331,7 @@ bool parseDocument(std::string_view text, const Limits& limits, const InputStatu
   }
   if (!encodingIsUtf8(doc)) return fail(failure, statuses.characterSet, "the XML declaration names an encoding other than UTF-8");
   if (!checkTree(text, doc, limits, statuses, failure)) return false;
-  return !statuses.checkPrefixes || checkPrefixes(text, doc, statuses.malformed, failure);
+  return !statuses.checkPrefixes || checkPrefixes(text, doc, statuses.malformed, statuses.malformed, failure);
 }
 
 }  // namespace pxp

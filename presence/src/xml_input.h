@@ -32,9 +32,12 @@ inline constexpr InputStatuses kDiffStatuses{PXP_E_INVALID_DIFF_FORMAT, PXP_E_IN
 bool parseDocument(std::string_view text, const Limits& limits, const InputStatuses& statuses, int documentIndex,
                    pugi::xml_document& doc, Failure& failure);
 
-// Every element and attribute prefix declared where it is used (namespace
-// well-formedness); fails with `status` and the line of the first offender.
-bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int status, Failure& failure);
+// Namespace well-formedness: names of at most one colon, prefixes declared
+// where they are used, declarations of names without a colon. Fails with
+// `undeclared` or `malformed` and the line of the first offending element,
+// which *offender receives when given.
+bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int undeclared, int malformed,
+                   Failure& failure, pugi::xml_node* offender = nullptr);
 
 // 1-based line of a byte offset of `text`.
 int lineOfOffset(std::string_view text, ptrdiff_t offset);

@@ -263,6 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"MissingSel", {kAddT3, R"op(<p:remove/>)op"}, PXP_E_INVALID_PATCH_DIRECTIVE, 1},
         Refused{"UnknownAttribute", {R"op(<p:remove sel="*/tuple[1]" pos="before"/>)op"}, PXP_E_INVALID_PATCH_DIRECTIVE, 0},
         Refused{"IdFunction", {R"op(<p:remove sel="id('t1')/status"/>)op"}, PXP_E_UNSUPPORTED_ID_FUNCTION, 0},
+        Refused{"NameWithTwoColonsInContent", {kAddT3, R"op(<p:add sel="*"><x:a:b/></p:add>)op"}, PXP_E_INVALID_DIFF_FORMAT, 1},
         Refused{"UnknownOperation", {kAddT3, R"op(<p:move sel="*/tuple[1]"/>)op"}, PXP_E_INVALID_DIFF_FORMAT, 1},
         Refused{"OperationOutsideTheNamespace", {R"op(<remove sel="*/tuple[1]"/>)op"}, PXP_E_INVALID_DIFF_FORMAT, 0},
         Refused{"RemoveWithContent", {R"op(<p:remove sel="*/tuple[1]"><x:e/></p:remove>)op"}, PXP_E_INVALID_DIFF_FORMAT, 0},
@@ -316,6 +317,7 @@ TEST(ApplyRefusesState, WhenItIsNoPresenceDocument) {
   for (const Row& row : {Row{"<watcherinfo xmlns=\"urn:ietf:params:xml:ns:watcherinfo\"/>", PXP_E_INVALID_DOCUMENT},
                          Row{"<presence xmlns=\"urn:ietf:params:xml:ns:pidf\">", PXP_E_INVALID_DOCUMENT},
                          Row{"<t:presence/>", PXP_E_INVALID_DOCUMENT},
+                         Row{"<presence xmlns:a:b=\"urn:x\" xmlns=\"urn:ietf:params:xml:ns:pidf\"/>", PXP_E_INVALID_DOCUMENT},
                          Row{"<p:pidf-full xmlns:p=\"urn:ietf:params:xml:ns:pidf-diff\" entity=\"e\" version=\"56?\"/>", PXP_E_INVALID_DOCUMENT},
                          Row{"<presence xmlns=\"urn:ietf:params:xml:ns:pidf\">&bogus;</presence>", PXP_E_INVALID_DOCUMENT}}) {
     auto result = pxxml::presence::apply(row.state, diffOf({}));
