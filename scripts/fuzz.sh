@@ -30,6 +30,13 @@ printf '<p:pidf-diff xmlns="urn:ietf:params:xml:ns:pidf" xmlns:p="urn:ietf:param
 printf '/presence/tuple[@id='"'"'a'"'"']/status' > "$seeds/pattern/selector"
 printf '([a-c]|\\i\\c*){2,5}\0abc' > "$seeds/pattern/classes"
 
+# Deep documents, long selectors and many operations.
+deep=""; close=""; sel="*"; ops=""
+for i in $(seq 60); do deep="$deep<x:a>"; close="</x:a>$close"; sel="$sel/x:a"; done
+for i in $(seq 200); do ops="$ops<p:add sel=\"*\"><tuple id=\"t$i\"><status/></tuple></p:add><p:replace sel=\"*/tuple[@id='t$i']/@id\">u$i</p:replace>"; done
+printf '<presence xmlns="urn:ietf:params:xml:ns:pidf" xmlns:x="urn:x" entity="e">%s%s</presence>\0<p:pidf-diff xmlns:p="urn:ietf:params:xml:ns:pidf-diff" xmlns:x="urn:x"><p:add sel="%s"><x:b/></p:add><p:remove sel="%s"/></p:pidf-diff>' "$deep" "$close" "$sel" "$sel" > "$seeds/presence/deep"
+printf '<p:pidf-diff xmlns="urn:ietf:params:xml:ns:pidf" xmlns:p="urn:ietf:params:xml:ns:pidf-diff">%s</p:pidf-diff>' "$ops" > "$seeds/presence/many-operations"
+
 run() {
   local target=$1 seeddir=$2
   mkdir -p "build-fuzz/work/$target"
