@@ -21,7 +21,7 @@
  *
  * The in-memory tree is pugixml: it parses in place into a compact DOM at a
  * fraction of the cost of a SAX pass with callbacks, has a small, stable API,
- * is packaged by Debian, and copies and moves subtrees without recursion. It
+ * is packaged by Debian, and parses, copies and writes without recursion. It
  * knows qualified names only; namespace resolution (scopes, default
  * namespace, declarations needed by moved content) is done by this library.
  *
@@ -88,7 +88,9 @@ typedef struct PxpError {
 /* Limits of untrusted input. A context's limits (rtxSetLimit) are used when
  * one is given; otherwise the fields, where 0 means the runtime's default
  * (64 MiB per document, 256 levels of nesting). A null PxpOptions* means
- * all defaults. */
+ * all defaults. Nesting is never allowed past 10,000 levels, where the tree
+ * library's recursive release of removed subtrees stays within a thread's
+ * stack. */
 typedef struct PxpOptions {
   RtContext* context;
   size_t maxDocumentSize;

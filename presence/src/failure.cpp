@@ -1,5 +1,6 @@
 #include "failure.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pxp {
@@ -15,11 +16,12 @@ Limits limitsFrom(const PxpOptions* options) {
   if (!options) return limits;
   if (options->context) {
     limits.maxDocumentSize = rtxGetLimit(options->context, RT_LIMIT_DOCUMENT_SIZE);
-    limits.maxDepth = rtxGetLimit(options->context, RT_LIMIT_DEPTH);
+    limits.maxDepth = std::min(rtxGetLimit(options->context, RT_LIMIT_DEPTH), kMaxDepthCeiling);
     return limits;
   }
   if (options->maxDocumentSize) limits.maxDocumentSize = options->maxDocumentSize;
   if (options->maxDepth) limits.maxDepth = options->maxDepth;
+  limits.maxDepth = std::min(limits.maxDepth, kMaxDepthCeiling);
   return limits;
 }
 

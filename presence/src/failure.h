@@ -31,6 +31,9 @@ Limits limitsFrom(const PxpOptions* options);
 // The runtime's defaults (rtxSetLimit with 0 restores them).
 inline constexpr size_t kDefaultMaxDocumentSize = size_t{64} << 20;
 inline constexpr size_t kDefaultMaxDepth = 256;
+// Whatever a caller allows: pugixml releases a removed subtree recursively,
+// so nesting is bounded where the thread's stack is safe.
+inline constexpr size_t kMaxDepthCeiling = 10000;
 
 }  // namespace pxp
 

@@ -98,15 +98,6 @@ std::string prefixForAttribute(pugi::xml_node element, Scopes& scopes, std::stri
     const char* bound = scopes.lookup(element, wanted);
     if (bound && sameUri(bound, uri)) return std::string(wanted);
   }
-  // Another prefix in scope for the same URI will do.
-  for (pugi::xml_node n = element; n && n.type() == pugi::node_element; n = n.parent()) {
-    for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-      std::string_view p;
-      if (isNamespaceDeclaration(a, &p) && !p.empty() && sameUri(a.value(), uri) && scopes.lookup(element, p) == a.value()) {
-        return std::string(p);
-      }
-    }
-  }
   std::string prefix = wanted.empty() ? "ns" : std::string(wanted);
   for (int i = 1; scopes.lookup(element, prefix); ++i) prefix = (wanted.empty() ? "ns" : std::string(wanted)) + std::to_string(i);
   element.append_attribute(("xmlns:" + prefix).c_str()).set_value(uri);

@@ -23,10 +23,10 @@ struct Placement {
 bool importNode(pugi::xml_node source, Scopes& sourceScopes, const Placement& at, Scopes& destScopes,
                 pugi::xml_node* copy, Failure& failure);
 
-// A prefix for `uri` usable on `element`: the one already bound to it there
-// (preferring `wanted`), or a new declaration of `wanted` (or of a fresh
-// prefix when `wanted` is bound to something else). Never the default
-// namespace: the result is for attribute names.
+// A prefix for `uri` usable on `element`: `wanted` when it is bound to that
+// URI there, else a new declaration of `wanted` (or of a fresh prefix when
+// `wanted` is bound to something else). Never the default namespace: the
+// result is for attribute names.
 std::string prefixForAttribute(pugi::xml_node element, Scopes& scopes, std::string_view wanted, const char* uri);
 
 }  // namespace pxp

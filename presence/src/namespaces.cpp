@@ -1,5 +1,7 @@
 #include "namespaces.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace pxp {
@@ -8,6 +10,7 @@ namespace {
 constexpr size_t kIndexThreshold = 8;
 
 }  // namespace
+
 
 QName splitQName(std::string_view qname) {
   size_t colon = qname.find(':');
@@ -29,16 +32,55 @@ bool isNamespaceDeclaration(const pugi::xml_attribute& attribute, std::string_vi
 
 bool sameUri(const char* a, const char* b) { return a == b || std::strcmp(a, b) == 0; }
 
+namespace {
+
+size_t hashAddress(const void* p, size_t mask) {
+  auto v = reinterpret_cast<uintptr_t>(p);
+  return static_cast<size_t>((v >> 4) * 0x9E3779B97F4A7C15ull) & mask;
+}
+
+}  // namespace
+
+const Scopes::Scope** Scopes::ElementIndex::find(const void* key) {
+  if (slots_.empty()) return nullptr;
+  size_t mask = slots_.size() - 1;
+  for (size_t i = hashAddress(key, mask);; i = (i + 1) & mask) {
+    if (slots_[i].key == key) return &slots_[i].scope;
+    if (!slots_[i].key) return nullptr;
+  }
+}
+
+void Scopes::ElementIndex::insert(const void* key, const Scope* scope) {
+  if ((used_ + 1) * 2 > slots_.size()) grow();
+  size_t mask = slots_.size() - 1;
+  size_t i = hashAddress(key, mask);
+  while (slots_[i].key && slots_[i].key != key) i = (i + 1) & mask;
+  if (!slots_[i].key) ++used_;
+  slots_[i] = {key, scope};
+}
+
+void Scopes::ElementIndex::grow() {
+  std::vector<Slot> old;
+  old.swap(slots_);
+  slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{nullptr, nullptr});
+  used_ = 0;
+  for (const Slot& s : old) {
+    if (s.key) insert(s.key, s.scope);
+  }
+}
+
+void Scopes::ElementIndex::clear() {
+  if (used_) std::fill(slots_.begin(), slots_.end(), Slot{nullptr, nullptr});
+  used_ = 0;
+}
+
 const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
   // Climb to the nearest element whose scope is known, then build downwards.
-  // Elements without attributes declare nothing and are passed over.
   pending_.clear();
   const Scope* scope = nullptr;
   for (pugi::xml_node n = element; n && n.type() == pugi::node_element; n = n.parent()) {
-    if (!n.first_attribute()) continue;
-    auto found = byElement_.find(n.internal_object());
-    if (found != byElement_.end()) {
-      scope = found->second;
+    if (const Scope** found = byElement_.find(n.internal_object())) {
+      scope = *found;
       break;
     }
     pending_.push_back(n);
@@ -56,7 +98,7 @@ const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
       }
       scope = &added;
     }
-    byElement_.emplace(it->internal_object(), scope);
+    byElement_.insert(it->internal_object(), scope);
   }
   return scope;
 }

@@ -59,7 +59,25 @@ class Scopes {
   };
   const Scope* scopeOf(pugi::xml_node element);
 
-  std::unordered_map<const void*, const Scope*> byElement_;
+  // Element -> scope, open addressing on the node address: one probe per
+  // element and no allocation per entry.
+  class ElementIndex {
+   public:
+    const Scope** find(const void* key);
+    void insert(const void* key, const Scope* scope);
+    void clear();
+
+   private:
+    struct Slot {
+      const void* key;
+      const Scope* scope;
+    };
+    void grow();
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+  };
+
+  ElementIndex byElement_;
   std::deque<Scope> storage_;
   std::vector<pugi::xml_node> pending_;
 };

@@ -58,6 +58,15 @@ TEST(Limits, TakenFromOptions) {
   EXPECT_EQ(composed.error().status, PXP_E_LIMIT_EXCEEDED);
 }
 
+TEST(Limits, NestingHasACeilingWhateverTheCallerAllows) {
+  pxxml::presence::Limits generous{nullptr, 0, 1000000};
+  auto ok = pxxml::presence::apply(nested(10000), pxtest::diffOf({"<p:remove sel=\"*/x:a\"/>"}), generous);
+  EXPECT_TRUE(ok) << ok.error().message;
+  auto deep = pxxml::presence::apply(nested(10001), pxtest::diffOf({}), generous);
+  ASSERT_FALSE(deep);
+  EXPECT_EQ(deep.error().status, PXP_E_LIMIT_EXCEEDED);
+}
+
 TEST(HostileInput, DeepSelectorOnDeepState) {
   std::string sel = "*";
   for (int i = 1; i < 250; ++i) sel += "/x:a";
