@@ -11,17 +11,33 @@ only=${2:-}
 corpus=${PX_CORPUS_DIR:-../shared/corpus}
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPX_FUZZ=ON \
   -DPX_BUILD_TESTS=OFF -DPX_BUILD_BENCH=OFF > /dev/null
-cmake --build build-fuzz -j "${PX_JOBS:-2}" --target fuzz_documents fuzz_roundtrip fuzz_pattern fuzz_reader_diff
+cmake --build build-fuzz -j "${PX_JOBS:-2}" --target fuzz_documents fuzz_roundtrip fuzz_pattern fuzz_reader_diff \
+  fuzz_presence_apply
 
 seeds=build-fuzz/seeds
-mkdir -p "$seeds/documents" "$seeds/pattern" build-fuzz/findings
+mkdir -p "$seeds/documents" "$seeds/pattern" "$seeds/presence" build-fuzz/findings
 cp samples/*.xml "$seeds/documents/"
 if [ -d "$corpus" ]; then
   for f in "$corpus"/rfc/*.xml "$corpus"/real/*.xml; do cp "$f" "$seeds/documents/$(basename "$(dirname "$f")")-$(basename "$f")"; done
 fi
 printf '0(.[0-9]{0,3})?\0000.5' > "$seeds/pattern/qvalue"
+# Presence seeds: a state, a NUL, a diff (the published example pair), and
+# corpus documents alone (diffs for the target's own state).
+if [ -f "$corpus/rfc/rfc5262-ex1.xml" ]; then
+  { cat "$corpus/rfc/rfc5262-ex1.xml"; printf '\0'; cat "$corpus/rfc/rfc5262-ex2.xml"; } > "$seeds/presence/rfc5262"
+  { cat "$corpus/rfc/rfc5262-ex1.xml"; printf '\0'; cat "$corpus/rfc/rfc5262-ex3.xml"; } > "$seeds/presence/rfc5262-full"
+  cp "$corpus/rfc/rfc5262-ex2.xml" "$seeds/presence/diff-only"
+fi
+printf '<p:pidf-diff xmlns="urn:ietf:params:xml:ns:pidf" xmlns:p="urn:ietf:params:xml:ns:pidf-diff"><p:add sel="*/tuple[@id=%s]" pos="after"><tuple id="t3"><status/></tuple></p:add><p:replace sel="*/tuple[2]/status/basic/text()">open</p:replace><p:remove sel="*/comment()" ws="before"/></p:pidf-diff>' "'t1'" > "$seeds/presence/operations"
 printf '/presence/tuple[@id='"'"'a'"'"']/status' > "$seeds/pattern/selector"
 printf '([a-c]|\\i\\c*){2,5}\0abc' > "$seeds/pattern/classes"
+
+# Deep documents, long selectors and many operations.
+deep=""; close=""; sel="*"; ops=""
+for i in $(seq 60); do deep="$deep<x:a>"; close="</x:a>$close"; sel="$sel/x:a"; done
+for i in $(seq 200); do ops="$ops<p:add sel=\"*\"><tuple id=\"t$i\"><status/></tuple></p:add><p:replace sel=\"*/tuple[@id='t$i']/@id\">u$i</p:replace>"; done
+printf '<presence xmlns="urn:ietf:params:xml:ns:pidf" xmlns:x="urn:x" entity="e">%s%s</presence>\0<p:pidf-diff xmlns:p="urn:ietf:params:xml:ns:pidf-diff" xmlns:x="urn:x"><p:add sel="%s"><x:b/></p:add><p:remove sel="%s"/></p:pidf-diff>' "$deep" "$close" "$sel" "$sel" > "$seeds/presence/deep"
+printf '<p:pidf-diff xmlns="urn:ietf:params:xml:ns:pidf" xmlns:p="urn:ietf:params:xml:ns:pidf-diff">%s</p:pidf-diff>' "$ops" > "$seeds/presence/many-operations"
 
 run() {
   local target=$1 seeddir=$2
@@ -45,4 +61,5 @@ run fuzz_documents "$seeds/documents" || status=1
 run fuzz_roundtrip "$seeds/documents" || status=1
 run fuzz_pattern "$seeds/pattern" || status=1
 run fuzz_reader_diff "$seeds/documents" || status=1
+run fuzz_presence_apply "$seeds/presence" || status=1
 exit $status

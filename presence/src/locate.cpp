@@ -1,0 +1,225 @@
+#include "locate.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace pxp {
+namespace {
+
+bool nameMatches(const NameTest& test, pugi::xml_node element, Scopes& scopes, const RootAlias& alias) {
+  if (test.any) return true;
+  QName q = splitQName(element.name());
+  if (q.local == test.local) {
+    const char* uri = scopes.lookup(element, q.prefix);
+    if (uri && sameUri(uri, test.uri)) return true;
+  }
+  // The alias applies to the document element only.
+  return alias.uri && element.parent().type() == pugi::node_document && test.local == alias.local &&
+         sameUri(test.uri, alias.uri);
+}
+
+// Compares the string value of `element` (its descendant text in document
+// order) with `literal`, stopping at the first difference.
+bool stringValueEquals(pugi::xml_node element, std::string_view literal) {
+  size_t matched = 0;
+  pugi::xml_node n = element.first_child();
+  while (n) {
+    if (isTextNode(n)) {
+      std::string_view v = n.value();
+      if (literal.size() - matched < v.size() || literal.compare(matched, v.size(), v) != 0) return false;
+      matched += v.size();
+    }
+    if (n.type() == pugi::node_element && n.first_child()) {
+      n = n.first_child();
+      continue;
+    }
+    while (n != element && !n.next_sibling()) n = n.parent();
+    if (n == element) break;
+    n = n.next_sibling();
+  }
+  return matched == literal.size();
+}
+
+bool predicateHolds(const Predicate& p, pugi::xml_node element, Scopes& scopes) {
+  static const RootAlias kNoAlias;
+  switch (p.kind) {
+    case PredicateKind::Attribute:
+      for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+        if (isNamespaceDeclaration(a)) continue;
+        ExpandedName name;
+        if (!scopes.attributeName(element, a, &name)) continue;
+        if (name.local == p.name.local && sameUri(name.uri, p.name.uri)) return p.literal == std::string_view(a.value());
+      }
+      return false;
+    case PredicateKind::Child:
+      for (pugi::xml_node c = element.first_child(); c; c = c.next_sibling()) {
+        if (c.type() == pugi::node_element && nameMatches(p.name, c, scopes, kNoAlias) &&
+            stringValueEquals(c, p.literal)) {
+          return true;
+        }
+      }
+      return false;
+    case PredicateKind::Self:
+      return stringValueEquals(element, p.literal);
+    case PredicateKind::Position:
+      return false;  // applied by position, see applyPredicates
+  }
+  return false;
+}
+
+void applyPredicates(const std::vector<Predicate>& predicates, std::vector<pugi::xml_node>& nodes, Scopes& scopes) {
+  for (const Predicate& p : predicates) {
+    if (p.kind == PredicateKind::Position) {
+      if (p.position >= 1 && p.position <= nodes.size()) {
+        pugi::xml_node kept = nodes[p.position - 1];
+        nodes.assign(1, kept);
+      } else {
+        nodes.clear();
+      }
+      continue;
+    }
+    size_t out = 0;
+    for (pugi::xml_node n : nodes) {
+      if (predicateHolds(p, n, scopes)) nodes[out++] = n;
+    }
+    nodes.resize(out);
+  }
+}
+
+// Children of `parent` of the final kind, one entry per text run.
+void finalChildren(const Selector& sel, pugi::xml_node parent, std::vector<pugi::xml_node>& out) {
+  for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+    switch (sel.final) {
+      case FinalKind::Text:
+        if (isTextNode(c)) {
+          out.push_back(c);
+          c = endOfTextRun(c);
+        }
+        break;
+      case FinalKind::Comment:
+        if (c.type() == pugi::node_comment) out.push_back(c);
+        break;
+      case FinalKind::ProcessingInstruction:
+        if (c.type() == pugi::node_pi && (!sel.hasTarget || sel.target == c.name())) out.push_back(c);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+bool isTextNode(pugi::xml_node node) {
+  return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+pugi::xml_node endOfTextRun(pugi::xml_node first) {
+  pugi::xml_node last = first;
+  while (last.next_sibling() && isTextNode(last.next_sibling())) last = last.next_sibling();
+  return last;
+}
+
+std::string runText(pugi::xml_node first) {
+  std::string text;
+  for (pugi::xml_node n = first; n && isTextNode(n); n = n.next_sibling()) text += n.value();
+  return text;
+}
+
+bool isWhitespaceText(std::string_view text) {
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') return false;
+  }
+  return true;
+}
+
+bool isWhitespaceRun(pugi::xml_node first) {
+  for (pugi::xml_node n = first; n && isTextNode(n); n = n.next_sibling()) {
+    if (!isWhitespaceText(n.value())) return false;
+  }
+  return true;
+}
+
+int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, const RootAlias& alias,
+           Located* first) {
+  std::vector<pugi::xml_node> contexts{doc};
+  std::vector<pugi::xml_node> next;
+  std::vector<pugi::xml_node> matched;
+  for (const Step& step : sel.steps) {
+    next.clear();
+    for (pugi::xml_node parent : contexts) {
+      matched.clear();
+      for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+        if (c.type() == pugi::node_element && nameMatches(step.name, c, scopes, alias)) matched.push_back(c);
+      }
+      applyPredicates(step.predicates, matched, scopes);
+      next.insert(next.end(), matched.begin(), matched.end());
+    }
+    contexts.swap(next);
+    if (contexts.empty()) return 0;
+  }
+
+  int count = 0;
+  auto found = [&](NodeKind kind, pugi::xml_node node, pugi::xml_attribute attribute) {
+    if (count++ == 0) *first = Located{kind, node, attribute};
+  };
+  switch (sel.final) {
+    case FinalKind::Element:
+      if (sel.steps.empty()) return 0;
+      for (pugi::xml_node n : contexts) {
+        found(NodeKind::Element, n, {});
+        if (count > 1) break;
+      }
+      return count;
+    case FinalKind::Attribute:
+      for (pugi::xml_node n : contexts) {
+        if (n.type() != pugi::node_element) continue;
+        for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+          if (isNamespaceDeclaration(a)) continue;
+          ExpandedName name;
+          if (scopes.attributeName(n, a, &name) && name.local == sel.attribute.local &&
+              sameUri(name.uri, sel.attribute.uri)) {
+            found(NodeKind::Attribute, n, a);
+          }
+        }
+        if (count > 1) break;
+      }
+      return count;
+    case FinalKind::Namespace:
+      // Only a declaration written on the element itself can be replaced or
+      // removed; an inherited one is reported by the caller.
+      for (pugi::xml_node n : contexts) {
+        if (n.type() != pugi::node_element) continue;
+        if (!scopes.lookup(n, sel.namespacePrefix)) continue;
+        pugi::xml_attribute declaration;
+        for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+          std::string_view prefix;
+          if (isNamespaceDeclaration(a, &prefix) && !prefix.empty() && prefix == sel.namespacePrefix) declaration = a;
+        }
+        found(NodeKind::Namespace, n, declaration);
+        if (count > 1) break;
+      }
+      return count;
+    default: {
+      NodeKind kind = sel.final == FinalKind::Text      ? NodeKind::Text
+                      : sel.final == FinalKind::Comment ? NodeKind::Comment
+                                                        : NodeKind::ProcessingInstruction;
+      for (pugi::xml_node parent : contexts) {
+        matched.clear();
+        finalChildren(sel, parent, matched);
+        if (sel.finalPosition) {
+          if (sel.finalPosition > matched.size()) continue;
+          found(kind, matched[sel.finalPosition - 1], {});
+        } else {
+          for (pugi::xml_node n : matched) found(kind, n, {});
+        }
+        if (count > 1) break;
+      }
+      return count;
+    }
+  }
+  return count;
+}
+
+}  // namespace pxp

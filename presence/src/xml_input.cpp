@@ -1,0 +1,337 @@
+#include "xml_input.h"
+
+#include "namespaces.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
+#include <utility>
+#include <string>
+#include <vector>
+
+namespace pxp {
+namespace {
+
+constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_comments |
+                                 pugi::parse_pi | pugi::parse_declaration | pugi::parse_doctype;
+
+// Offset of the first byte that is not valid XML 1.0 character data in
+// UTF-8, or npos. Runs of printable ASCII are passed eight bytes at a time.
+size_t firstBadCharacter(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  size_t n = s.size();
+  size_t i = 0;
+  constexpr uint64_t kHigh = 0x8080808080808080ull, kSpace = 0x2020202020202020ull;
+  while (i < n) {
+    if (n - i >= 8) {
+      uint64_t w;
+      std::memcpy(&w, p + i, 8);
+      // No byte >= 0x80 and none below 0x20 (tab, CR and LF take the slow path).
+      if (((w | ((w - kSpace) & ~w)) & kHigh) == 0) {
+        i += 8;
+        continue;
+      }
+    }
+    unsigned c = p[i];
+    if (c < 0x80) {
+      if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') return i;
+      ++i;
+      continue;
+    }
+    size_t len;
+    unsigned cp;
+    if (c >= 0xC2 && c <= 0xDF) len = 2, cp = c & 0x1F;
+    else if (c >= 0xE0 && c <= 0xEF) len = 3, cp = c & 0x0F;
+    else if (c >= 0xF0 && c <= 0xF4) len = 4, cp = c & 0x07;
+    else return i;
+    if (i + len > n) return i;
+    for (size_t k = 1; k < len; ++k) {
+      if ((p[i + k] & 0xC0) != 0x80) return i;
+      cp = (cp << 6) | (p[i + k] & 0x3F);
+    }
+    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))) return i;
+    if ((cp >= 0xD800 && cp <= 0xDFFF) || cp == 0xFFFE || cp == 0xFFFF) return i;
+    i += len;
+  }
+  return std::string_view::npos;
+}
+
+bool startsWith(std::string_view s, size_t at, std::string_view prefix) {
+  return s.size() - at >= prefix.size() && s.compare(at, prefix.size(), prefix) == 0;
+}
+
+// A character or predefined entity reference starts at s[at] ('&').
+bool validReference(std::string_view s, size_t at) {
+  size_t i = at + 1;
+  if (i < s.size() && s[i] == '#') {
+    ++i;
+    bool hex = i < s.size() && s[i] == 'x';
+    if (hex) ++i;
+    size_t digits = 0;
+    while (i < s.size() && (hex ? std::isxdigit(static_cast<unsigned char>(s[i])) : std::isdigit(static_cast<unsigned char>(s[i])))) {
+      ++i;
+      ++digits;
+    }
+    return digits > 0 && i < s.size() && s[i] == ';';
+  }
+  for (std::string_view name : {"amp;", "lt;", "gt;", "quot;", "apos;"}) {
+    if (startsWith(s, i, name)) return true;
+  }
+  return false;
+}
+
+// Finds, moving forwards only, whether an offset lies inside a comment,
+// CDATA section or processing instruction, so that the whole check stays
+// linear however many ampersands there are.
+class SectionCursor {
+ public:
+  explicit SectionCursor(std::string_view s) : s_(s) {}
+
+  // End of the section holding `at`, or npos when `at` is in none. Offsets
+  // must not decrease from call to call.
+  size_t endOfSectionHolding(size_t at) {
+    static constexpr std::pair<std::string_view, std::string_view> kSections[] = {
+        {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+    while (true) {
+      size_t lt = s_.find('<', cursor_);
+      if (lt == std::string_view::npos || lt > at) return std::string_view::npos;
+      size_t stop = lt + 1;
+      for (const auto& [open, close] : kSections) {
+        if (s_.compare(lt, open.size(), open) != 0) continue;
+        size_t end = s_.find(close, lt + open.size());
+        stop = end == std::string_view::npos ? s_.size() : end + close.size();
+        break;
+      }
+      if (at < stop && stop != lt + 1) return stop;
+      cursor_ = stop;
+    }
+  }
+
+ private:
+  std::string_view s_;
+  size_t cursor_ = 0;
+};
+
+// Refuses references to entities that would need a declaration. Ampersands
+// inside comments, CDATA sections and processing instructions are text.
+bool checkReferences(std::string_view s, size_t* badOffset) {
+  SectionCursor sections(s);
+  size_t i = 0;
+  while ((i = s.find('&', i)) != std::string_view::npos) {
+    if (validReference(s, i)) {
+      ++i;
+      continue;
+    }
+    size_t end = sections.endOfSectionHolding(i);
+    if (end == std::string_view::npos) {
+      *badOffset = i;
+      return false;
+    }
+    i = end;
+  }
+  return true;
+}
+
+bool isWhitespace(const char* text) {
+  for (; *text; ++text) {
+    if (*text != ' ' && *text != '\t' && *text != '\n' && *text != '\r') return false;
+  }
+  return true;
+}
+
+bool encodingIsUtf8(const pugi::xml_document& doc) {
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() != pugi::node_declaration) continue;
+    pugi::xml_attribute encoding = n.attribute("encoding");
+    if (!encoding) return true;
+    std::string value = encoding.value();
+    std::transform(value.begin(), value.end(), value.begin(), [](unsigned char c) { return std::tolower(c); });
+    return value == "utf-8" || value == "utf8";
+  }
+  return true;
+}
+
+bool duplicateAttributes(pugi::xml_node element) {
+  size_t count = 0;
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) ++count;
+  if (count < 2) return false;
+  if (count <= 8) {
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+      for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+        if (std::strcmp(a.name(), b.name()) == 0) return true;
+      }
+    }
+    return false;
+  }
+  std::vector<std::string_view> names;
+  names.reserve(count);
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) names.emplace_back(a.name());
+  std::sort(names.begin(), names.end());
+  return std::adjacent_find(names.begin(), names.end()) != names.end();
+}
+
+// Depth, document element, text outside it and attribute names, in one
+// walk without recursion.
+bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limits& limits,
+               const InputStatuses& statuses, Failure& failure) {
+  int roots = 0;
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() == pugi::node_element) ++roots;
+    if (n.type() == pugi::node_doctype) {
+      failure.line = lineOfNode(text, n);
+      return fail(failure, statuses.entityDeclaration, "document type declarations are not accepted");
+    }
+    if ((n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) && !isWhitespace(n.value())) {
+      failure.line = lineOfNode(text, n);
+      return fail(failure, statuses.malformed, "text outside the document element");
+    }
+  }
+  if (roots != 1) return fail(failure, statuses.malformed, roots ? "more than one document element" : "no document element");
+  size_t depth = 0;
+  pugi::xml_node n = documentElement(doc);
+  pugi::xml_node root = n;
+  while (n) {
+    if (n.type() == pugi::node_element) {
+      ++depth;
+      if (depth > limits.maxDepth) {
+        failure.line = lineOfNode(text, n);
+        return fail(failure, PXP_E_LIMIT_EXCEEDED,
+                    "elements nested deeper than the limit of " + std::to_string(limits.maxDepth) + " levels");
+      }
+      if (duplicateAttributes(n)) {
+        failure.line = lineOfNode(text, n);
+        return fail(failure, statuses.malformed, std::string("an attribute appears twice on <") + n.name() + ">");
+      }
+      if (n.first_child()) {
+        n = n.first_child();
+        continue;
+      }
+      --depth;
+    }
+    while (n != root && !n.next_sibling()) {
+      n = n.parent();
+      --depth;
+    }
+    if (n == root) break;
+    n = n.next_sibling();
+  }
+  return true;
+}
+
+}  // namespace
+
+bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int undeclaredStatus, int malformedStatus,
+                   Failure& failure, pugi::xml_node* offender) {
+  // Prefixes bound at the current element, counted, with an undo stack.
+  std::unordered_map<std::string_view, int> bound;
+  std::vector<std::string_view> declared;
+  std::vector<size_t> marks;
+  auto undeclared = [&](std::string_view prefix) {
+    if (prefix.empty() || prefix == "xml") return false;
+    auto found = bound.find(prefix);
+    return found == bound.end() || found->second == 0;
+  };
+  auto refuse = [&](pugi::xml_node at, std::string_view prefix) {
+    failure.line = lineOfNode(text, at);
+    if (offender) *offender = at;
+    return fail(failure, undeclaredStatus, "prefix \"" + std::string(prefix) + "\" is not declared (in <" + at.name() + ">)");
+  };
+  auto malformed = [&](pugi::xml_node at, std::string_view name) {
+    failure.line = lineOfNode(text, at);
+    if (offender) *offender = at;
+    return fail(failure, malformedStatus, "\"" + std::string(name) + "\" is not a namespace-well-formed name (in <" + at.name() + ">)");
+  };
+  auto wellFormed = [](std::string_view name) {
+    QName q = splitQName(name);
+    return !q.local.empty() && q.local.find(':') == std::string_view::npos && (name.find(':') == std::string_view::npos || !q.prefix.empty());
+  };
+  auto leave = [&] {
+    for (size_t i = marks.back(); i < declared.size(); ++i) --bound[declared[i]];
+    declared.resize(marks.back());
+    marks.pop_back();
+  };
+  pugi::xml_node root = documentElement(doc);
+  pugi::xml_node n = root;
+  while (n) {
+    bool entered = n.type() == pugi::node_element;
+    if (entered) {
+      marks.push_back(declared.size());
+      for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+        std::string_view p;
+        if (!wellFormed(a.name())) return malformed(n, a.name());
+        if (isNamespaceDeclaration(a, &p) && !p.empty()) {
+          if (p == "xmlns") return malformed(n, a.name());
+          if (!*a.value()) return refuse(n, p);  // a prefix cannot be undeclared
+          ++bound[p];
+          declared.push_back(p);
+        }
+      }
+      if (!wellFormed(n.name())) return malformed(n, n.name());
+      QName q = splitQName(n.name());
+      if (undeclared(q.prefix)) return refuse(n, q.prefix);
+      for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+        if (isNamespaceDeclaration(a)) continue;
+        QName qa = splitQName(a.name());
+        if (undeclared(qa.prefix)) return refuse(n, qa.prefix);
+      }
+      if (n.first_child()) {
+        n = n.first_child();
+        continue;
+      }
+      leave();
+    }
+    while (n != root && !n.next_sibling()) {
+      n = n.parent();
+      leave();
+    }
+    if (n == root) break;
+    n = n.next_sibling();
+  }
+  return true;
+}
+
+pugi::xml_node documentElement(const pugi::xml_document& doc) {
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() == pugi::node_element) return n;
+  }
+  return {};
+}
+
+int lineOfOffset(std::string_view text, ptrdiff_t offset) {
+  if (offset < 0) return 0;
+  size_t end = std::min(static_cast<size_t>(offset), text.size());
+  return 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
+}
+
+int lineOfNode(std::string_view text, pugi::xml_node node) { return lineOfOffset(text, node.offset_debug()); }
+
+bool parseDocument(std::string_view text, const Limits& limits, const InputStatuses& statuses, int documentIndex,
+                   pugi::xml_document& doc, Failure& failure) {
+  failure.document = documentIndex;
+  if (text.size() > limits.maxDocumentSize) {
+    return fail(failure, PXP_E_LIMIT_EXCEEDED,
+                "document of " + std::to_string(text.size()) + " bytes is over the limit of " +
+                    std::to_string(limits.maxDocumentSize));
+  }
+  size_t bad = firstBadCharacter(text);
+  if (bad != std::string_view::npos) {
+    failure.line = lineOfOffset(text, static_cast<ptrdiff_t>(bad));
+    return fail(failure, statuses.characterSet, "byte " + std::to_string(bad) + " is not a valid UTF-8 XML character");
+  }
+  if (!checkReferences(text, &bad)) {
+    failure.line = lineOfOffset(text, static_cast<ptrdiff_t>(bad));
+    return fail(failure, statuses.entityDeclaration, "entity reference other than a character reference or a predefined entity");
+  }
+  pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size(), kParseFlags, pugi::encoding_utf8);
+  if (!parsed) {
+    failure.line = lineOfOffset(text, parsed.offset);
+    return fail(failure, statuses.malformed, std::string("not well-formed XML: ") + parsed.description());
+  }
+  if (!encodingIsUtf8(doc)) return fail(failure, statuses.characterSet, "the XML declaration names an encoding other than UTF-8");
+  if (!checkTree(text, doc, limits, statuses, failure)) return false;
+  return !statuses.checkPrefixes || checkPrefixes(text, doc, statuses.malformed, statuses.malformed, failure);
+}
+
+}  // namespace pxp
