@@ -8,7 +8,9 @@
 namespace pxrt {
 
 namespace {
-constexpr size_t kAlign = 16;
+// Records hold nothing wider than 8 bytes; small texts are most blocks, so
+// the grid and the header are kept at 8 bytes.
+constexpr size_t kAlign = 8;
 constexpr size_t kPageCapacity = 64 * 1024;
 constexpr size_t kBigBlock = kPageCapacity / 4;  // larger blocks get their own page
 constexpr uint32_t kLiveMagic = 0x50584850;     // "PXHP"
@@ -30,11 +32,10 @@ static_assert(sizeof(Heap::Page) % kAlign == 0, "page header keeps blocks aligne
 
 namespace {
 // Every block starts with this header. A free first finds the page that holds
-// the pointer in the page index, so that a pointer of another heap or of a
-// page already given back is never read; the magic word then turns a double
-// free or a pointer into a block's middle into a no-op.
+// the pointer (the current page, else the page index), so that a pointer of
+// another heap or of a page already given back is never read; the magic word
+// then turns a double free or a pointer into a block's middle into a no-op.
 struct BlockHeader {
-  Heap::Page* page;
   uint32_t magic;
   uint32_t reserved;
 };
@@ -140,7 +141,6 @@ void* Heap::alloc(size_t n) {
   page->used += need;
   page->live++;
   liveBlocks_++;
-  header->page = page;
   header->magic = kLiveMagic;
   header->reserved = 0;
   return header + 1;
@@ -151,7 +151,7 @@ void Heap::free(const void* p) {
   Page* page = pageOf(p);
   if (!page) return;
   auto* header = const_cast<BlockHeader*>(static_cast<const BlockHeader*>(p) - 1);
-  if (header->magic != kLiveMagic || header->page != page) return;
+  if (header->magic != kLiveMagic) return;
   header->magic = kFreedMagic;
   liveBlocks_--;
   if (--page->live != 0) return;

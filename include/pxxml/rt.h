@@ -224,6 +224,7 @@ RT_API size_t rtxGetLimit(RtContext* ctxt, RtLimit which);
 
 /* -------------------------------------------------------------------- heap */
 
+/* Blocks are aligned to 8 bytes, enough for every member of a record. */
 RT_API void* rtxMemHeapAlloc(RtContext* ctxt, size_t nbytes);
 RT_API void* rtxMemHeapAllocZ(RtContext* ctxt, size_t nbytes);
 RT_API void rtxMemHeapFreePtr(RtContext* ctxt, const void* p);
