@@ -62,7 +62,9 @@ TEST(PidfManifest, EveryPresenceDocumentDecodesAsTheManifestPredicts) {
       EXPECT_EQ(decoded, expected) << d.path;
       EXPECT_EQ(validated, expected) << d.path;
       // A document with errors still yields what could be decoded.
-      if (decoded != 0) EXPECT_GT(rtxErrGetCount(ctxt), 0) << d.path;
+      if (decoded != 0) {
+        EXPECT_GT(rtxErrGetCount(ctxt), 0) << d.path;
+      }
     }
     PxMemFree_tns_presence(ctxt, &p);
     EXPECT_EQ(rtxMemHeapLiveBlocks(ctxt), 0u) << d.path;

@@ -464,7 +464,9 @@ TEST(Variants, TextAroundAChildElementStaysWithItsOwnElement) {
     std::vector<Value> values;
     walkRecord(doc->type, record.data(), doc->elemName, &values);
     for (const Value& v : values) {
-      if (c.neighbour && v.name == c.neighbour) EXPECT_EQ(v.text, c.value);
+      if (c.neighbour && v.name == c.neighbour) {
+        EXPECT_EQ(v.text, c.value);
+      }
       EXPECT_TRUE(v.name != "contact" && v.name != "note" && v.name != "description") << v.name << " kept " << v.text;
     }
     if (!c.neighbour) {  // the boolean after the description
