@@ -35,7 +35,7 @@ const std::map<std::string, int> kExpected = {
 
 TEST(CorpusDocuments, DecodeValidateAndRoundTripAsTheManifestPredicts) {
   auto docs = corpusDocuments();
-  if (docs.empty()) GTEST_SKIP() << "corpus not available";
+  if (docs.empty()) GTEST_SKIP() << corpusMissing();
   bool xmllint = haveXmllint();
   std::map<std::string, int> roundTrips;
   for (const auto& d : docs) {

@@ -161,7 +161,7 @@ TEST(Geopriv, CorpusGeoprivElementsDecodeOnTheirOwn) {
   int decoded = 0;
   for (const char* path : {"rfc/rfc4119-ex1.xml", "rfc/rfc4119-ex2.xml", "real/ng911dev-1.xml"}) {
     std::string text;
-    if (!readFile(corpusDir() + "/" + path, &text)) GTEST_SKIP() << "corpus not available";
+    if (!readFile(corpusDir() + "/" + path, &text)) GTEST_SKIP() << corpusMissing();
     SimpleCtx ctxt;
     rtxSetInputBuffer(ctxt, text.data(), text.size());
     std::vector<pxsimple::ForeignElement> found;

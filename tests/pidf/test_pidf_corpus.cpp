@@ -40,7 +40,7 @@ const std::map<std::string, int> kExpected = {
 
 TEST(PidfManifest, EveryPresenceDocumentDecodesAsTheManifestPredicts) {
   auto docs = corpusDocuments();
-  if (docs.empty()) GTEST_SKIP() << "corpus not available";
+  if (docs.empty()) GTEST_SKIP() << corpusMissing();
   int checked = 0;
   for (const auto& d : docs) {
     bool pidfRoot = d.root == "presence" && d.namespaceUri == "urn:ietf:params:xml:ns:pidf";
@@ -74,7 +74,7 @@ TEST(PidfManifest, EveryPresenceDocumentDecodesAsTheManifestPredicts) {
 
 TEST(PidfManifest, DocumentsInNoOrAnotherNamespaceAreNotPresenceDocuments) {
   auto docs = corpusDocuments();
-  if (docs.empty()) GTEST_SKIP() << "corpus not available";
+  if (docs.empty()) GTEST_SKIP() << corpusMissing();
   for (const auto& d : docs) {
     if (!d.wellFormed || d.root != "presence" || d.namespaceUri == "urn:ietf:params:xml:ns:pidf") continue;
     std::string text;

@@ -353,7 +353,7 @@ struct Tally {
 TEST(Variants, DecodeAndValidateAgreeAndNoTextLeaks) {
   namespace fs = std::filesystem;
   std::string dir = corpusDir();
-  if (!fs::is_directory(dir + "/rfc")) GTEST_SKIP() << "corpus not available at " << dir;
+  if (!fs::is_directory(dir + "/rfc")) GTEST_SKIP() << "corpus not found at " << dir;
   size_t nDocs = 0;
   const DocDesc* const* docs = allDocuments(&nDocs);
   std::map<std::string, const TypeDesc*> types;
