@@ -4,6 +4,7 @@
 # each with their path, other skips apart, PX_REQUIRE_CORPUS failing the run.
 set -euo pipefail
 script=$1
+unset PX_REQUIRE_CORPUS  # each case below sets it itself
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 mkdir -p "$tmp/Testing/Temporary"
