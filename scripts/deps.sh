@@ -1,15 +1,5 @@
 #!/usr/bin/env bash
-# Install the Debian packages the build and the tests need, when missing.
+# What building the libraries and the tool needs. scripts/test-deps.sh adds
+# what the tests, benchmarks and fuzzing need.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev libexpat1-dev libgtest-dev libbenchmark-dev libxml2-utils libpugixml-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "installing: ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
-fi
+exec "$(dirname "$0")/apt-install.sh" cmake ninja-build g++ libexpat1-dev pkg-config libpugixml-dev nlohmann-json3-dev

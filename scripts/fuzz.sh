@@ -6,11 +6,12 @@
 # Longer runs: scripts/fuzz.sh 3600. One target only: scripts/fuzz.sh 600 fuzz_reader_diff
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/test-deps.sh
 seconds=${1:-30}
 only=${2:-}
 corpus=${PX_CORPUS_DIR:-../shared/corpus}
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPX_FUZZ=ON \
-  -DPX_BUILD_TESTS=OFF -DPX_BUILD_BENCH=OFF > /dev/null
+  -DPX_WERROR=ON -DPX_BUILD_TESTS=OFF -DPX_BUILD_BENCH=OFF > /dev/null
 cmake --build build-fuzz -j "${PX_JOBS:-2}" --target fuzz_documents fuzz_roundtrip fuzz_pattern fuzz_reader_diff \
   fuzz_presence_apply
 

@@ -108,7 +108,7 @@ TEST(Caps, DevcapsRoundTrips) {
 // elements by the PIDF, partial PIDF and data-model decoders, decode on their
 // own and round-trip.
 TEST(Caps, CorpusCapabilitiesDecodeStandalone) {
-  if (corpusDocumentsMissing()) GTEST_SKIP() << "corpus not available";
+  if (corpusDocumentsMissing()) GTEST_SKIP() << corpusMissing();
   SimpleCtx ctxt;
   std::vector<std::string> found;
   std::function<void(const RtDList&)> collect = [&](const RtDList& any) {

@@ -14,7 +14,7 @@ using namespace pxtest;
 
 TEST(CorpusForeign, EveryKnownForeignElementDecodesStandalone) {
   auto docs = corpusDocuments();
-  if (docs.empty()) GTEST_SKIP() << "corpus not available";
+  if (docs.empty()) GTEST_SKIP() << corpusMissing();
   std::map<std::string, int> decoded;
   for (const auto& d : docs) {
     if (!d.wellFormed) continue;

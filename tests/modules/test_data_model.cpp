@@ -235,7 +235,7 @@ TEST(DataModel, CorpusElementsDecodeStandalone) {
   std::map<std::string, int> seen;
   for (const auto& path : paths) {
     std::string text;
-    if (!readFile(corpusDir() + "/" + path, &text)) GTEST_SKIP() << "corpus not available";
+    if (!readFile(corpusDir() + "/" + path, &text)) GTEST_SKIP() << corpusMissing();
     SimpleCtx ctxt;
     tns_presence p;
     std::vector<const RtDList*> lists;

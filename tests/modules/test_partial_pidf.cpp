@@ -302,7 +302,7 @@ std::string roundTrip(RtContext* ctxt, const std::string& text) {
 TEST(PartialPidf, SelectorsKeepTheirNamespacesThroughRoundTrips) {
   std::string text;
   if (!readFile(corpusDir() + "/rfc/rfc5262-ex2.xml", &text))
-    GTEST_SKIP() << "corpus not available at " << corpusDir();
+    GTEST_SKIP() << corpusMissing();
   SimpleCtx ctxt;
   std::string once = roundTrip(ctxt, text);
   std::string twice = roundTrip(ctxt, once);

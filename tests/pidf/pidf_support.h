@@ -49,6 +49,10 @@ inline std::string corpusDir() {
   return PX_DEFAULT_CORPUS_DIR;
 }
 
+// The message of every test skipped for want of the corpus: it names the
+// place looked in, and scripts/test.sh counts it after the run.
+inline std::string corpusMissing() { return "corpus not found at " + corpusDir(); }
+
 inline bool readFile(const std::string& path, std::string* out) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;

@@ -40,7 +40,7 @@ const std::map<std::string, int> kExpected = {
 
 TEST(PidfManifest, EveryPresenceDocumentDecodesAsTheManifestPredicts) {
   auto docs = corpusDocuments();
-  if (docs.empty()) GTEST_SKIP() << "corpus not available";
+  if (docs.empty()) GTEST_SKIP() << corpusMissing();
   int checked = 0;
   for (const auto& d : docs) {
     bool pidfRoot = d.root == "presence" && d.namespaceUri == "urn:ietf:params:xml:ns:pidf";
@@ -62,7 +62,9 @@ TEST(PidfManifest, EveryPresenceDocumentDecodesAsTheManifestPredicts) {
       EXPECT_EQ(decoded, expected) << d.path;
       EXPECT_EQ(validated, expected) << d.path;
       // A document with errors still yields what could be decoded.
-      if (decoded != 0) EXPECT_GT(rtxErrGetCount(ctxt), 0) << d.path;
+      if (decoded != 0) {
+        EXPECT_GT(rtxErrGetCount(ctxt), 0) << d.path;
+      }
     }
     PxMemFree_tns_presence(ctxt, &p);
     EXPECT_EQ(rtxMemHeapLiveBlocks(ctxt), 0u) << d.path;
@@ -72,7 +74,7 @@ TEST(PidfManifest, EveryPresenceDocumentDecodesAsTheManifestPredicts) {
 
 TEST(PidfManifest, DocumentsInNoOrAnotherNamespaceAreNotPresenceDocuments) {
   auto docs = corpusDocuments();
-  if (docs.empty()) GTEST_SKIP() << "corpus not available";
+  if (docs.empty()) GTEST_SKIP() << corpusMissing();
   for (const auto& d : docs) {
     if (!d.wellFormed || d.root != "presence" || d.namespaceUri == "urn:ietf:params:xml:ns:pidf") continue;
     std::string text;

@@ -132,7 +132,7 @@ class PidfCorpus : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(PidfCorpus, DecodeEncodeDecodeKeepsEveryRecordAndForeignElement) {
   std::string text;
-  if (!readFile(corpusDir() + "/" + GetParam(), &text)) GTEST_SKIP() << "corpus not available";
+  if (!readFile(corpusDir() + "/" + GetParam(), &text)) GTEST_SKIP() << corpusMissing();
   SimpleCtx ctxt;
   tns_presence first;
   int st1 = decodePresence(ctxt, text, &first);

@@ -161,7 +161,7 @@ TEST(Encode, AttributesOfEveryKind) {
   ASSERT_EQ(rtXmlEncUInt64Attr(ctxt, UINT64_MAX, u("l"), 1), 0);
   ASSERT_EQ(rtXmlEncBoolAttr(ctxt, 1, u("b"), 1), 0);
   ASSERT_EQ(rtXmlEncUTF8Attr2(ctxt, u("xml:lang"), 8, u("en"), 2), 0);
-  RtNameValue nv1{u("x:y"), u("1<2")}, nv2{u("z"), u("")};
+  RtNameValue nv1{u("x:y"), u("1<2"), nullptr}, nv2{u("z"), u(""), nullptr};
   RtDList any;
   rtxDListInit(&any);
   rtxDListAppend(ctxt, &any, &nv1);

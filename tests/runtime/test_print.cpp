@@ -11,8 +11,8 @@
 using namespace pxtest;
 
 TEST(PrintValues, OneExactLinePerCall) {
-  const RtNameValue nv{u8("lang"), u8("en")};
-  const RtNameValue noValue{u8("flag"), nullptr};
+  const RtNameValue nv{u8("lang"), u8("en"), nullptr};
+  const RtNameValue noValue{u8("flag"), nullptr, nullptr};
   const std::pair<std::function<void()>, const char*> cases[] = {
       {[] { rtxPrintCharStr("p.tns_note[0]", u8("hello there")); }, "p.tns_note[0] = 'hello there'\n"},
       {[] { rtxPrintCharStr("p.s", u8("")); }, "p.s = ''\n"},

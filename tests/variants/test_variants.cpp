@@ -353,7 +353,7 @@ struct Tally {
 TEST(Variants, DecodeAndValidateAgreeAndNoTextLeaks) {
   namespace fs = std::filesystem;
   std::string dir = corpusDir();
-  if (!fs::is_directory(dir + "/rfc")) GTEST_SKIP() << "corpus not available at " << dir;
+  if (!fs::is_directory(dir + "/rfc")) GTEST_SKIP() << "corpus not found at " << dir;
   size_t nDocs = 0;
   const DocDesc* const* docs = allDocuments(&nDocs);
   std::map<std::string, const TypeDesc*> types;
@@ -464,7 +464,9 @@ TEST(Variants, TextAroundAChildElementStaysWithItsOwnElement) {
     std::vector<Value> values;
     walkRecord(doc->type, record.data(), doc->elemName, &values);
     for (const Value& v : values) {
-      if (c.neighbour && v.name == c.neighbour) EXPECT_EQ(v.text, c.value);
+      if (c.neighbour && v.name == c.neighbour) {
+        EXPECT_EQ(v.text, c.value);
+      }
       EXPECT_TRUE(v.name != "contact" && v.name != "note" && v.name != "description") << v.name << " kept " << v.text;
     }
     if (!c.neighbour) {  // the boolean after the description
