@@ -26,7 +26,7 @@ if [[ ! -x $peers || ! -x $heap ]]; then
     { echo "cannot build peers and peers_heap in $build (libxml2-dev and libpugixml-dev needed)" >&2; exit 2; }
 fi
 
-ops="expat libxml2-sax libxml2-tree pugixml decode validate libxml2-save pugixml-save encode"
+ops="expat libxml2-sax libxml2-tree pugixml pugixml-parse decode validate libxml2-save pugixml-save encode"
 docs="pidf1k pidf20k winfo1m rlmi270k empty"
 # Runs per document: about a megabyte each, a few seconds under callgrind.
 declare -A runs=([pidf1k]=500 [pidf20k]=50 [winfo1m]=2 [rlmi270k]=4 [empty]=500)
@@ -88,6 +88,7 @@ END {
   title["libxml2-sax"] = "libxml2 SAX2, empty callbacks"
   title["libxml2-tree"] = "libxml2 parse to tree + walk"
   title["pugixml"] = "pugixml parse + walk"
+  title["pugixml-parse"] = "pugixml parse alone, no walk"
   title["decode"] = "**ours: decode to records + release**"
   title["validate"] = "**ours: validate**"
   title["libxml2-save"] = "libxml2 serialise (xmlDocDumpMemory) *"

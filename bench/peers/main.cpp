@@ -13,8 +13,8 @@
 //       succeed twice on the same set-up, and the libxml2 and pugixml walks
 //       must see the same elements, attributes and attribute values
 //
-// Operations: expat libxml2-sax libxml2-tree pugixml decode validate
-// libxml2-save pugixml-save encode. Documents: pidf1k pidf20k winfo1m
+// Operations: expat libxml2-sax libxml2-tree pugixml pugixml-parse decode
+// validate libxml2-save pugixml-save encode. Documents: pidf1k pidf20k winfo1m
 // rlmi270k empty.
 #include <sched.h>
 

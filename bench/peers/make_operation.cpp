@@ -15,6 +15,7 @@ std::unique_ptr<Operation> makeOperation(OpId id, pxbench::DocumentKind kind) {
     case OpId::Libxml2Save:
       return makeLibxml2Operation(id);
     case OpId::Pugixml:
+    case OpId::PugixmlParseOnly:
     case OpId::PugixmlSave:
       return makePugixmlOperation(id);
   }

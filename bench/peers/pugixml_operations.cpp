@@ -1,7 +1,7 @@
 // pugixml: parse (its default options: entities, line ends, no
-// whitespace-only text) and a walk of every element, attribute and text; and
-// saving the parsed document to a string without indentation, as our
-// encoder writes. One xml_document and one string are kept from document to
+// whitespace-only text) and a walk of every element, attribute and text, or
+// the parse alone; and saving the parsed document to a string without
+// indentation, as our encoder writes. One xml_document and one string are kept from document to
 // document. load_buffer copies the caller's bytes first, since our decoder
 // leaves its input untouched too.
 #include <cstring>
@@ -44,6 +44,7 @@ Tally walk(const pugi::xml_node& root) {
 
 class ParseAndWalk : public Operation {
  public:
+  explicit ParseAndWalk(bool walk) : walk_(walk) {}
   bool prepare(const std::string& doc) override {
     doc_ = &doc;
     return true;
@@ -52,12 +53,13 @@ class ParseAndWalk : public Operation {
     pugi::xml_parse_result result =
         tree_.load_buffer(doc_->data(), doc_->size(), pugi::parse_default, pugi::encoding_utf8);
     if (!result) return false;
-    tally_ = walk(tree_.document_element());
+    if (walk_) tally_ = walk(tree_.document_element());
     return true;
   }
   Tally tally() const override { return tally_; }
 
  private:
+  bool walk_;
   pugi::xml_document tree_;
   const std::string* doc_ = nullptr;
   Tally tally_;
@@ -95,7 +97,9 @@ class Save : public Operation {
 std::unique_ptr<Operation> makePugixmlOperation(OpId id) {
   switch (id) {
     case OpId::Pugixml:
-      return std::make_unique<ParseAndWalk>();
+      return std::make_unique<ParseAndWalk>(true);
+    case OpId::PugixmlParseOnly:
+      return std::make_unique<ParseAndWalk>(false);
     case OpId::PugixmlSave:
       return std::make_unique<Save>();
     default:
