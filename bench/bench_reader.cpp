@@ -1,7 +1,7 @@
 // The reader alone, with handlers that do nothing: the own tokenizer beside
 // the expat back end (both behind the same event driver) and beside a bare
-// expat parse, on a 1 KB and a 20 KB presence document, a 1 MB watcher
-// information document and a 270 KB RLMI list.
+// expat parse, on the documents of bench/peers: a 1 KB and a 20 KB presence
+// document, a 1 MB watcher information document and a 270 KB RLMI list.
 //
 // Google Benchmark by default. For instruction counts and whole-process
 // timings the program also runs a fixed number of reads without the
@@ -18,61 +18,20 @@
 #include <string>
 
 #include "internal/reader.h"
-#include "list_documents.h"
+#include "peer_documents.h"
 #include "pxxml/rt.h"
 
 namespace {
 
-// 40 tuples of about 500 bytes: status, rich presence, device, contact,
-// notes in two languages and a timestamp.
-std::string presenceWithTuples(int tuples) {
-  std::string doc =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<presence xmlns=\"urn:ietf:params:xml:ns:pidf\" xmlns:dm=\"urn:ietf:params:xml:ns:pidf:data-model\"\n"
-      "    xmlns:rpid=\"urn:ietf:params:xml:ns:pidf:rpid\" entity=\"pres:someone@example.com\">\n";
-  for (int i = 0; i < tuples; ++i) {
-    std::string n = std::to_string(i);
-    doc += "  <tuple id=\"t" + n + "\">\n    <status><basic>" + (i % 2 ? "closed" : "open") +
-           "</basic></status>\n    <rpid:activities><rpid:on-the-phone/></rpid:activities>\n"
-           "    <rpid:place-type><rpid:office/></rpid:place-type>\n"
-           "    <dm:deviceID>mac:8000" + n + "</dm:deviceID>\n"
-           "    <contact priority=\"0." + std::to_string(i % 10) + "\">sip:someone@pc" + n +
-           ".example.com</contact>\n    <note xml:lang=\"en\">Reachable at desk " + n +
-           " &amp; by phone</note>\n    <note xml:lang=\"de\">Erreichbar am Platz " + n +
-           "</note>\n    <timestamp>2026-12-05T10:" + (i % 60 < 10 ? "0" : "") + std::to_string(i % 60) +
-           ":00Z</timestamp>\n  </tuple>\n";
-  }
-  doc += "  <note>At the office</note>\n"
-         "  <dm:person id=\"p1\"><rpid:activities><rpid:meeting/></rpid:activities>"
-         "<dm:note>Until 11</dm:note></dm:person>\n</presence>\n";
-  return doc;
-}
-
-// Each document is built on first use only, so that a plain read loop pays
-// for its own document alone.
+// The documents of bench/peers (peer_documents.h), each built on first use
+// only, so that a plain read loop pays for its own document alone; "tiny"
+// is the reader's fixed cost.
 const std::string& document(const std::string& name) {
-  if (name == "pidf1k") {
-    static const std::string doc = presenceWithTuples(2);
-    return doc;
-  }
-  if (name == "pidf20k") {
-    static const std::string doc = presenceWithTuples(40);
-    return doc;
-  }
-  if (name == "winfo1m") {
-    static const std::string doc = watcherinfoDocument(4, 2000);
-    return doc;
-  }
-  if (name == "rlmi270k") {
-    static const std::string doc = rlmiDocument(1004);
-    return doc;
-  }
   if (name == "tiny") {
     static const std::string doc = "<a/>";
     return doc;
   }
-  static const std::string none;
-  return none;
+  return pxbench::peerDocumentText(name);
 }
 
 int onStart(void*, const OSUTF8CHAR*, const OSUTF8CHAR*, const OSUTF8CHAR* const*) { return 0; }
