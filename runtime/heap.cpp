@@ -80,6 +80,7 @@ void Heap::unlink(Page* page) {
 void Heap::dropPage(Page* page) {
   unlink(page);
   if (page == current_) current_ = nullptr;
+  if (page == lastFreedFrom_) lastFreedFrom_ = nullptr;
   if (page->capacity == kPageCapacity && spare_ == nullptr) {
     page->used = 0;
     spare_ = page;  // kept out of the page list, still counted in pageBytes_
@@ -100,12 +101,17 @@ bool holdsBlock(Heap::Page* page, uintptr_t addr) {
 
 Heap::Page* Heap::pageOf(const void* p) const {
   const auto addr = reinterpret_cast<uintptr_t>(p);
-  // Most blocks are freed from the page they were just bumped from.
+  // Most blocks are freed from the page they were just bumped from, and a
+  // record is released in the order it was built, so the page of the last
+  // free comes next.
   if (current_ && holdsBlock(current_, addr)) return current_;
+  if (lastFreedFrom_ && holdsBlock(lastFreedFrom_, addr)) return lastFreedFrom_;
   auto it = pageIndex_.upper_bound(addr);
   if (it == pageIndex_.begin()) return nullptr;
   Page* page = reinterpret_cast<Page*>(*--it);
-  return holdsBlock(page, addr) ? page : nullptr;
+  if (!holdsBlock(page, addr)) return nullptr;
+  lastFreedFrom_ = page;
+  return page;
 }
 
 void* Heap::alloc(size_t n) {
@@ -164,6 +170,7 @@ void Heap::free(const void* p) {
 
 void Heap::reset() {
   Page* keep = nullptr;
+  lastFreedFrom_ = nullptr;
   while (pages_) {
     Page* page = pages_;
     unlink(page);

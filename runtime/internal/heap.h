@@ -44,6 +44,7 @@ class Heap {
   Page* pages_ = nullptr;    // every page in use, current first
   Page* current_ = nullptr;  // the page blocks are bumped from
   Page* spare_ = nullptr;    // one empty page kept for reuse
+  mutable Page* lastFreedFrom_ = nullptr;  // the page pageOf found last
   // Address of every page held (the spare included): a free finds the page
   // of its pointer here before reading anything at the pointer.
   std::set<uintptr_t> pageIndex_;
