@@ -15,15 +15,13 @@
 #include "operation.h"
 #include "pxxml/rt.h"
 #include "summary.h"
+#include "support/corpus.h"
 
 namespace {
 
 using pxpeers::OpId;
 
-std::string corpusDir() {
-  if (const char* env = std::getenv("PX_CORPUS_DIR")) return env;
-  return PX_DEFAULT_CORPUS_DIR;
-}
+using pxtest::corpusDir;
 
 std::vector<std::filesystem::path> corpusDocuments() {
   std::vector<std::filesystem::path> paths;

@@ -13,15 +13,13 @@
 
 #include "peer_documents.h"
 #include "pxxml/simple/simple.h"
+#include "support/corpus.h"
 
 namespace {
 
 using pxbench::DocumentKind;
 
-std::string corpusDir() {
-  if (const char* env = std::getenv("PX_CORPUS_DIR")) return env;
-  return PX_DEFAULT_CORPUS_DIR;
-}
+using pxtest::corpusDir;
 
 class Context {
  public:

@@ -13,34 +13,13 @@
 #include <vector>
 
 #include "pxxml/simple.hpp"
+#include "support/corpus.h"
 
 namespace cxxtest {
 
-inline std::string corpusDir() {
-  if (const char* env = std::getenv("PX_CORPUS_DIR")) return env;
-  return PX_DEFAULT_CORPUS_DIR;
-}
-
-inline bool readFile(const std::string& path, std::string* out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  *out = s.str();
-  return true;
-}
-
-// The corpus documents (rfc/ and real/), sorted; empty without the corpus.
-inline std::vector<std::string> corpusFiles() {
-  std::vector<std::string> files;
-  for (const char* folder : {"rfc", "real"}) {
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(corpusDir() + "/" + folder, ec))
-      if (entry.path().extension() == ".xml") files.push_back(entry.path().string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
+using pxtest::corpusDir;
+using pxtest::corpusFiles;
+using pxtest::readFile;
 
 #define PX_SKIP_WITHOUT_CORPUS(files)                                                               \
   if ((files).empty()) GTEST_SKIP() << "corpus not available: no documents under " << corpusDir() \

@@ -14,15 +14,13 @@
 #include "families/registry.h"
 #include "json/json_codec.h"
 #include "pxxml/simple/simple.h"
+#include "support/corpus.h"
 
 using pxjson::Json;
 
 namespace {
 
-std::string corpusDir() {
-  if (const char* env = std::getenv("PX_CORPUS_DIR")) return env;
-  return PX_DEFAULT_CORPUS_DIR;
-}
+using pxtest::corpusDir;
 
 struct Context {
   RtContext* ctxt = rtxNewContext();

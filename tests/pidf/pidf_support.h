@@ -11,6 +11,7 @@
 
 #include "pxxml/simple/simple.h"
 #include "runtime/rt_fixture.h"
+#include "support/corpus.h"
 
 namespace pxtest {
 
@@ -42,24 +43,6 @@ inline std::string encodePresence(RtContext* ctxt, tns_presence* p, int* status 
   int st = PxXmlE_tns_presence(ctxt, p);
   if (status) *status = st;
   return rtxGetOutput(ctxt, nullptr);
-}
-
-inline std::string corpusDir() {
-  if (const char* env = std::getenv("PX_CORPUS_DIR")) return env;
-  return PX_DEFAULT_CORPUS_DIR;
-}
-
-// The message of every test skipped for want of the corpus: it names the
-// place looked in, and scripts/test.sh counts it after the run.
-inline std::string corpusMissing() { return "corpus not found at " + corpusDir(); }
-
-inline bool readFile(const std::string& path, std::string* out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  *out = s.str();
-  return true;
 }
 
 inline RtXmlString* newText(RtContext* ctxt, const char* text) {

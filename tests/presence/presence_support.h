@@ -13,22 +13,9 @@
 #include <vector>
 
 #include "pxxml/presence.hpp"
+#include "support/corpus.h"
 
 namespace pxtest {
-
-inline std::string corpusDir() {
-  if (const char* env = std::getenv("PX_CORPUS_DIR")) return env;
-  return PX_DEFAULT_CORPUS_DIR;
-}
-
-inline bool readFile(const std::string& path, std::string* out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  *out = s.str();
-  return true;
-}
 
 // Reads a corpus file or skips the test, naming the path.
 #define PX_CORPUS_FILE(var, relative)                                                  \

@@ -16,6 +16,7 @@
 
 #include "reader_events.h"
 #include "rt_fixture.h"
+#include "support/corpus.h"
 
 using pxrt::ReaderBackend;
 using pxtest::Reading;
@@ -314,10 +315,7 @@ INSTANTIATE_TEST_SUITE_P(Refused, ReaderRows, ::testing::ValuesIn(kRefused), tes
 
 // ------------------------------------------------------------ documents
 
-std::string corpusDir() {
-  if (const char* env = std::getenv("PX_CORPUS_DIR")) return env;
-  return PX_DEFAULT_CORPUS_DIR;
-}
+using pxtest::corpusDir;
 
 std::vector<std::filesystem::path> xmlFiles(const std::vector<std::string>& dirs) {
   std::vector<std::filesystem::path> files;

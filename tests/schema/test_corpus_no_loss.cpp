@@ -70,7 +70,7 @@ const std::vector<Loss> kDeliberateLosses = {
     {"rfc/rfc4482-ex2.xml", "/pidf:presence/@xsi:schemaLocation", kSchemaInstance},
 };
 
-std::vector<std::string> corpusFiles() {
+std::vector<std::string> corpusNames() {
   std::vector<std::string> out;
   for (const char* folder : {"rfc", "real"}) {
     std::string dir = corpusDir() + "/" + folder;
@@ -108,7 +108,7 @@ std::map<std::string, std::string> pathAliases() {
 }  // namespace
 
 TEST(CorpusNoLoss, EveryDocumentEncodesBackAllItDecodedOrListsWhy) {
-  auto files = corpusFiles();
+  auto files = corpusNames();
   if (files.empty()) GTEST_SKIP() << "corpus not available: " << corpusDir();
   int n = 0;
   const OSUTF8CHAR* const* uris = rtXmlNSDefaultURITable(&n);

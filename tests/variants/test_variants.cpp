@@ -24,15 +24,13 @@
 #include "families/engines.h"
 #include "families/registry.h"
 #include "pxxml/simple/simple.h"
+#include "support/corpus.h"
 
 using namespace pxs;
 
 namespace {
 
-std::string corpusDir() {
-  if (const char* env = std::getenv("PX_CORPUS_DIR")) return env;
-  return PX_DEFAULT_CORPUS_DIR;
-}
+using pxtest::corpusDir;
 
 std::string collapse(const std::string& s) {
   std::string out;

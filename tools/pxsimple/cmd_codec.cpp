@@ -56,7 +56,31 @@ void printTree(const Json& j, const std::string& name, int indent) {
   }
 }
 
-void writeDocument(RtContext* ctxt) { std::printf("%s\n", rtxGetOutput(ctxt, nullptr)); }
+// Decode the session's document into the record; its errors, if any, go to
+// standard error. Returns the decoder's status.
+int decodeReported(Session& s, AnyRecord& record) {
+  s.useDocument();
+  int decoded = pxs::decodeDocument(s.context(), s.document(), record.get());
+  if (decoded != 0) s.report(stderr);
+  rtxErrReset(s.context());
+  return decoded;
+}
+
+// Encode a record as a whole document on standard output, or say why not.
+int writeDocument(RtContext* ctxt, const pxs::DocDesc* doc, void* record, bool defaultNamespace,
+                  const std::string& shown) {
+  // Without its own prefix registered, the root's namespace becomes the
+  // default namespace and the document's elements go unprefixed.
+  if (defaultNamespace) ctxt->flags |= RT_FLAG_NO_OWN_NAMESPACE;
+  if (pxs::encodeDocument(ctxt, doc, record) != 0) {
+    char errors[4096];
+    rtxErrFormat(ctxt, errors, sizeof errors);
+    std::fprintf(stderr, "%s: the record cannot be written as a document:\n%s", shown.c_str(), errors);
+    return kExitInvalid;
+  }
+  std::printf("%s\n", rtxGetOutput(ctxt, nullptr));
+  return kExitOk;
+}
 
 }  // namespace
 
@@ -66,10 +90,7 @@ int commandDecode(const Options& options) {
   if (!s.open(options.files[0], &rc)) return rc;
   RtContext* ctxt = s.context();
   AnyRecord record(ctxt, s.document());
-  s.useDocument();
-  int decoded = pxs::decodeDocument(ctxt, s.document(), record.get());
-  if (decoded != 0) s.report(stderr);
-  rtxErrReset(ctxt);
+  int decoded = decodeReported(s, record);
   Json json = pxjson::documentToJson(ctxt, s.document(), record.get(), typedExtensions(ctxt));
   if (options.json) std::printf("%s\n", json.dump(2).c_str());
   else printTree(json.begin().value(), json.begin().key(), 0);
@@ -100,17 +121,7 @@ int commandEncode(const Options& options) {
     std::fprintf(stderr, "%s: %s\n", shown.c_str(), error.c_str());
     return kExitInvalid;
   }
-  // Without its own prefix registered, the root's namespace becomes the
-  // default namespace and the document's elements go unprefixed.
-  if (options.defaultNamespace) ctxt->flags |= RT_FLAG_NO_OWN_NAMESPACE;
-  if (pxs::encodeDocument(ctxt, doc, record.get()) != 0) {
-    char errors[4096];
-    rtxErrFormat(ctxt, errors, sizeof errors);
-    std::fprintf(stderr, "%s: the document cannot be written:\n%s", shown.c_str(), errors);
-    return kExitInvalid;
-  }
-  writeDocument(ctxt);
-  return kExitOk;
+  return writeDocument(ctxt, doc, record.get(), options.defaultNamespace, shown);
 }
 
 int commandRoundtrip(const Options& options) {
@@ -119,12 +130,9 @@ int commandRoundtrip(const Options& options) {
   if (!s.open(options.files[0], &rc)) return rc;
   RtContext* ctxt = s.context();
   AnyRecord record(ctxt, s.document());
-  s.useDocument();
   // A document with errors is still written back: the user sees what the
   // record kept of it, and the errors say what was wrong.
-  int decoded = pxs::decodeDocument(ctxt, s.document(), record.get());
-  if (decoded != 0) s.report(stderr);
-  rtxErrReset(ctxt);
+  int decoded = decodeReported(s, record);
   // The print family writes to standard output; here it goes to standard
   // error so that standard output carries only the document.
   std::fflush(stdout);
@@ -135,15 +143,8 @@ int commandRoundtrip(const Options& options) {
   std::fflush(stdout);
   dup2(saved, 1);
   close(saved);
-  if (options.defaultNamespace) ctxt->flags |= RT_FLAG_NO_OWN_NAMESPACE;
-  if (pxs::encodeDocument(ctxt, s.document(), record.get()) != 0) {
-    char errors[4096];
-    rtxErrFormat(ctxt, errors, sizeof errors);
-    std::fprintf(stderr, "%s: the record cannot be written again:\n%s", s.name().c_str(), errors);
-    return kExitInvalid;
-  }
-  writeDocument(ctxt);
-  return decoded == 0 ? kExitOk : kExitInvalid;
+  int written = writeDocument(ctxt, s.document(), record.get(), options.defaultNamespace, s.name());
+  return decoded == 0 ? written : kExitInvalid;
 }
 
 int commandParse(const Options& options) {
