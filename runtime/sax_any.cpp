@@ -4,6 +4,13 @@
 // captured root, and an unprefixed element outside any default namespace gets
 // xmlns="" there, so the text means the same wherever it is written back or
 // decoded again.
+//
+// Inside a parse the markup is the document's own bytes: one copy of the
+// element's span, with the root's declarations inserted after its name.
+// Nothing is escaped or rebuilt, so the cost is the copy (what the reader
+// already checked is well-formed stays so; comments, references and quotes
+// stay as written). Driven outside a parse, the handler writes the markup
+// from the events instead.
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -47,7 +54,9 @@ void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement
   else if (prefix.empty()) cap.undeclaresDefault = true;
 }
 
-void writeRootDecls(Capture& cap, std::string& decls) {
+// The declarations a top-level element of the capture needs, as attribute
+// text; the list starts again for the next one.
+void rootDecls(Capture& cap, std::string& decls) {
   decls.clear();
   if (cap.undeclaresDefault) decls += " xmlns=\"\"";
   for (const pxrt::Binding* b : cap.external) {
@@ -59,7 +68,6 @@ void writeRootDecls(Capture& cap, std::string& decls) {
     pxrt::appendEscaped<pxrt::attrEscape>(decls, b->uri);
     decls += '"';
   }
-  cap.text.insert(cap.rootInsert, decls);
   cap.external.clear();
   cap.undeclaresDefault = false;
 }
@@ -72,12 +80,42 @@ RtSaxAnyHandler* ownerOf(void* handler, RtContextImpl** implOut) {
   return h;
 }
 
-int finish(RtSaxAnyHandler* h, RtContextImpl* impl) {
+// The tag being read now, when a parse is under way.
+bool tagSpan(RtContextImpl* impl, const char** doc, size_t* begin, size_t* end) {
+  pxrt::DocumentPosition* reading = impl->errors.documentPosition();
+  return reading && reading->tagSpan(doc, begin, end);
+}
+
+OSUTF8CHAR* copyOfSpan(RtContext* ctxt, const Capture& cap, size_t end) {
+  size_t total = end - cap.spanBegin;
+  for (const auto& [at, decls] : cap.inserts) total += decls.size();
+  auto* out = static_cast<OSUTF8CHAR*>(rtxMemHeapAlloc(ctxt, total + 1));
+  if (!out) return nullptr;
+  OSUTF8CHAR* w = out;
+  size_t from = cap.spanBegin;
+  for (const auto& [at, decls] : cap.inserts) {
+    std::memcpy(w, cap.doc + from, at - from);
+    w += at - from;
+    std::memcpy(w, decls.data(), decls.size());
+    w += decls.size();
+    from = at;
+  }
+  std::memcpy(w, cap.doc + from, end - from);
+  w += end - from;
+  *w = 0;
+  return out;
+}
+
+// The capture ends; `end` is where its markup ends in the document (span
+// captures only).
+int finish(RtSaxAnyHandler* h, RtContextImpl* impl, size_t end) {
   Capture& cap = impl->capture;
   cap.active = false;
   if (!h->target) return 0;
   RtContext* ctxt = h->head.context;
-  auto* copy = rtxUTF8Strndup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(cap.text.data()), cap.text.size());
+  OSUTF8CHAR* copy = cap.fromDocument && end >= cap.spanBegin
+                         ? copyOfSpan(ctxt, cap, end)
+                         : rtxUTF8Strndup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(cap.text.data()), cap.text.size());
   if (!copy) return rtxErrSetNewData(ctxt, ST_NO_MEMORY, __FILE__, __LINE__);
   h->target->cdata = 0;
   h->target->value = copy;
@@ -114,8 +152,14 @@ void SAXAnyInit(RtContext* ctxt, void* handler, RtXmlString* target, int level) 
   cap.declaredMarks.clear();
   cap.external.clear();
   cap.undeclaresDefault = false;
+  cap.inserts.clear();
   cap.rootInsert = 0;
   cap.startOpen = false;
+  // The content of an element begins where its start tag, being read now,
+  // ends; a whole element begins with its own start tag (decided there).
+  size_t begin = 0, end = 0;
+  cap.fromDocument = level < 0 && tagSpan(impl, &cap.doc, &begin, &end);
+  cap.spanBegin = end;
 }
 
 int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHAR* qName,
@@ -127,28 +171,44 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
   bool root = h->head.level == (h->initLevel < 0 ? h->initLevel : 0);
   std::string_view qn = sv(qName);
 
+  if (root) {
+    size_t begin = 0, end = 0;
+    const char* doc = nullptr;
+    bool span = tagSpan(impl, &doc, &begin, &end);
+    if (h->initLevel >= 0) {
+      cap.fromDocument = span;
+      cap.doc = doc;
+      cap.spanBegin = begin;
+    }
+    cap.rootInsertAt = begin + 1 + qn.size();  // after "<qname"
+  }
+
   cap.declaredMarks.push_back(cap.declared.size());
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     std::string_view an = sv(a[0]);
     if (an == "xmlns") cap.declared.emplace_back("");
     else if (an.substr(0, 6) == "xmlns:") cap.declared.emplace_back(an.substr(6));
   }
-
-  cap.text += '<';
-  cap.text += qn;
-  if (root) cap.rootInsert = cap.text.size();
   notePrefixUse(impl, prefixOf(qn), true);
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     std::string_view an = sv(a[0]);
     if (an != "xmlns" && an.substr(0, 6) != "xmlns:") notePrefixUse(impl, prefixOf(an), false);
-    cap.text += ' ';
-    cap.text += an;
-    cap.text += "=\"";
-    pxrt::appendEscaped<pxrt::attrEscape>(cap.text, sv(a[1]));
-    cap.text += '"';
   }
-  cap.text += '>';
-  cap.startOpen = true;
+
+  if (!cap.fromDocument) {
+    cap.text += '<';
+    cap.text += qn;
+    if (root) cap.rootInsert = cap.text.size();
+    for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
+      cap.text += ' ';
+      cap.text += sv(a[0]);
+      cap.text += "=\"";
+      pxrt::appendEscaped<pxrt::attrEscape>(cap.text, sv(a[1]));
+      cap.text += '"';
+    }
+    cap.text += '>';
+    cap.startOpen = true;
+  }
   h->head.level++;
   return 0;
 }
@@ -160,25 +220,35 @@ int SAXAnyEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHA
   Capture& cap = impl->capture;
   h->head.level--;
   int rootLevel = h->initLevel < 0 ? h->initLevel : 0;
-  if (h->head.level < rootLevel) return finish(h, impl);  // the enclosing element ended
+  size_t begin = 0, end = 0;
+  const char* doc = nullptr;
+  bool span = cap.fromDocument && tagSpan(impl, &doc, &begin, &end);
+  if (h->head.level < rootLevel) return finish(h, impl, begin);  // the enclosing element ended
 
-  // An element with no content is written in its short form.
-  if (cap.startOpen) {
-    cap.text.back() = '/';
-    cap.text += '>';
-  } else {
-    cap.text += "</";
-    cap.text += sv(qName);
-    cap.text += '>';
+  if (!cap.fromDocument) {
+    // An element with no content is written in its short form.
+    if (cap.startOpen) {
+      cap.text.back() = '/';
+      cap.text += '>';
+    } else {
+      cap.text += "</";
+      cap.text += sv(qName);
+      cap.text += '>';
+    }
+    cap.startOpen = false;
   }
-  cap.startOpen = false;
   if (!cap.declaredMarks.empty()) {
     cap.declared.resize(cap.declaredMarks.back());
     cap.declaredMarks.pop_back();
   }
   if (h->head.level == rootLevel) {
-    writeRootDecls(cap, cap.rootDecls);
-    if (h->initLevel >= 0) return finish(h, impl);
+    rootDecls(cap, cap.rootDecls);
+    if (cap.fromDocument) {
+      if (!cap.rootDecls.empty()) cap.inserts.emplace_back(cap.rootInsertAt, cap.rootDecls);
+    } else {
+      cap.text.insert(cap.rootInsert, cap.rootDecls);
+    }
+    if (h->initLevel >= 0) return finish(h, impl, span ? end : 0);
   }
   return 0;
 }
@@ -188,6 +258,7 @@ int SAXAnyCharacters(void* handler, const OSUTF8CHAR* text, int len) {
   RtSaxAnyHandler* h = ownerOf(handler, &impl);
   if (!h || len <= 0) return 0;
   impl->capture.startOpen = false;
+  if (impl->capture.fromDocument) return 0;  // copied with the element's span
   pxrt::appendEscaped<pxrt::textEscape>(impl->capture.text,
                                         std::string_view(reinterpret_cast<const char*>(text), len));
   return 0;

@@ -22,6 +22,15 @@ class Reader;  // the XML reader, created on the first parse
 struct Capture {
   uint32_t id = 0;  // the handler that owns the capture
   bool active = false;
+  // Inside a parse the captured markup is the document's own bytes, copied
+  // whole from spanBegin to the capture's end, with the declarations it
+  // needs inserted (offset in the document, text); outside one it is
+  // written here, in `text`.
+  bool fromDocument = false;
+  const char* doc = nullptr;
+  size_t spanBegin = 0;
+  size_t rootInsertAt = 0;  // where the current top-level element's declarations go
+  std::vector<std::pair<size_t, std::string>> inserts;
   std::string text;
   size_t rootInsert = 0;                 // where the root's declarations go
   bool startOpen = false;                // the last thing written is a start tag

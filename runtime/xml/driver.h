@@ -37,9 +37,11 @@ class EventDriver final : public DocumentPosition {
 
   // A start tag. attrs: name, value, ..., null. declares: some attribute
   // name starts with "xmlns". False once the parse must stop.
-  PX_ALWAYS_INLINE bool startElement(size_t at, const char* qname, const char* local, const char* const* attrs,
-                                     bool declares);
-  PX_ALWAYS_INLINE void endElement(size_t at, const char* qname, const char* local);
+  // at: the tag's '<'; tagEnd: just past its '>' (an empty-element tag's
+  // end event has the start tag's span).
+  PX_ALWAYS_INLINE bool startElement(size_t at, size_t tagEnd, const char* qname, const char* local,
+                                     const char* const* attrs, bool declares);
+  PX_ALWAYS_INLINE void endElement(size_t at, size_t tagEnd, const char* qname, const char* local);
   PX_ALWAYS_INLINE void characters(size_t at, const char* text, size_t len);
 
   // Checks of the XML declaration: version 1.x, encoding UTF-8 or US-ASCII.
@@ -56,6 +58,7 @@ class EventDriver final : public DocumentPosition {
   bool skipRequestedInStart() const { return phase_ == Phase::Start && skipRequested_; }
 
   void locate(uint32_t* line, uint32_t* column) override;
+  bool tagSpan(const char** doc, size_t* begin, size_t* end) override;
 
  private:
   enum class Phase { Text, Start, End };
@@ -70,6 +73,7 @@ class EventDriver final : public DocumentPosition {
   const char* doc_ = nullptr;
   size_t size_ = 0;
   size_t at_ = 0;  // offset of the event being dispatched
+  size_t tagEnd_ = 0;  // just past the tag being dispatched, 0 for text
   LineCounter lines_;
 
   size_t depth_ = 0;
@@ -90,9 +94,10 @@ class EventDriver final : public DocumentPosition {
 
 namespace pxrt::xml {
 
-PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, const char* qname, const char* local,
+PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, size_t tagEnd, const char* qname, const char* local,
                                                const char* const* attrs, bool declares) {
   at_ = at;
+  tagEnd_ = tagEnd;
   if (++depth_ > depthLimit_) {
     tooDeep(at, qname);
     return false;
@@ -117,8 +122,9 @@ PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, const char* qname, co
   return true;
 }
 
-PX_ALWAYS_INLINE void EventDriver::endElement(size_t at, const char* qname, const char* local) {
+PX_ALWAYS_INLINE void EventDriver::endElement(size_t at, size_t tagEnd, const char* qname, const char* local) {
   at_ = at;
+  tagEnd_ = tagEnd;
   bool dispatch = true;
   if (skipDepth_) {
     dispatch = false;
@@ -139,6 +145,7 @@ PX_ALWAYS_INLINE void EventDriver::endElement(size_t at, const char* qname, cons
 PX_ALWAYS_INLINE void EventDriver::characters(size_t at, const char* text, size_t len) {
   if (skipDepth_ || depth_ == 0) return;
   at_ = at;
+  tagEnd_ = 0;
   while (len > static_cast<size_t>(INT_MAX)) {  // the handler's length is an int
     h_.chars(h_.handler, reinterpret_cast<const OSUTF8CHAR*>(text), INT_MAX);
     if (skipDepth_) return;

@@ -62,7 +62,9 @@ void XMLCALL ExpatBackend::onStart(void* user, const XML_Char* name, const XML_C
   bool declares = false;
   for (const XML_Char** a = attrs; a[0] && !declares; a += 2) declares = std::strncmp(a[0], "xmlns", 5) == 0;
   const char* colon = std::strchr(name, ':');
-  if (!self->d_->startElement(self->offset(), name, colon ? colon + 1 : name, attrs, declares))
+  size_t at = self->offset();
+  self->lastTagEnd_ = at + static_cast<size_t>(XML_GetCurrentByteCount(self->parser_));
+  if (!self->d_->startElement(at, self->lastTagEnd_, name, colon ? colon + 1 : name, attrs, declares))
     XML_StopParser(self->parser_, XML_FALSE);
 }
 
@@ -70,7 +72,12 @@ void XMLCALL ExpatBackend::onEnd(void* user, const XML_Char* name) {
   auto* self = static_cast<ExpatBackend*>(user);
   if (self->d_->failed()) return;
   const char* colon = std::strchr(name, ':');
-  self->d_->endElement(self->offset(), name, colon ? colon + 1 : name);
+  // The end of an empty-element tag has no bytes of its own: it is the
+  // start tag's.
+  size_t at = self->offset();
+  int count = XML_GetCurrentByteCount(self->parser_);
+  size_t tagEnd = count > 0 ? at + static_cast<size_t>(count) : self->lastTagEnd_;
+  self->d_->endElement(at, tagEnd, name, colon ? colon + 1 : name);
 }
 
 void XMLCALL ExpatBackend::onText(void* user, const XML_Char* text, int len) {

@@ -34,6 +34,7 @@ class ExpatBackend {
   void refuseDoctype(const char* what, const char* name);
 
   XML_Parser parser_ = nullptr;
+  size_t lastTagEnd_ = 0;  // just past the last start tag
   EventDriver* d_ = nullptr;
 };
 

@@ -334,9 +334,10 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
   }
   const char* qname = names_.data() + e.name;
   const size_t at = static_cast<size_t>(tag - base_);
-  if (!d_->startElement(at, qname, qname + e.local, attrs, declares)) return nullptr;
+  const size_t tagEnd = static_cast<size_t>(p - base_);
+  if (!d_->startElement(at, tagEnd, qname, qname + e.local, attrs, declares)) return nullptr;
   if (empty) {
-    d_->endElement(at, qname, qname + e.local);
+    d_->endElement(at, tagEnd, qname, qname + e.local);
     names_.resize(e.name);
     open_.pop_back();
   }
@@ -536,7 +537,7 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::endTag(Ptr p) {
   }
   if (q < end_ && *q != '>') q = spaces(q);
   if (q >= end_ || *q != '>') return unexpected(q, "in end tag </" + openName() + "> (expected '>')");
-  d_->endElement(static_cast<size_t>(tag - base_), qname, qname + e.local);
+  d_->endElement(static_cast<size_t>(tag - base_), static_cast<size_t>(q + 1 - base_), qname, qname + e.local);
   names_.resize(e.name);
   open_.pop_back();
   return q + 1;

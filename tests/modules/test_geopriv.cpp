@@ -49,7 +49,7 @@ TEST(Geopriv, LocationChildrenAreSelfContainedTextsAndRoundTrip) {
   ASSERT_EQ(decodeGeopriv(ctxt, text, &g), 0);
   ASSERT_EQ(g.tns_location_info.count, 2u);
   EXPECT_STREQ(str(static_cast<RtXmlString*>(g.tns_location_info.head->data)->value),
-               "<gml:Point xmlns:gml=\"http://www.opengis.net/gml\" srsName=\"urn:ogc:def:crs:EPSG::4326\">"
+               "<gml:Point xmlns:gml=\"http://www.opengis.net/gml\" srsName='urn:ogc:def:crs:EPSG::4326'>"
                "<gml:pos>37.775 -122.422</gml:pos></gml:Point>");
   EXPECT_EQ(g.present, 3u);
   EXPECT_EQ(g.tns_usage_rules.present, 15u);
@@ -90,7 +90,7 @@ TEST(Geopriv, OrderEmptinessAndTextInsideLocationInfo) {
                                            "<gp:usage-rules/>"),
                           &g), 0);
   ASSERT_EQ(g.tns_location_info.count, 1u);
-  EXPECT_STREQ(str(static_cast<RtXmlString*>(g.tns_location_info.head->data)->value), "<x:a xmlns:x=\"urn:x\"/>");
+  EXPECT_STREQ(str(static_cast<RtXmlString*>(g.tns_location_info.head->data)->value), "<x:a xmlns:x='urn:x'/>");
   int st = -1;
   std::string xml = encodeGeopriv(ctxt, &g, &st);
   ASSERT_EQ(st, 0);

@@ -77,12 +77,12 @@ TEST(PatchOps, AddKeepsItsContentAsMarkupAndWritesItBack) {
   EXPECT_EQ(a.pos, 2);
   EXPECT_EQ(a.present, 1u);
   EXPECT_STREQ(str(a.value.value),
-               "<tuple xmlns=\"urn:ietf:params:xml:ns:pidf\" id=\"t\"><status/></tuple> and text &amp;");
+               "<tuple xmlns=\"urn:ietf:params:xml:ns:pidf\" id='t'><status/></tuple> and text &amp;");
   int st = -1;
   std::string xml = encodeDiff(ctxt, &d, &st);
   ASSERT_EQ(st, 0);
   EXPECT_NE(xml.find("<p:add sel=\"presence\" pos=\"prepend\"><tuple xmlns=\"urn:ietf:params:xml:ns:pidf\""
-                     " id=\"t\"><status/></tuple> and text &amp;</p:add>"),
+                     " id='t'><status/></tuple> and text &amp;</p:add>"),
             std::string::npos)
       << xml;
   partial__pidf_diff back;

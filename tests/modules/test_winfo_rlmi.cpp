@@ -146,7 +146,7 @@ TEST(Rlmi, NameAfterInstanceReportedAndKeptForeignElementInInstanceKept) {
   ASSERT_EQ(r.rlmi_instance.count, 1u);
   auto* inst = static_cast<rlmi__instance*>(r.rlmi_instance.head->data);
   ASSERT_EQ(inst->rlmi__any.count, 1u);
-  EXPECT_STREQ(str(static_cast<RtXmlString*>(inst->rlmi__any.head->data)->value), "<x:a xmlns:x=\"urn:x\"/>");
+  EXPECT_STREQ(str(static_cast<RtXmlString*>(inst->rlmi__any.head->data)->value), "<x:a xmlns:x='urn:x'/>");
   PxMemFree_rlmi__resource(ctxt, &r);
 }
 

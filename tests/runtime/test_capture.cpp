@@ -1,6 +1,9 @@
 // The any handler: a captured element is XML text that stands on its own
 // (the declarations it relies on are written on it), reads back to the same
 // text, and content captures (level -1) keep text and markup in order.
+// Inside a parse the markup is the document's own, copied as written
+// (quotes, references, CDATA sections, line ends), the declarations added
+// after the root's name.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -94,25 +97,25 @@ INSTANTIATE_TEST_SUITE_P(
                     "<p:root xmlns:p='urn:p' xmlns='urn:d' xmlns:q='urn:q'><p:item q:attr='1' plain='2'>"
                     "<sub>t &amp; &lt; &gt; \"</sub><r:x xmlns:r='urn:r'/></p:item></p:root>",
                     "item",
-                    "<p:item xmlns:p=\"urn:p\" xmlns:q=\"urn:q\" xmlns=\"urn:d\" q:attr=\"1\" plain=\"2\">"
-                    "<sub>t &amp; &lt; &gt; \"</sub><r:x xmlns:r=\"urn:r\"/></p:item>"},
+                    "<p:item xmlns:p=\"urn:p\" xmlns:q=\"urn:q\" xmlns=\"urn:d\" q:attr='1' plain='2'>"
+                    "<sub>t &amp; &lt; &gt; \"</sub><r:x xmlns:r='urn:r'/></p:item>"},
         CaptureCase{"own_declarations_only",
                     "<root xmlns='urn:d'><r:mood xmlns:r='urn:r'><r:happy/></r:mood></root>", "mood",
-                    "<r:mood xmlns:r=\"urn:r\"><r:happy/></r:mood>"},
+                    "<r:mood xmlns:r='urn:r'><r:happy/></r:mood>"},
         CaptureCase{"unused_declarations_dropped",
                     "<root xmlns='urn:d' xmlns:a='urn:a' xmlns:b='urn:b'><b:x>1</b:x></root>", "x",
                     "<b:x xmlns:b=\"urn:b\">1</b:x>"},
         CaptureCase{"no_namespace_element", "<root><foo k='v'>x</foo></root>", "foo",
-                    "<foo xmlns=\"\" k=\"v\">x</foo>"},
+                    "<foo xmlns=\"\" k='v'>x</foo>"},
         CaptureCase{"attribute_escapes",
                     "<root xmlns:l='urn:l'><l:loc v='a&#9;b&#10;c&#13;d&quot;e&lt;'>line1\r\nline2&#13;</l:loc></root>",
                     "loc",
-                    "<l:loc xmlns:l=\"urn:l\" v=\"a&#9;b&#10;c&#13;d&quot;e&lt;\">line1\nline2&#13;</l:loc>"},
+                    "<l:loc xmlns:l=\"urn:l\" v='a&#9;b&#10;c&#13;d&quot;e&lt;'>line1\r\nline2&#13;</l:loc>"},
         CaptureCase{"redeclared_inside",
                     "<root xmlns:a='urn:outer'><a:x><a:y xmlns:a='urn:inner'/><a:z/></a:x></root>", "x",
-                    "<a:x xmlns:a=\"urn:outer\"><a:y xmlns:a=\"urn:inner\"/><a:z/></a:x>"},
-        CaptureCase{"cdata_becomes_text", "<root><x><![CDATA[<b>&]]></x></root>", "x",
-                    "<x xmlns=\"\">&lt;b&gt;&amp;</x>"}),
+                    "<a:x xmlns:a=\"urn:outer\"><a:y xmlns:a='urn:inner'/><a:z/></a:x>"},
+        CaptureCase{"cdata_kept", "<root><x><![CDATA[<b>&]]></x></root>", "x",
+                    "<x xmlns=\"\"><![CDATA[<b>&]]></x>"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CaptureContent, LevelMinusOneKeepsTextAndEveryChildInOrder) {
@@ -121,7 +124,7 @@ TEST(CaptureContent, LevelMinusOneKeepsTextAndEveryChildInOrder) {
       "<d:diff xmlns:d='urn:diff' xmlns='urn:pidf'><d:add sel='x'>lead <tuple id='t'><status/></tuple>"
       " tail <a:b xmlns:a='urn:a'>c</a:b></d:add></d:diff>";
   EXPECT_EQ(capture(ctxt, doc, "add", -1),
-            "lead <tuple xmlns=\"urn:pidf\" id=\"t\"><status/></tuple> tail <a:b xmlns:a=\"urn:a\">c</a:b>");
+            "lead <tuple xmlns=\"urn:pidf\" id='t'><status/></tuple> tail <a:b xmlns:a='urn:a'>c</a:b>");
 }
 
 TEST(CaptureContent, EmptyContentCapturesTheEmptyText) {
@@ -137,4 +140,22 @@ TEST(CaptureContent, ChunkedInputCapturesTheSameText) {
     rtSaxSetChunkSize(ctxt, chunk);
     EXPECT_EQ(capture(ctxt, doc, "item"), whole);
   }
+}
+
+// Driven outside a parse (no document to copy from), the handler writes the
+// markup from the events: escaped, in double quotes, empty elements short.
+TEST(CaptureContent, OutsideAParseTheMarkupIsWrittenFromTheEvents) {
+  Context ctxt;
+  RtSaxAnyHandler any;
+  RtXmlString text{0, nullptr};
+  auto u = [](const char* s) { return reinterpret_cast<const OSUTF8CHAR*>(s); };
+  const OSUTF8CHAR* attrs[] = {u("k"), u("a\"<&\tb"), nullptr};
+  SAXAnyInit(ctxt, &any, &text, 0);
+  SAXAnyStartElement(&any, u("x"), u("x"), attrs);
+  SAXAnyCharacters(&any, u("1 < 2\r"), 6);
+  SAXAnyStartElement(&any, u("y"), u("y"), nullptr);
+  SAXAnyEndElement(&any, u("y"), u("y"));
+  SAXAnyEndElement(&any, u("x"), u("x"));
+  ASSERT_NE(text.value, nullptr);
+  EXPECT_STREQ(pxtest::s(text.value), "<x xmlns=\"\" k=\"a&quot;&lt;&amp;&#9;b\">1 &lt; 2&#13;<y/></x>");
 }
