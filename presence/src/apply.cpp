@@ -403,7 +403,7 @@ bool applyPatch(std::string_view state, std::string_view diff, const Limits& lim
     return fail(failure, PXP_E_INVALID_NODE_TYPES, "the patch leaves no presence document");
   }
   convertForm(target, scopes, now, *form, patch.hasVersion, patch.version);
-  *result = serialize(target);
+  *result = serialize(target, state.size());
   return true;
 }
 

@@ -88,8 +88,9 @@ void convertForm(pugi::xml_document& doc, Scopes& scopes, Form from, Form target
   if (target == Form::Full && hasVersion) writeVersion(root, version);
 }
 
-std::string serialize(const pugi::xml_document& doc) {
+std::string serialize(const pugi::xml_document& doc, size_t sizeHint) {
   StringWriter writer;
+  writer.out.reserve(sizeHint + sizeHint / 8);
   doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
   // pugixml keeps no text beside the document element: the line break after
   // the XML declaration comes back here.

@@ -32,7 +32,8 @@ void writeVersion(pugi::xml_node root, uint32_t value);
 void convertForm(pugi::xml_document& doc, Scopes& scopes, Form from, Form target, bool hasVersion, uint32_t version);
 
 // The document as text, exactly as the tree holds it.
-std::string serialize(const pugi::xml_document& doc);
+// sizeHint: the expected size of the text (the input's, say), reserved at once.
+std::string serialize(const pugi::xml_document& doc, size_t sizeHint = 0);
 
 }  // namespace pxp
 

@@ -172,8 +172,96 @@ bool duplicateAttributes(pugi::xml_node element) {
   return std::adjacent_find(names.begin(), names.end()) != names.end();
 }
 
-// Depth, document element, text outside it and attribute names, in one
-// walk without recursion.
+// Namespace well-formedness, element by element in document order: every
+// prefix used is declared by the element or one that encloses it.
+class PrefixCheck {
+ public:
+  PrefixCheck(std::string_view text, int undeclared, int malformed, Failure& failure, pugi::xml_node* offender)
+      : text_(text), undeclared_(undeclared), malformed_(malformed), failure_(failure), offender_(offender) {}
+
+  bool enter(pugi::xml_node n) {
+    marks_.push_back(declared_.size());
+    // The element's own declarations count for its attributes wherever they
+    // stand: used prefixes are checked once all are read.
+    used_.clear();
+    names_.clear();
+    for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+      std::string_view name = a.name();
+      for (std::string_view seen : names_)
+        if (seen == name) return duplicate(n);
+      names_.push_back(name);
+      std::string_view p;
+      if (!prefixOf(a.name(), &p)) return malformed(n, a.name());
+      std::string_view declaredPrefix;
+      if (isNamespaceDeclaration(a, &declaredPrefix)) {
+        if (declaredPrefix.empty()) continue;
+        if (declaredPrefix == "xmlns") return malformed(n, a.name());
+        if (!*a.value()) return refuse(n, declaredPrefix);  // a prefix cannot be undeclared
+        declared_.push_back(declaredPrefix);
+      } else if (!p.empty()) {
+        used_.push_back(p);
+      }
+    }
+    std::string_view p;
+    if (!prefixOf(n.name(), &p)) return malformed(n, n.name());
+    if (!p.empty() && !bound(p)) return refuse(n, p);
+    for (std::string_view u : used_)
+      if (!bound(u)) return refuse(n, u);
+    return true;
+  }
+  void leave() {
+    declared_.resize(marks_.back());
+    marks_.pop_back();
+  }
+
+ private:
+  // Documents bind few prefixes: a scan from the innermost beats a map. A
+  // prefix cannot be undeclared (refused above), so a found one is bound.
+  bool bound(std::string_view prefix) const {
+    if (prefix == "xml") return true;
+    for (size_t i = declared_.size(); i-- > 0;)
+      if (declared_[i] == prefix) return true;
+    return false;
+  }
+  // The prefix of a name, empty when it has none; false when the name has
+  // an empty prefix or local part, or a second colon.
+  static bool prefixOf(const char* name, std::string_view* prefix) {
+    const char* colon = std::strchr(name, ':');
+    if (!colon) {
+      *prefix = {};
+      return *name != 0;
+    }
+    *prefix = std::string_view(name, static_cast<size_t>(colon - name));
+    return colon != name && colon[1] != 0 && !std::strchr(colon + 1, ':');
+  }
+  bool refuse(pugi::xml_node at, std::string_view prefix) {
+    failure_.line = lineOfNode(text_, at);
+    if (offender_) *offender_ = at;
+    return fail(failure_, undeclared_, "prefix \"" + std::string(prefix) + "\" is not declared (in <" + at.name() + ">)");
+  }
+  bool duplicate(pugi::xml_node at) {
+    failure_.line = lineOfNode(text_, at);
+    if (offender_) *offender_ = at;
+    return fail(failure_, malformed_, std::string("an attribute appears twice on <") + at.name() + ">");
+  }
+  bool malformed(pugi::xml_node at, std::string_view name) {
+    failure_.line = lineOfNode(text_, at);
+    if (offender_) *offender_ = at;
+    return fail(failure_, malformed_, "\"" + std::string(name) + "\" is not a namespace-well-formed name (in <" + at.name() + ">)");
+  }
+
+  std::string_view text_;
+  int undeclared_, malformed_;
+  Failure& failure_;
+  pugi::xml_node* offender_;
+  std::vector<std::string_view> declared_;
+  std::vector<size_t> marks_;
+  std::vector<std::string_view> used_;   // prefixes of the current element's attributes
+  std::vector<std::string_view> names_;  // its attribute names so far
+};
+
+// Depth, document element, text outside it, attribute names and (when asked)
+// namespace well-formedness, in one walk without recursion.
 bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limits& limits,
                const InputStatuses& statuses, Failure& failure) {
   int roots = 0;
@@ -192,6 +280,8 @@ bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limit
   size_t depth = 0;
   pugi::xml_node n = documentElement(doc);
   pugi::xml_node root = n;
+  PrefixCheck prefixes(text, statuses.malformed, statuses.malformed, failure, nullptr);
+  bool checkPrefixes = statuses.checkPrefixes;
   while (n) {
     if (n.type() == pugi::node_element) {
       ++depth;
@@ -200,7 +290,9 @@ bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limit
         return fail(failure, PXP_E_LIMIT_EXCEEDED,
                     "elements nested deeper than the limit of " + std::to_string(limits.maxDepth) + " levels");
       }
-      if (duplicateAttributes(n)) {
+      if (checkPrefixes) {
+        if (!prefixes.enter(n)) return false;  // duplicate attributes included
+      } else if (duplicateAttributes(n)) {
         failure.line = lineOfNode(text, n);
         return fail(failure, statuses.malformed, std::string("an attribute appears twice on <") + n.name() + ">");
       }
@@ -209,10 +301,12 @@ bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limit
         continue;
       }
       --depth;
+      if (checkPrefixes) prefixes.leave();
     }
     while (n != root && !n.next_sibling()) {
       n = n.parent();
       --depth;
+      if (checkPrefixes) prefixes.leave();
     }
     if (n == root) break;
     n = n.next_sibling();
@@ -224,67 +318,21 @@ bool checkTree(std::string_view text, const pugi::xml_document& doc, const Limit
 
 bool checkPrefixes(std::string_view text, const pugi::xml_document& doc, int undeclaredStatus, int malformedStatus,
                    Failure& failure, pugi::xml_node* offender) {
-  // Prefixes bound at the current element, counted, with an undo stack.
-  std::unordered_map<std::string_view, int> bound;
-  std::vector<std::string_view> declared;
-  std::vector<size_t> marks;
-  auto undeclared = [&](std::string_view prefix) {
-    if (prefix.empty() || prefix == "xml") return false;
-    auto found = bound.find(prefix);
-    return found == bound.end() || found->second == 0;
-  };
-  auto refuse = [&](pugi::xml_node at, std::string_view prefix) {
-    failure.line = lineOfNode(text, at);
-    if (offender) *offender = at;
-    return fail(failure, undeclaredStatus, "prefix \"" + std::string(prefix) + "\" is not declared (in <" + at.name() + ">)");
-  };
-  auto malformed = [&](pugi::xml_node at, std::string_view name) {
-    failure.line = lineOfNode(text, at);
-    if (offender) *offender = at;
-    return fail(failure, malformedStatus, "\"" + std::string(name) + "\" is not a namespace-well-formed name (in <" + at.name() + ">)");
-  };
-  auto wellFormed = [](std::string_view name) {
-    QName q = splitQName(name);
-    return !q.local.empty() && q.local.find(':') == std::string_view::npos && (name.find(':') == std::string_view::npos || !q.prefix.empty());
-  };
-  auto leave = [&] {
-    for (size_t i = marks.back(); i < declared.size(); ++i) --bound[declared[i]];
-    declared.resize(marks.back());
-    marks.pop_back();
-  };
+  PrefixCheck prefixes(text, undeclaredStatus, malformedStatus, failure, offender);
   pugi::xml_node root = documentElement(doc);
   pugi::xml_node n = root;
   while (n) {
-    bool entered = n.type() == pugi::node_element;
-    if (entered) {
-      marks.push_back(declared.size());
-      for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-        std::string_view p;
-        if (!wellFormed(a.name())) return malformed(n, a.name());
-        if (isNamespaceDeclaration(a, &p) && !p.empty()) {
-          if (p == "xmlns") return malformed(n, a.name());
-          if (!*a.value()) return refuse(n, p);  // a prefix cannot be undeclared
-          ++bound[p];
-          declared.push_back(p);
-        }
-      }
-      if (!wellFormed(n.name())) return malformed(n, n.name());
-      QName q = splitQName(n.name());
-      if (undeclared(q.prefix)) return refuse(n, q.prefix);
-      for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-        if (isNamespaceDeclaration(a)) continue;
-        QName qa = splitQName(a.name());
-        if (undeclared(qa.prefix)) return refuse(n, qa.prefix);
-      }
+    if (n.type() == pugi::node_element) {
+      if (!prefixes.enter(n)) return false;
       if (n.first_child()) {
         n = n.first_child();
         continue;
       }
-      leave();
+      prefixes.leave();
     }
     while (n != root && !n.next_sibling()) {
       n = n.parent();
-      leave();
+      prefixes.leave();
     }
     if (n == root) break;
     n = n.next_sibling();
@@ -330,8 +378,7 @@ bool parseDocument(std::string_view text, const Limits& limits, const InputStatu
     return fail(failure, statuses.malformed, std::string("not well-formed XML: ") + parsed.description());
   }
   if (!encodingIsUtf8(doc)) return fail(failure, statuses.characterSet, "the XML declaration names an encoding other than UTF-8");
-  if (!checkTree(text, doc, limits, statuses, failure)) return false;
-  return !statuses.checkPrefixes || checkPrefixes(text, doc, statuses.malformed, statuses.malformed, failure);
+  return checkTree(text, doc, limits, statuses, failure);
 }
 
 }  // namespace pxp
