@@ -16,6 +16,8 @@
 //                     "# exit N" gives the expected exit status (default 0);
 //                     the lines after a command are output that must appear,
 //                     in this order, as whole lines ("..." skips).
+//   ```text output    (or ```xml output, ...) right after a C or C++ block:
+//                     lines its program must print, matched as for console.
 // Other blocks (```sh, ```json, ...) are text. A block whose info string
 // also says "compile-only" is compiled, not run; "must-fail:KIND" inverts
 // the verdict for the checker's own tests: the block must fail, and by
@@ -128,13 +130,16 @@ class Checker {
     fs::create_directory_symlink(fs::path(config_["source"]) / "samples", work_ / "samples");
     bool ok = true;
     int checked = 0;
-    for (const Block& b : readBlocks(md)) {
+    std::vector<Block> blocks = readBlocks(md);
+    for (size_t i = 0; i < blocks.size(); ++i) {
+      const Block& b = blocks[i];
+      const Block* shown = i + 1 < blocks.size() && blocks[i + 1].has("output") ? &blocks[i + 1] : nullptr;
       file_ = md.filename().string();
       where_ = file_ + ":" + std::to_string(b.line);
       std::string why;
       failKind_.clear();
       bool passed;
-      if (b.lang == "c" || b.lang == "cpp") passed = b.has("excerpt") ? excerpt(b, &why) : code(b, &why);
+      if (b.lang == "c" || b.lang == "cpp") passed = b.has("excerpt") ? excerpt(b, &why) : code(b, shown, &why);
       else if (b.lang == "console") passed = console(b, &why);
       else continue;
       ++checked;
@@ -197,7 +202,7 @@ class Checker {
     return fail(why, "example", "the block differs from " + m[2].str());
   }
 
-  bool code(const Block& b, std::string* why) {
+  bool code(const Block& b, const Block* shown, std::string* why) {
     if (!sameAsExample(b, why)) return false;
     bool cxx = b.lang == "cpp";
     static const std::regex hasMain(R"(\bint\s+main\s*\()");
@@ -216,6 +221,9 @@ class Checker {
     if (b.has("compile-only")) return true;
     int status = run("./" + stem, work_, &out);
     if (status != 0) return fail(why, "exit", "exits with " + std::to_string(status) + ":\n" + out);
+    std::string missing;
+    if (shown && !printsInOrder(out, shown->lines, &missing))
+      return fail(why, "output", "prints no line (or not in this order):\n" + missing + "\noutput:\n" + out);
     return true;
   }
 
@@ -231,6 +239,21 @@ class Checker {
            body + "return 0;\n}\nint main(void) {\n  RtContext* ctxt = rtxNewContext();\n"
            "  int status = PxInit_SIMPLE_Global(ctxt) ? 99 : example(ctxt);\n  rtxDeleteContext(ctxt);\n"
            "  return status;\n}\n";
+  }
+
+  // Every expected line (but empty ones and "...") is a whole line of the
+  // output, in this order; *missing is the first that is not.
+  static bool printsInOrder(const std::string& out, const std::vector<std::string>& expected, std::string* missing) {
+    std::vector<std::string> got = splitLines(out);
+    size_t at = 0;
+    for (const std::string& want : expected) {
+      std::string line = rtrim(want);
+      if (line.empty() || line == "...") continue;
+      while (at < got.size() && rtrim(got[at]) != line) ++at;
+      if (at == got.size()) return *missing = line, false;
+      ++at;
+    }
+    return true;
   }
 
   bool console(const Block& b, std::string* why) {
@@ -249,16 +272,10 @@ class Checker {
       if (status != wanted)
         return fail(why, "status", "$ " + command + "\nexits with " + std::to_string(status) + ", not " +
                                        std::to_string(wanted) + ":\n" + out);
-      std::vector<std::string> got = splitLines(out);
-      size_t at = 0;
-      for (const std::string& line : expected) {
-        if (line.empty() || line == "...") continue;
-        while (at < got.size() && rtrim(got[at]) != line) ++at;
-        if (at == got.size())
-          return fail(why, "output", "$ " + command + "\nprints no line (or not in this order):\n" + line +
-                                         "\noutput:\n" + out);
-        ++at;
-      }
+      std::string missing;
+      if (!printsInOrder(out, expected, &missing))
+        return fail(why, "output", "$ " + command + "\nprints no line (or not in this order):\n" + missing +
+                                       "\noutput:\n" + out);
     }
     return true;
   }
