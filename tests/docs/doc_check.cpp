@@ -213,7 +213,7 @@ class Checker {
     fs::path src = work_ / (stem + (cxx ? ".cpp" : ".c")), exe = work_ / stem;
     std::ofstream(src) << source;
     std::string compile = (cxx ? config_["cxx"] + " -std=c++17" : config_["cc"] + " -std=c11") +
-                          " -Wall -Wextra -Wpedantic -Werror -g " + config_["flags"] + " -I" + config_["include"] +
+                          " -Wall -Wextra -Wpedantic -Werror -g -pthread " + config_["flags"] + " -I" + config_["include"] +
                           " -o " + exe.string() + " " + src.string() + " " + config_["libs"] + " -Wl,-rpath," +
                           config_["rpath"];
     std::string out;
