@@ -90,7 +90,10 @@ std::vector<Block> readBlocks(const fs::path& file) {
     Block b;
     b.line = static_cast<int>(i + 1);
     std::vector<std::string> info = words(line.substr(fence.size()));
-    if (!info.empty()) b.lang = info[0], b.attrs.assign(info.begin() + 1, info.end());
+    if (!info.empty()) {
+      b.lang = info[0];
+      b.attrs.assign(info.begin() + 1, info.end());
+    }
     for (++i; i < lines.size() && rtrim(lines[i]) != fence; ++i) b.lines.push_back(lines[i]);
     blocks.push_back(std::move(b));
   }
@@ -141,6 +144,7 @@ class Checker {
       bool passed;
       if (b.lang == "c" || b.lang == "cpp") passed = b.has("excerpt") ? excerpt(b, &why) : code(b, shown, &why);
       else if (b.lang == "console") passed = console(b, &why);
+      else if (b.has("output")) passed = i > 0 && isProgram(blocks[i - 1]) ? true : orphanOutput(&why);
       else continue;
       ++checked;
       if (std::string kind = mustFail(b); !kind.empty()) {
@@ -184,6 +188,13 @@ class Checker {
     for (const std::string& a : b.attrs)
       if (a.rfind("must-fail:", 0) == 0) return a.substr(10);
     return "";
+  }
+
+  static bool isProgram(const Block& b) { return (b.lang == "c" || b.lang == "cpp") && !b.has("excerpt"); }
+
+  // Output shown after anything but a program would be checked by nobody.
+  bool orphanOutput(std::string* why) {
+    return fail(why, "output", "an output block must follow the C or C++ block whose output it is");
   }
 
   bool excerpt(const Block& b, std::string* why) {
@@ -250,7 +261,10 @@ class Checker {
       std::string line = rtrim(want);
       if (line.empty() || line == "...") continue;
       while (at < got.size() && rtrim(got[at]) != line) ++at;
-      if (at == got.size()) return *missing = line, false;
+      if (at == got.size()) {
+        *missing = line;
+        return false;
+      }
       ++at;
     }
     return true;
