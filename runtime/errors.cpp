@@ -18,6 +18,20 @@ void ErrorList::addParm(std::string text) {
 
 int ErrorList::setNew(int status, const char* file, int line) {
   lastStatus_ = status;
+  // Past the heap limit every allocation of a parse fails; those failures
+  // count against the error limit like the document's own errors, so that
+  // one exhausted heap gives a few entries, not one per element.
+  bool overLimit = false;
+  if (status == ST_NO_MEMORY && docPosition_) {
+    if (counted < limit) counted++;
+    else overLimit = true;
+  }
+  if (overLimit) {
+    uncounted++;
+    lastDropped_ = true;
+    pending_.clear();
+    return status;
+  }
   if (entries_.size() >= kMaxEntries) {
     if (entries_.empty() && dropped_ == 0) firstDropped_ = status;
     dropped_++;

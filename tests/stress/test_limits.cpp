@@ -65,6 +65,26 @@ TEST(Limits, ErrorsRecordedPerDocumentStopAtTheLimitAndDecodingGoesOn) {
   PxMemFree_tns_presence(ctxt, &p);
 }
 
+TEST(Limits, AContextNeverResetStillFailsEveryInvalidDocument) {
+  // The error list keeps a bounded number of entries; once full, the
+  // failures it cannot keep must still fail their documents.
+  SimpleCtx ctxt;
+  std::string bad = presenceWithTuples(1, " bogus='1'");
+  int decodeFailures = 0, validateFailures = 0;
+  for (int i = 0; i < 2500; ++i) {
+    tns_presence p;
+    decodeFailures += decodePresence(ctxt, bad, &p) == ST_UNKNOWN_ATTRIBUTE;
+    PxMemFree_tns_presence(ctxt, &p);
+    validateFailures += validatePresence(ctxt, bad) == ST_UNKNOWN_ATTRIBUTE;
+  }
+  EXPECT_EQ(decodeFailures, 2500);
+  EXPECT_EQ(validateFailures, 2500);
+  EXPECT_GT(rtxErrGetDropped(ctxt), 0);
+  tns_presence p;
+  EXPECT_EQ(decodePresence(ctxt, presenceWithTuples(1), &p), 0);  // and a valid one still passes
+  PxMemFree_tns_presence(ctxt, &p);
+}
+
 TEST(Limits, HeapLimitFailsWithNoMemoryAndKeepsWhatWasBuilt) {
   SimpleCtx ctxt;
   std::string doc = presenceWithTuples(2000);
@@ -74,6 +94,10 @@ TEST(Limits, HeapLimitFailsWithNoMemoryAndKeepsWhatWasBuilt) {
   EXPECT_GT(p.tns_tuple.count, 0u);
   EXPECT_LT(p.tns_tuple.count, 2000u);
   EXPECT_LE(rtxMemHeapPageBytes(ctxt), 256u * 1024);
+  // Allocation failures count against the error limit: a few entries, the
+  // rest counted as unrecorded.
+  EXPECT_LE(rtxErrGetCount(ctxt), 100);
+  EXPECT_GT(rtxErrGetUnrecorded(ctxt), 0);
   PxMemFree_tns_presence(ctxt, &p);
   EXPECT_EQ(rtxMemHeapLiveBlocks(ctxt), 0u);
 }

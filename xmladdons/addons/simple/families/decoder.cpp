@@ -464,12 +464,12 @@ int misplacedChild(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* q
     h->validating |= kRecovered;
     return id;
   }
-  int before = rtxErrGetCount(ctxt);
+  ErrorMark before = markErrors(ctxt);
   int id = rtSaxRecoverElemID8(ctxt, &h->head.state, local, qname, nsidx, d->elems, d->matrix, d->nElems,
                                d->nStates, full);
   // The lookup's report gets this handler's position; past the error limit
   // it records nothing, and no older entry is extended instead.
-  int st = rtxErrGetCount(ctxt) > before ? rtxErrSetData(ctxt, rtxErrGetLastError(ctxt), pathOf(h), __LINE__) : 0;
+  int st = errorsSince(ctxt, before) ? rtxErrSetData(ctxt, rtxErrGetLastError(ctxt), pathOf(h), __LINE__) : 0;
   if (id < 0) {
     // Dropped whole: the handlers above this one must not count it either.
     *status = rtSaxSetSkipLevelToCurrent(ctxt, st);

@@ -31,14 +31,26 @@ RtDList* rootNsAttrs(const DocDesc* doc, void* record) {
   return at<RtDList>(record, d->members[d->nsAttrsMember].offset);
 }
 
-// The first error recorded since `before` entries were in the list: errors
-// left from earlier work on the context do not fail this document.
-int firstErrorSince(RtContext* ctxt, int before) {
-  int n = rtxErrGetCount(ctxt);
-  for (int i = before; i < n; ++i)
-    if (int st = rtxErrGetStatus(ctxt, i)) return st;
-  return 0;
+}  // namespace
+
+ErrorMark markErrors(RtContext* ctxt) {
+  int kept = rtxErrGetCount(ctxt);
+  return {kept, kept + rtxErrGetDropped(ctxt)};
 }
+
+bool errorsSince(RtContext* ctxt, ErrorMark mark) {
+  return rtxErrGetCount(ctxt) + rtxErrGetDropped(ctxt) > mark.found;
+}
+
+// Errors left from earlier work on the context do not fail this document.
+int firstErrorSince(RtContext* ctxt, ErrorMark mark) {
+  int n = rtxErrGetCount(ctxt);
+  for (int i = mark.kept; i < n; ++i)
+    if (int st = rtxErrGetStatus(ctxt, i)) return st;
+  return errorsSince(ctxt, mark) ? rtxErrGetLastError(ctxt) : 0;
+}
+
+namespace {
 
 // Events of a document go straight to the handler they concern: the
 // innermost open handler of the chain, or, for the end tag of that
@@ -87,7 +99,7 @@ int routeChars(void* handler, const OSUTF8CHAR* text, int len) {
 // parse, and one status for the whole document.
 int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool validate) {
   const TypeDesc* d = doc->type;
-  int before = rtxErrGetCount(ctxt);
+  ErrorMark before = markErrors(ctxt);
   PxSaxHandler root;
   RtSaxReader* reader = !rtSaxDiagEnabled(ctxt) ? rtSaxCCreateXmlReader(ctxt, &root, routeStart, routeEnd, routeChars)
                         : validate ? rtSaxCCreateXmlReader(ctxt, &root, d->vsaxStart, d->vsaxEnd, d->vsaxChars)
@@ -207,7 +219,7 @@ int decodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
   const char* path = doc->module->dec;
   if (int st = rtxCheckContext(ctxt)) return st;
   if (!record) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, path, __LINE__);
-  int before = rtxErrGetCount(ctxt);
+  ErrorMark before = markErrors(ctxt);
   if (!doc->type) {
     SimpleRoot root{{}, doc};
     RtSaxReader* reader =

@@ -56,6 +56,19 @@ const OSUTF8CHAR* enumToString(const RtEnumItem* table, uint16_t n, uint16_t val
 int enumToEnum(const RtEnumItem* table, uint16_t n, const OSUTF8CHAR* text, size_t len, uint16_t* out);
 uint32_t listAppend(RtContext* ctxt, RtDList* list, void* item);
 
+// Where the context's error list stands, to tell what one operation added.
+// Errors the full list could not keep still count: a context reused without
+// a reset must not let an invalid document pass once its list is full.
+struct ErrorMark {
+  int kept;   // entries in the list
+  int found;  // entries kept or dropped
+};
+ErrorMark markErrors(RtContext* ctxt);
+bool errorsSince(RtContext* ctxt, ErrorMark mark);
+// The status of the first error since the mark (the latest one when the
+// full list kept none of them); 0 when there was none.
+int firstErrorSince(RtContext* ctxt, ErrorMark mark);
+
 }  // namespace pxs
 
 #endif
