@@ -103,20 +103,45 @@ bool EventDriver::checkStartBytes() {
 
 void EventDriver::growScopes() { scopeAt_.resize(depth_ < 32 ? 64 : 2 * depth_); }
 
-void EventDriver::bindDeclarations(const char* const* attrs) {
+bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* const* attrs) {
   bool scoped = false;
   for (const char* const* a = attrs; a[0]; a += 2) {
     const char* an = a[0];
-    if (std::strncmp(an, "xmlns", 5) != 0) continue;
-    // "xmlns:" alone declares nothing, and a prefix cannot be undeclared.
+    if (std::strncmp(an, "xmlns", 5) != 0 || (an[5] != 0 && an[5] != ':')) continue;
     bool isDefault = an[5] == 0;
-    if (!isDefault && !(an[5] == ':' && an[6] && a[1][0])) continue;
+    if (!isDefault && !an[6]) continue;  // "xmlns:" alone declares nothing
+    if (!isDefault && !a[1][0]) {
+      fail(at, ST_XML_MALFORMED,
+           std::string("<") + qname + "> undeclares the prefix \"" + (an + 6) +
+               "\" (" + an + "=\"\"), which namespaces in XML do not allow: remove the declaration");
+      return false;
+    }
     if (!scoped) {
       impl_->ns.push();  // a scope only for elements that declare something
       scoped = true;
     }
     impl_->ns.bind(isDefault ? "" : an + 6, a[1]);
   }
+  // Declarations of the tag hold for its own attributes wherever they stand.
+  for (const char* const* a = attrs; a[0]; a += 2) {
+    const char* colon = std::strchr(a[0], ':');
+    if (!colon) continue;
+    std::string_view prefix(a[0], static_cast<size_t>(colon - a[0]));
+    if (prefix != "xmlns" && !prefixBound(prefix)) return unboundPrefix(at, prefix, a[0], qname);
+  }
+  return true;
+}
+
+bool EventDriver::prefixBound(std::string_view prefix) const {
+  return prefix == "xml" || impl_->ns.find(prefix) != nullptr;
+}
+
+bool EventDriver::unboundPrefix(size_t at, std::string_view prefix, const char* name, const char* tag) {
+  std::string what = "the prefix \"" + std::string(prefix) + "\" of ";
+  what += name == tag ? std::string("<") + name + ">" : std::string("attribute ") + name + " of <" + tag + ">";
+  what += " is not declared: add xmlns:" + std::string(prefix) + "=\"...\" on the element or an ancestor";
+  fail(at, ST_XML_MALFORMED, what);
+  return false;
 }
 
 void EventDriver::requestSkip() {

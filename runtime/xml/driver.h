@@ -35,12 +35,12 @@ class EventDriver final : public DocumentPosition {
   // The document ends (or stopped); returns the reader's status.
   int finish();
 
-  // A start tag. attrs: name, value, ..., null. declares: some attribute
-  // name starts with "xmlns". False once the parse must stop.
+  // A start tag. attrs: name, value, ..., null. nsAttrs: some attribute
+  // name starts with "xmlns" or has a prefix. False once the parse must stop.
   // at: the tag's '<'; tagEnd: just past its '>' (an empty-element tag's
   // end event has the start tag's span).
   PX_ALWAYS_INLINE bool startElement(size_t at, size_t tagEnd, const char* qname, const char* local,
-                                     const char* const* attrs, bool declares);
+                                     const char* const* attrs, bool nsAttrs);
   PX_ALWAYS_INLINE void endElement(size_t at, size_t tagEnd, const char* qname, const char* local);
   PX_ALWAYS_INLINE void characters(size_t at, const char* text, size_t len);
 
@@ -63,7 +63,11 @@ class EventDriver final : public DocumentPosition {
  private:
   enum class Phase { Text, Start, End };
 
-  void bindDeclarations(const char* const* attrs);
+  // Namespace well-formedness: the tag's declarations bound, then every
+  // prefix it uses declared. False (the parse failed) otherwise.
+  bool bindDeclarations(size_t at, const char* qname, const char* const* attrs);
+  bool prefixBound(std::string_view prefix) const;
+  bool unboundPrefix(size_t at, std::string_view prefix, const char* name, const char* tag);
   void tooDeep(size_t at, const char* qname);
   void growScopes();
 
@@ -95,7 +99,7 @@ class EventDriver final : public DocumentPosition {
 namespace pxrt::xml {
 
 PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, size_t tagEnd, const char* qname, const char* local,
-                                               const char* const* attrs, bool declares) {
+                                               const char* const* attrs, bool nsAttrs) {
   at_ = at;
   tagEnd_ = tagEnd;
   if (++depth_ > depthLimit_) {
@@ -106,7 +110,11 @@ PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, size_t tagEnd, const 
   // resolve the same way whatever the handlers register themselves.
   if (depth_ >= scopeAt_.size()) growScopes();
   scopeAt_[depth_] = static_cast<uint32_t>(impl_->ns.depth());
-  if (declares) bindDeclarations(attrs);
+  if (nsAttrs && !bindDeclarations(at, qname, attrs)) return false;
+  if (local != qname) {
+    std::string_view prefix(qname, static_cast<size_t>(local - qname - 1));
+    if (!prefixBound(prefix)) return unboundPrefix(at, prefix, qname, qname);
+  }
   if (skipDepth_) return true;
 
   phase_ = Phase::Start;

@@ -59,12 +59,13 @@ void ExpatBackend::parse(EventDriver& driver, const char* doc, size_t size, size
 void XMLCALL ExpatBackend::onStart(void* user, const XML_Char* name, const XML_Char** attrs) {
   auto* self = static_cast<ExpatBackend*>(user);
   if (self->d_->failed()) return;
-  bool declares = false;
-  for (const XML_Char** a = attrs; a[0] && !declares; a += 2) declares = std::strncmp(a[0], "xmlns", 5) == 0;
+  bool nsAttrs = false;
+  for (const XML_Char** a = attrs; a[0] && !nsAttrs; a += 2)
+    nsAttrs = std::strncmp(a[0], "xmlns", 5) == 0 || std::strchr(a[0], ':');
   const char* colon = std::strchr(name, ':');
   size_t at = self->offset();
   self->lastTagEnd_ = at + static_cast<size_t>(XML_GetCurrentByteCount(self->parser_));
-  if (!self->d_->startElement(at, self->lastTagEnd_, name, colon ? colon + 1 : name, attrs, declares))
+  if (!self->d_->startElement(at, self->lastTagEnd_, name, colon ? colon + 1 : name, attrs, nsAttrs))
     XML_StopParser(self->parser_, XML_FALSE);
 }
 

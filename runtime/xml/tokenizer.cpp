@@ -324,18 +324,18 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
 
   static const char* const kNone[1] = {nullptr};
   const char* const* attrs = kNone;
-  bool declares = false;
+  bool nsAttrs = false;
   bool empty = false;
   if (p < end_ && *p == '>') {
     ++p;
   } else {
-    p = attributes(p, &attrs, &declares, &empty);
+    p = attributes(p, &attrs, &nsAttrs, &empty);
     if (!p) return nullptr;
   }
   const char* qname = names_.data() + e.name;
   const size_t at = static_cast<size_t>(tag - base_);
   const size_t tagEnd = static_cast<size_t>(p - base_);
-  if (!d_->startElement(at, tagEnd, qname, qname + e.local, attrs, declares)) return nullptr;
+  if (!d_->startElement(at, tagEnd, qname, qname + e.local, attrs, nsAttrs)) return nullptr;
   if (empty) {
     d_->endElement(at, tagEnd, qname, qname + e.local);
     names_.resize(e.name);
@@ -346,7 +346,7 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
 
 // The attributes of a start tag and its end ('>' or '/>'). Names and values
 // go to attrs_, NUL-terminated; *attrs gets the handlers' array of them.
-Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* declares, bool* empty) {
+Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsAttrs, bool* empty) {
   attrs_.clear();
   unsigned generation = attrs_.generation();
   size_t count = 0;
@@ -414,7 +414,7 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* dec
     attrPointers_[2 * count] = attrs_.data() + mark;
     attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 1;
     ++count;
-    if (anLen >= 5 && std::memcmp(an, "xmlns", 5) == 0) *declares = true;
+    if ((anLen >= 5 && std::memcmp(an, "xmlns", 5) == 0) || std::memchr(an, ':', anLen)) *nsAttrs = true;
     if (count > 1) {
       if (count <= kLinearAttributes) {
         // Few attributes: compare the newest name with each earlier one.

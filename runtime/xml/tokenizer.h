@@ -47,7 +47,7 @@ class Tokenizer {
 
   Ptr otherMarkup(Ptr p);
   Ptr startTag(Ptr p);
-  Ptr attributes(Ptr p, const char* const** attrs, bool* declares, bool* empty);
+  Ptr attributes(Ptr p, const char* const** attrs, bool* nsAttrs, bool* empty);
   Ptr attributeValue(Ptr p, uint8_t quote, Ptr name, size_t nameLen);
   bool uniqueAttribute(Ptr nameAt, size_t count);
   Failed duplicateAttribute(Ptr nameAt, const char* name, size_t len);
