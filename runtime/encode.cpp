@@ -334,6 +334,13 @@ int rtXmlEncUTF8Attr2(RtContext* ctxt, const OSUTF8CHAR* name, size_t nameLen, c
     return PX_FAIL(ctxt, ST_MISSING_ATTRIBUTE);
   }
   std::string_view text = value ? std::string_view(reinterpret_cast<const char*>(value), valueLen) : "";
+  // Element texts are checked by the encoders; a value written here would
+  // otherwise make the whole document unreadable.
+  for (unsigned char c : text)
+    if (c < 0x20 || c >= 0x80) {
+      if (int st = pxrt::validateUTF8(ctxt, text.data(), text.size())) return st;
+      break;
+    }
   return encodeAttr(ctxt, name, nameLen, [&] { return pxrt::outWriteAttrValue(ctxt, text); });
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "internal/context_impl.h"
+#include "internal/output.h"
 
 namespace {
 
@@ -49,6 +50,26 @@ size_t xmlCharAt(const unsigned char* p, const unsigned char* end, const char** 
 
 }  // namespace
 
+namespace pxrt {
+
+int validateUTF8(RtContext* ctxt, const char* text, size_t len) {
+  auto* start = reinterpret_cast<const unsigned char*>(text);
+  const unsigned char* end = start + len;
+  for (const unsigned char* p = start; p < end;) {
+    const char* why = nullptr;
+    size_t n = xmlCharAt(p, end, &why);
+    if (n == 0) {
+      rtxErrAddStrParm(ctxt, why);
+      rtxErrAddUIntParm(ctxt, static_cast<unsigned>(p - start));
+      return rtxErrSetNewData(ctxt, ST_INVALID_UTF8, "runtime/text.cpp", __LINE__);
+    }
+    p += n;
+  }
+  return 0;
+}
+
+}  // namespace pxrt
+
 extern "C" {
 
 OSBOOL rtxUTF8StrEqual(const OSUTF8CHAR* a, const OSUTF8CHAR* b) {
@@ -68,23 +89,12 @@ size_t rtxUTF8LenBytes(const OSUTF8CHAR* text) { return text ? std::strlen(cstr(
 int rtxValidateUTF8(RtContext* ctxt, const OSUTF8CHAR* text) {
   if (!text) return 0;
   auto* p = reinterpret_cast<const unsigned char*>(text);
-  const unsigned char* start = p;
   // Printable ASCII, the common case, is taken in one pass up to the NUL or
   // the first byte that needs a closer look.
   while (*p >= 0x20 && *p < 0x80) ++p;
   if (*p == 0) return 0;
-  const unsigned char* end = p + std::strlen(cstr(p));
-  while (p < end) {
-    const char* why = nullptr;
-    size_t n = xmlCharAt(p, end, &why);
-    if (n == 0) {
-      rtxErrAddStrParm(ctxt, why);
-      rtxErrAddUIntParm(ctxt, static_cast<unsigned>(p - start));
-      return rtxErrSetNewData(ctxt, ST_INVALID_UTF8, "runtime/text.cpp", __LINE__);
-    }
-    p += n;
-  }
-  return 0;
+  return pxrt::validateUTF8(ctxt, reinterpret_cast<const char*>(text),
+                                 static_cast<size_t>(p - text) + std::strlen(cstr(p)));
 }
 
 int rtxLookupEnum(const OSUTF8CHAR* text, size_t len, const RtEnumItem* table, uint16_t n) {

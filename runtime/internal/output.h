@@ -40,6 +40,10 @@ class Output {
   std::vector<std::pair<std::string, std::string>> pending_;
 };
 
+// Text the writers may put out: valid UTF-8 of characters XML allows;
+// otherwise ST_INVALID_UTF8 recorded with the reason and the byte offset.
+int validateUTF8(RtContext* ctxt, const char* text, size_t len);
+
 // Low-level writers. Each keeps a NUL after the text written (not counted in
 // the write index) and returns ST_BUFFER_FULL, without recording, when a fixed
 // buffer cannot take the bytes. The common case, room enough, is inline; a

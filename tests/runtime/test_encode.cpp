@@ -7,9 +7,12 @@
 #include <cstdint>
 #include <string>
 
+#include "rt_fixture.h"
 #include "sax_recorder.h"
 
 using pxtest::Context;
+using pxtest::StatusParams;
+using pxtest::statusParams;
 
 namespace {
 
@@ -144,13 +147,21 @@ TEST(Encode, APrefixTheCallerChoseIsDeclaredWhereItIsNotYetInForce) {
   EXPECT_STREQ(rtxErrGetParm(ctxt, 0, 1), "z");
 }
 
-TEST(Encode, AnAttributeWithoutTextIsRefusedNotWrittenEmpty) {
+TEST(Encode, AnAttributeWithoutTextOrWithTextXmlCannotCarryIsRefusedNotWritten) {
   Context ctxt;
   ASSERT_EQ(rtXmlEncStartElement(ctxt, u("a"), nullptr, nullptr, 0), 0);
   EXPECT_EQ(rtXmlEncUTF8Attr2(ctxt, u("id"), 2, nullptr, 0), ST_MISSING_ATTRIBUTE);
   ASSERT_EQ(rtxErrGetCount(ctxt), 1);
   EXPECT_STREQ(rtxErrGetParm(ctxt, 0, 0), "id");
   EXPECT_EQ(rtXmlEncUTF8Attr2(ctxt, u("id"), 2, u(""), 0), 0);  // an empty text is a value
+  // Bytes past the given length are not looked at; the text up to it is.
+  EXPECT_EQ(rtXmlEncUTF8Attr2(ctxt, u("x"), 1, u("ok\xC3\xA9\xFF"), 4), 0);
+  rtxErrReset(ctxt);
+  EXPECT_EQ(rtXmlEncUTF8Attr2(ctxt, u("y"), 1, u("ab\xFF"), 3), ST_INVALID_UTF8);
+  EXPECT_EQ(rtXmlEncUTF8Attr2(ctxt, u("z"), 1, u("a\x01"), 2), ST_INVALID_UTF8);
+  EXPECT_EQ(statusParams(ctxt), (std::vector<StatusParams>{{ST_INVALID_UTF8, {"invalid lead byte", "2"}},
+                                                           {ST_INVALID_UTF8, {"control character", "1"}}}));
+  EXPECT_EQ(out(ctxt), "<a id=\"\" x=\"ok\xC3\xA9\"");
 }
 
 TEST(Encode, AttributesOfEveryKind) {
