@@ -61,8 +61,17 @@ expect 1 'bad.xml:3:39: /presence/tuple\[2\]/timestamp: ST_BAD_CONTENT: <timesta
 # Extensions are checked by default, in place; --shallow leaves them alone.
 expect 1 'deep.xml:3:19: /presence/dm:person/r:mood/r:sad: ST_UNEXPECTED_ATTRIBUTE' check "$work/deep.xml"
 expect 0 'deep.xml: valid' check --shallow "$work/deep.xml"
-# Past the error limit, the rest is counted.
+# Past the error limit, the rest is counted: problems, not raw entries.
 expect 1 '\.\.\. and 20 more errors' check --max-errors 10 "$work/many.xml"
+expect 1 'with-errors.xml: \.\.\. and 4 more errors' check --max-errors 1 "$samples/with-errors.xml"
+# A refused child is named with the element it stands in.
+printf '<homepage xmlns="urn:ietf:params:xml:ns:pidf:cipid">http://a<b/></homepage>' > "$work/child.xml"
+expect 1 '/homepage/b: ST_UNEXPECTED_ELEMENT: <b> is not allowed inside <homepage>' check "$work/child.xml"
+# Partial presence: the limits hold for every input; a line only where known.
+expect 0 'on-the-phone' patch "$samples/state.xml" "$samples/update.xml"
+expect 1 'state.xml: limit-exceeded: document of [0-9]+ bytes is over the limit of 50$' patch --max-size 50 "$samples/state.xml" "$samples/update.xml"
+expect 1 'state.xml:[0-9]+: limit-exceeded: elements nested deeper' diff --max-depth 2 "$samples/state.xml" "$samples/state.xml"
+expect 1 'update.xml: invalid-document: ' compose --max-depth 20 "$samples/update.xml"
 # Standard input, and several files at once (the worst verdict wins).
 stdin="$samples/presence.xml" expect 0 '^\(standard input\): valid' check -
 expect 1 'bad.xml: invalid' check "$samples/presence.xml" "$work/bad.xml"

@@ -40,7 +40,9 @@ const Command kCommands[] = {
      1, 1},
     {"roundtrip", "roundtrip [--default-ns] [--any-order] FILE",
      "Decode the document, print its record on standard error and write it encoded again on standard\n"
-     "output, also when decoding recorded errors (they are listed on standard error; exit status 1).\n",
+     "output, also when decoding recorded errors (they are listed on standard error; exit status 1).\n"
+     "  --default-ns  write the root's namespace as the default namespace, without a prefix\n"
+     "  --any-order   children that stand only out of their schema order are no error\n",
      1, 1},
     {"parse", "parse FILE", "Print the document element as self-contained XML text.\n", 1, 1},
     {"patch", "patch STATE DIFF",
@@ -56,7 +58,7 @@ const char* kCommonOptions =
     "Options of every command:\n"
     "  --max-depth N    refuse documents nested deeper than N elements (default 256)\n"
     "  --max-size N     refuse documents larger than N bytes (default 64 MiB)\n"
-    "  --max-errors N   errors reported per document (default 100)\n"
+    "  --max-errors N   errors printed per document by check, decode and roundtrip (default 100)\n"
     "  -h, --help       this help\n"
     "FILE \"-\" is standard input. Exit status: 0 success (every document valid), 1 a document is\n"
     "invalid or was refused, 2 a usage or input error.\n";

@@ -87,11 +87,7 @@ int commandCheck(const Options& options) {
     std::stable_sort(problems.begin(), problems.end(), [](const Problem& a, const Problem& b) {
       return a.where.line != b.where.line ? a.where.line < b.where.line : a.where.column < b.where.column;
     });
-    size_t limit = rtxGetLimit(s.context(), RT_LIMIT_ERRORS), shown = 0;
-    for (const Problem& p : problems)
-      if (shown++ < limit) std::printf("%s\n", formatProblem(s.name(), p).c_str());
-    size_t more = (problems.size() > limit ? problems.size() - limit : 0) + found.unrecorded;
-    if (more) std::printf("%s: ... and %zu more errors\n", s.name().c_str(), more);
+    printProblems(stdout, s.name(), problems, s.shownErrors(), found.unrecorded > 0);
   }
   return worst;
 }

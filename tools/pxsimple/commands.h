@@ -11,6 +11,10 @@ int commandDecode(const Options& options);
 int commandEncode(const Options& options);
 int commandRoundtrip(const Options& options);
 int commandParse(const Options& options);
+// Partial presence: apply a pidf-diff, generate one, compose publications.
+int commandPatch(const Options& options);
+int commandDiff(const Options& options);
+int commandCompose(const Options& options);
 
 }  // namespace pxsimple
 

@@ -1,22 +1,20 @@
-#include "presence_commands.h"
-
+// pxsimple patch, diff and compose, over libpxpresence. The document goes to
+// standard output, a refusal to standard error as "FILE:LINE: NAME: message".
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "commands.h"
 #include "input.h"
 #include "pxxml/presence.hpp"
 
 namespace pxsimple {
 namespace {
 
-constexpr int kDocumentProblem = 1;
-constexpr int kUsageError = 2;
-
-bool readAll(int first, int argc, char** argv, std::vector<std::string>* texts) {
-  for (int i = first; i < argc; ++i) {
+bool readAll(const std::vector<std::string>& files, std::vector<std::string>* texts) {
+  for (const std::string& file : files) {
     std::string text, error;
-    if (!readInput(argv[i], &text, &error)) {
+    if (!readInput(file, &text, &error)) {
       std::fprintf(stderr, "pxsimple: %s\n", error.c_str());
       return false;
     }
@@ -25,55 +23,55 @@ bool readAll(int first, int argc, char** argv, std::vector<std::string>* texts) 
   return true;
 }
 
-// "FILE:LINE: NAME: message [operation N]", naming the input the error is
-// about (`files` index by PxpError::document).
-int reportError(const PxpError& e, const std::vector<const char*>& files) {
-  const char* file = e.document >= 0 && static_cast<size_t>(e.document) < files.size() ? files[e.document] : "pxsimple";
-  std::fprintf(stderr, "%s:%d: %s: %s", file, e.line, e.name, e.message);
+// Naming the input the error is about (by PxpError::document), and its line
+// when the library knows it.
+int reportError(const PxpError& e, const std::vector<std::string>& files) {
+  std::string file = e.document >= 0 && static_cast<size_t>(e.document) < files.size()
+                         ? shownName(files[static_cast<size_t>(e.document)])
+                         : std::string("pxsimple");
+  if (e.line > 0) file += ":" + std::to_string(e.line);
+  std::fprintf(stderr, "%s: %s: %s", file.c_str(), e.name, e.message);
   if (e.operation >= 0) std::fprintf(stderr, " (operation %d)", e.operation + 1);
   std::fputc('\n', stderr);
-  return e.status == PXP_E_BAD_ARGUMENT ? kUsageError : kDocumentProblem;
+  return e.status == PXP_E_BAD_ARGUMENT ? kExitUsage : kExitInvalid;
 }
 
 int writeOut(const pxxml::presence::Text& text) {
   std::fwrite(text.view().data(), 1, text.view().size(), stdout);
   if (text.view().empty() || text.view().back() != '\n') std::fputc('\n', stdout);
-  return std::fflush(stdout) == 0 ? 0 : kUsageError;
+  return std::fflush(stdout) == 0 ? kExitOk : kExitUsage;
 }
 
-int usage(const char* line) {
-  std::fprintf(stderr, "usage: pxsimple %s\n", line);
-  return kUsageError;
+// --max-size and --max-depth hold for every input.
+pxxml::presence::Limits limitsOf(const Options& options) { return {nullptr, options.maxSize, options.maxDepth}; }
+
+template <typename Run>
+int runOn(const Options& options, Run run) {
+  std::vector<std::string> texts;
+  if (!readAll(options.files, &texts)) return kExitUsage;
+  auto result = run(texts, limitsOf(options));
+  if (!result) return reportError(result.error(), options.files);
+  return writeOut(result.value());
 }
 
 }  // namespace
 
-int commandPatch(int argc, char** argv) {
-  if (argc != 3) return usage("patch STATE DIFF");
-  std::vector<std::string> texts;
-  if (!readAll(1, argc, argv, &texts)) return kUsageError;
-  auto result = pxxml::presence::apply(texts[0], texts[1]);
-  if (!result) return reportError(result.error(), {argv[1], argv[2]});
-  return writeOut(result.value());
+int commandPatch(const Options& options) {
+  return runOn(options, [](const std::vector<std::string>& t, const pxxml::presence::Limits& limits) {
+    return pxxml::presence::apply(t[0], t[1], limits);
+  });
 }
 
-int commandDiff(int argc, char** argv) {
-  if (argc != 3) return usage("diff OLD NEW");
-  std::vector<std::string> texts;
-  if (!readAll(1, argc, argv, &texts)) return kUsageError;
-  auto result = pxxml::presence::generate(texts[0], texts[1]);
-  if (!result) return reportError(result.error(), {argv[1], argv[2]});
-  return writeOut(result.value());
+int commandDiff(const Options& options) {
+  return runOn(options, [](const std::vector<std::string>& t, const pxxml::presence::Limits& limits) {
+    return pxxml::presence::generate(t[0], t[1], -1, limits);
+  });
 }
 
-int commandCompose(int argc, char** argv) {
-  if (argc < 2) return usage("compose FILE...");
-  std::vector<std::string> texts;
-  if (!readAll(1, argc, argv, &texts)) return kUsageError;
-  std::vector<std::string_view> views(texts.begin(), texts.end());
-  auto result = pxxml::presence::compose(views);
-  if (!result) return reportError(result.error(), std::vector<const char*>(argv + 1, argv + argc));
-  return writeOut(result.value());
+int commandCompose(const Options& options) {
+  return runOn(options, [](const std::vector<std::string>& t, const pxxml::presence::Limits& limits) {
+    return pxxml::presence::compose(std::vector<std::string_view>(t.begin(), t.end()), limits);
+  });
 }
 
 }  // namespace pxsimple

@@ -80,6 +80,13 @@ std::string expectedForm(const pxs::Member* m, const std::string& converterType)
   return t.empty() ? "a valid value" : "a valid " + t;
 }
 
+// The element name of a path's last step, without its index.
+std::string lastStep(const std::string& path) {
+  if (path.empty()) return std::string();
+  std::string step = path.substr(path.rfind('/') + 1);
+  return step.substr(0, step.find('['));
+}
+
 std::string quoted(const std::string& s) {
   std::string shown = s.size() > 60 ? s.substr(0, 57) + "..." : s;
   return "\"" + shown + "\"";
@@ -185,8 +192,11 @@ void collectProblems(RtContext* ctxt, const ElementMap& map, const Placement* pl
       Position at;
       p.where = placed->map->find(p.path, &at) || placed->map->find(placed->path, &at) ? at : Position{};
     }
-    std::string element = p.path.empty() ? std::string() : p.path.substr(p.path.rfind('/') + 1);
-    element = element.substr(0, element.find('['));
+    std::string element = lastStep(p.path);
+    // A refused child is reported at its own start tag: the sentence names
+    // the element it stands in.
+    if (status == ST_UNEXPECTED_ELEMENT && !params.empty() && element == params[0])
+      element = lastStep(p.path.substr(0, p.path.rfind('/')));
     p.message = describe(status, params, element);
     bool seen = false;
     for (const Problem& q : *out)
@@ -202,6 +212,15 @@ std::string formatProblem(const std::string& file, const Problem& p) {
   s += ": ";
   if (!p.path.empty()) s += p.path + ": ";
   return s + rtxStatusName(p.status) + ": " + p.message;
+}
+
+void printProblems(std::FILE* out, const std::string& file, const std::vector<Problem>& problems, size_t shown,
+                   bool unexamined) {
+  for (size_t i = 0; i < problems.size() && i < shown; ++i)
+    std::fprintf(out, "%s\n", formatProblem(file, problems[i]).c_str());
+  size_t more = problems.size() > shown ? problems.size() - shown : 0;
+  if (unexamined) std::fprintf(out, "%s: ... and more than %zu more errors\n", file.c_str(), more);
+  else if (more) std::fprintf(out, "%s: ... and %zu more error%s\n", file.c_str(), more, more == 1 ? "" : "s");
 }
 
 }  // namespace pxsimple

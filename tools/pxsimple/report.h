@@ -4,6 +4,7 @@
 #ifndef PXSIMPLE_REPORT_H
 #define PXSIMPLE_REPORT_H
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,12 @@ void collectProblems(RtContext* ctxt, const ElementMap& map, const Placement* pl
 
 // One line: "FILE:LINE:COLUMN: PATH: ST_NAME: sentence".
 std::string formatProblem(const std::string& file, const Problem& p);
+
+// Print the problems, at most `shown` of them, then "... and N more
+// errors" for the rest; `unexamined`: the library stopped recording before
+// the end of the document, so there are more than it found.
+void printProblems(std::FILE* out, const std::string& file, const std::vector<Problem>& problems, size_t shown,
+                   bool unexamined);
 
 // The sentence for one entry (its status and parameters); `next` is the
 // entry after it, which names the element a converter's failure concerns.

@@ -1,6 +1,8 @@
 // Contexts, inputs and document types for the commands.
 #include "session.h"
 
+#include <algorithm>
+
 #include "families/engines.h"
 #include "families/registry.h"
 #include "input.h"
@@ -52,7 +54,7 @@ Session::Session(const Options& options) : options_(options), ctxt_(rtxNewContex
   }
   if (options.maxDepth) rtxSetLimit(ctxt_, RT_LIMIT_DEPTH, options.maxDepth);
   if (options.maxSize) rtxSetLimit(ctxt_, RT_LIMIT_DOCUMENT_SIZE, options.maxSize);
-  if (options.maxErrors) rtxSetLimit(ctxt_, RT_LIMIT_ERRORS, options.maxErrors);
+  rtxSetLimit(ctxt_, RT_LIMIT_ERRORS, std::max(shownErrors(), kRecordedErrors));
   if (options.anyOrder) ctxt_->flags |= RT_FLAG_ACCEPT_ANY_ORDER;
 }
 
@@ -94,12 +96,7 @@ bool Session::open(const std::string& file, int* exitCode) {
 size_t Session::report(std::FILE* out) {
   std::vector<Problem> problems;
   collectProblems(ctxt_, map_, nullptr, &problems);
-  size_t limit = rtxGetLimit(ctxt_, RT_LIMIT_ERRORS);
-  size_t shown = 0;
-  for (const Problem& p : problems)
-    if (shown++ < limit) std::fprintf(out, "%s\n", formatProblem(shown_, p).c_str());
-  size_t more = (problems.size() > limit ? problems.size() - limit : 0) + rtxErrGetUnrecorded(ctxt_);
-  if (more) std::fprintf(out, "%s: ... and %zu more errors\n", shown_.c_str(), more);
+  printProblems(out, shown_, problems, shownErrors(), rtxErrGetUnrecorded(ctxt_) > 0);
   return problems.size();
 }
 

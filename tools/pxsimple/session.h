@@ -24,6 +24,11 @@ class Session {
 
   RtContext* context() const { return ctxt_; }
   const Options& options() const { return options_; }
+  // Problems printed per document (--max-errors). The library records more
+  // than that, so that the count of the rest is the count of problems.
+  size_t shownErrors() const { return options_.maxErrors ? options_.maxErrors : kDefaultShownErrors; }
+  static constexpr size_t kDefaultShownErrors = 100;
+  static constexpr size_t kRecordedErrors = 1000;
 
   // Read an input and find its document type. On failure the reason is
   // printed and false returned with *exitCode set (2 for input errors, 1
