@@ -35,8 +35,10 @@ int main(int argc, char** argv) {
     rtxErrFormat(c, errors, sizeof errors);
     return fputs(errors, stderr), 1;
   }
-  for (n = in.tns_tuple.head; n; n = n->next)
-    puts((const char*)Pxtns_basic_ToString(((tns_tuple*)n->data)->tns_status.tns_basic));
+  for (n = in.tns_tuple.head; n; n = n->next) {
+    tns_status* status = &((tns_tuple*)n->data)->tns_status;
+    puts(status->present & TNS_STATUS_BASIC ? (const char*)Pxtns_basic_ToString(status->tns_basic) : "-");
+  }
   for (n = in.tns__any.head; n; n = n->next, PxMemFree_dm__person(c, &person))
     if (DECODE_KEPT(c, (RtXmlString*)n->data, dm__person, dm_person, &person) == 0)
       for (m = person.dm__any.head; m; m = m->next, PxMemFree_rpid__activities(c, &activities))

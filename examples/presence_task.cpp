@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
   px::Context ctx;
   auto in = px::decode_file<tns_presence>(ctx, argc > 1 ? argv[1] : "presence.xml");
   if (!in) return std::fputs(in.errors().text().c_str(), stderr), 1;
-  for (auto& t : px::items<tns_tuple>(in->tns_tuple)) std::puts(px::enums::tns_basic::text(t.tns_status.tns_basic));
+  for (auto& t : px::items<tns_tuple>(in->tns_tuple)) std::puts(px::pidf::basic(t.tns_status));
   for (const px::Extension& e : px::extensions(ctx, in->tns__any))
     for (const rpid__activities* a : e.extensions().all<px::doc::rpid_activities>())
       for (const char* name : px::rpid::activity_names(*a)) std::printf("%s: %s\n", e.document()->element, name);

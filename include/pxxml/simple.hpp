@@ -30,6 +30,7 @@
 #include "pxxml/simple/cxx/errors.hpp"
 #include "pxxml/simple/cxx/extensions.hpp"
 #include "pxxml/simple/cxx/lists.hpp"
+#include "pxxml/simple/cxx/pidf.hpp"
 #include "pxxml/simple/cxx/records.hpp"
 #include "pxxml/simple/cxx/rpid.hpp"
 

@@ -261,6 +261,12 @@ TEST(CxxBuild, PresenceBitsAreSetClearedAndTested) {
   EXPECT_EQ(w.present, static_cast<uint32_t>(TNS__WATCHER_LANG));
   EXPECT_EQ(px::set_optional(w, TNS__WATCHER_DURATION_SUBSCRIBED, w.tns_duration_subscribed, uint64_t{42}), 42u);
   EXPECT_EQ(w.present, static_cast<uint32_t>(TNS__WATCHER_LANG | TNS__WATCHER_DURATION_SUBSCRIBED));
+  // A status without basic holds 0 there, which is "open": the bit decides.
+  tns_status status{};
+  EXPECT_STREQ(px::pidf::basic(status), "");
+  status.tns_basic = TNS_BASIC_CLOSED;
+  px::mark(status, TNS_STATUS_BASIC);
+  EXPECT_STREQ(px::pidf::basic(status), "closed");
 }
 
 // Every value of every enumeration goes to its text and back; other texts

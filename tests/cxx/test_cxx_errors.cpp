@@ -21,7 +21,7 @@ struct BadDocument {
 };
 
 const BadDocument kBad[] = {
-    {"unknown basic", std::string("<presence ") + kPidf + " entity=\"pres:a@b\"><tuple id=\"t\"><status><basic>maybe"
+    {"unknown basic", std::string("<presence ") + kPidf + " entity=\"pres:a@b\">\n <tuple id=\"t\"><status><basic>maybe"
                           "</basic></status></tuple></presence>",
      ST_ENUM_UNKNOWN, "ST_ENUM_UNKNOWN", {}},
     {"missing entity", std::string("<presence ") + kPidf + "/>", ST_MISSING_ATTRIBUTE, "ST_MISSING_ATTRIBUTE",
@@ -50,6 +50,8 @@ std::vector<px::Error> cErrors(const std::string& text, int* status) {
     for (int i = 0; i < rtxErrGetParmCount(ctxt, e); ++i) errors[e].parameters.push_back(rtxErrGetParm(ctxt, e, i));
     for (int i = 0; i < rtxErrGetPosCount(ctxt, e); ++i)
       errors[e].positions.emplace_back(rtxErrGetPosFile(ctxt, e, i), rtxErrGetPosLine(ctxt, e, i));
+    errors[e].line = rtxErrGetLine(ctxt, e);
+    errors[e].column = rtxErrGetColumn(ctxt, e);
   }
   rtxDeleteContext(ctxt);
   return errors;
@@ -73,6 +75,11 @@ TEST(CxxErrors, ADecodeFailureCarriesTheStatusAndTheErrorList) {
         EXPECT_EQ(result.errors()[0].parameters, bad.params);
       }
       EXPECT_NE(result.errors().text().find(bad.firstError), std::string::npos);
+      EXPECT_GT(result.errors()[0].line, 0);  // every one of them is about a place in the document
+    }
+    if (bad.name == std::string("unknown basic")) {
+      EXPECT_EQ(result.errors()[0].line, 2);
+      EXPECT_EQ(result.errors()[0].column, 36);  // the end tag of <basic>, where its text is converted
     }
     ASSERT_EQ(result.errors().size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -81,6 +88,8 @@ TEST(CxxErrors, ADecodeFailureCarriesTheStatusAndTheErrorList) {
       EXPECT_EQ(result.errors()[i].description, rtxStatusText(expected[i].status));
       EXPECT_EQ(result.errors()[i].parameters, expected[i].parameters);
       EXPECT_EQ(result.errors()[i].positions, expected[i].positions);
+      EXPECT_EQ(result.errors()[i].line, expected[i].line);
+      EXPECT_EQ(result.errors()[i].column, expected[i].column);
     }
     EXPECT_NE(result.get(), nullptr);  // what the decoder kept stays readable
   }

@@ -20,6 +20,10 @@ struct Error {
   std::string description;  // one line for people
   std::vector<std::string> parameters;
   std::vector<std::pair<std::string, int>> positions;  // file, line
+  // Where in the document, for entries recorded while reading one: line and
+  // column from 1 (0 when the entry has no place in a document).
+  int line = 0;
+  int column = 0;
 };
 
 class Errors {
@@ -40,6 +44,8 @@ class Errors {
       for (int p = 0, n = rtxErrGetParmCount(ctxt, i); p < n; ++p) e.parameters.push_back(text(rtxErrGetParm(ctxt, i, p)));
       for (int p = 0, n = rtxErrGetPosCount(ctxt, i); p < n; ++p)
         e.positions.emplace_back(text(rtxErrGetPosFile(ctxt, i, p)), rtxErrGetPosLine(ctxt, i, p));
+      e.line = rtxErrGetLine(ctxt, i);
+      e.column = rtxErrGetColumn(ctxt, i);
       out.entries_.push_back(std::move(e));
     }
     out.dropped_ = rtxErrGetDropped(ctxt);
