@@ -1,8 +1,6 @@
 // Namespace scopes, the URI table and the rtXmlNS* calls.
 #include "internal/namespaces.h"
 
-#include <cstring>
-
 #include "internal/context_impl.h"
 
 namespace pxrt {
@@ -74,18 +72,30 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
 }
 
 const Binding* Namespaces::find(std::string_view prefix) const {
-  // Names of one element's children mostly share their prefix: the last
-  // answer stands until a binding comes or goes.
-  if (lookedUpAt_ == generation_ && lookedUp_ == prefix) return lookedUpResult_;
+  const size_t n = prefix.size();
+  Lookup* slot = nullptr;
+  if (n <= kCachedPrefix) {
+    slot = &lookups_[(n + (n ? static_cast<unsigned char>(prefix[0]) : 0u)) % kLookups];
+    if (slot->generation == generation_ && slot->length == n) {
+      size_t i = 0;  // prefixes are a few bytes: no call
+      while (i < n && slot->prefix[i] == prefix[i]) ++i;
+      if (i == n) return slot->result;
+    }
+  }
   const Binding* found = nullptr;
-  for (size_t i = count_; i-- > 0;)
-    if (bindings_[i].prefix == prefix) {
-      found = &bindings_[i];
+  for (auto it = bindings_.begin() + static_cast<std::ptrdiff_t>(count_); it != bindings_.begin();) {
+    --it;
+    if (it->prefix.size() == n && it->prefix.compare(0, n, prefix) == 0) {
+      found = &*it;
       break;
     }
-  lookedUp_.assign(prefix);
-  lookedUpAt_ = generation_;
-  lookedUpResult_ = found;
+  }
+  if (slot) {
+    slot->generation = generation_;
+    slot->length = static_cast<uint8_t>(n);
+    for (size_t i = 0; i < n; ++i) slot->prefix[i] = prefix[i];
+    slot->result = found;
+  }
   return found;
 }
 

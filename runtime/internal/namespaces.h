@@ -49,11 +49,20 @@ class Namespaces {
   // document allocates nothing.
   std::deque<Binding> bindings_;
   size_t count_ = 0;
-  // The last lookup of find() and the generation of bindings it was made in.
+  // Recent answers of find(), each valid in the generation of bindings it
+  // was made in. Children of one element mostly use one or two prefixes
+  // (tns:, dm:, rpid:...), looked up by the reader and again by the
+  // handlers: a few slots by length and first byte answer nearly all.
+  struct Lookup {
+    uint64_t generation = 0;
+    uint8_t length = 0;
+    char prefix[15];
+    const Binding* result = nullptr;
+  };
+  static constexpr size_t kLookups = 8;
+  static constexpr size_t kCachedPrefix = sizeof(Lookup::prefix);
   uint64_t generation_ = 1;
-  mutable uint64_t lookedUpAt_ = 0;
-  mutable std::string lookedUp_;
-  mutable const Binding* lookedUpResult_ = nullptr;
+  mutable Lookup lookups_[kLookups];
   size_t used_ = 0;  // most bindings in force since the last clear
   std::vector<uint32_t> scopes_;  // first binding of each scope
   const char* const* table_;

@@ -36,7 +36,8 @@ class EventDriver final : public DocumentPosition {
   int finish();
 
   // A start tag. attrs: name, value, ..., null. nsAttrs: some attribute
-  // name starts with "xmlns" or has a prefix. False once the parse must stop.
+  // name starts with "xmlns" or has a prefix other than "xml". False once
+  // the parse must stop.
   // at: the tag's '<'; tagEnd: just past its '>' (an empty-element tag's
   // end event has the start tag's span).
   PX_ALWAYS_INLINE bool startElement(size_t at, size_t tagEnd, const char* qname, const char* local,

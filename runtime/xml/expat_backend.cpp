@@ -61,7 +61,7 @@ void XMLCALL ExpatBackend::onStart(void* user, const XML_Char* name, const XML_C
   if (self->d_->failed()) return;
   bool nsAttrs = false;
   for (const XML_Char** a = attrs; a[0] && !nsAttrs; a += 2)
-    nsAttrs = std::strncmp(a[0], "xmlns", 5) == 0 || std::strchr(a[0], ':');
+    nsAttrs = std::strncmp(a[0], "xmlns", 5) == 0 || (std::strchr(a[0], ':') && std::strncmp(a[0], "xml:", 4) != 0);
   const char* colon = std::strchr(name, ':');
   size_t at = self->offset();
   self->lastTagEnd_ = at + static_cast<size_t>(XML_GetCurrentByteCount(self->parser_));

@@ -414,7 +414,10 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     attrPointers_[2 * count] = attrs_.data() + mark;
     attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 1;
     ++count;
-    if ((anLen >= 5 && std::memcmp(an, "xmlns", 5) == 0) || std::memchr(an, ':', anLen)) *nsAttrs = true;
+    // A declaration or a prefix to check; "xml:", bound everywhere, is not
+    // one (xml:lang stands on most presence elements).
+    if (!*nsAttrs && hasColon(an, anLen) && !(an[3] == ':' && std::memcmp(an, "xml", 3) == 0)) *nsAttrs = true;
+    if (anLen == 5 && std::memcmp(an, "xmlns", 5) == 0) *nsAttrs = true;
     if (count > 1) {
       if (count <= kLinearAttributes) {
         // Few attributes: compare the newest name with each earlier one.

@@ -80,6 +80,15 @@ class Tokenizer {
 #endif
     return nameSlow(p);
   }
+  // Whether the len bytes at p hold a ':' (names are short: one vector).
+  bool hasColon(Ptr p, size_t len) const {
+#if defined(__SSE2__)
+    if (len <= 16 && end_ - p >= 16)
+      return (static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(load16(p), _mm_set1_epi8(':')))) &
+              ((1u << len) - 1)) != 0;
+#endif
+    return std::memchr(p, ':', len) != nullptr;
+  }
   Ptr nameSlow(Ptr p) const;
   Ptr nameRest(Ptr q) const;  // the rest of a name that has started
   Ptr spaces(Ptr p) const {
