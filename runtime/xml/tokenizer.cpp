@@ -63,6 +63,15 @@ Tokenizer::Failed Tokenizer::badCharacter(Ptr at) {
   return fail(at, "character " + codePoint(v) + " is not allowed in XML");
 }
 
+Tokenizer::Ptr Tokenizer::pastCharacter(Ptr at) {
+  const uint8_t c = *at;
+  if (c == '\t' || c == '\n' || c == '\r') return at + 1;
+  uint32_t cp;
+  size_t n = c >= 0x80 ? decodeMultiByte(at, end_, &cp) : 0;
+  if (!n) return badCharacter(at);
+  return at + n;
+}
+
 // Something else than what the grammar allows at this place.
 Tokenizer::Failed Tokenizer::unexpected(Ptr at, const std::string& where) {
   if (at >= end_) return fail(at, "the document ends " + where);
@@ -468,11 +477,8 @@ Tokenizer::Ptr Tokenizer::attributeValue(Ptr p, uint8_t quote, Ptr name, size_t 
       ++p;
       if (c == '\r' && p < end_ && *p == '\n') ++p;
       seg = p;
-    } else {
-      uint32_t cp;
-      size_t n = c >= 0x80 ? decodeMultiByte(p, end_, &cp) : 0;
-      if (!n) return badCharacter(p);
-      p += n;
+    } else if (!(p = pastCharacter(p))) {
+      return nullptr;
     }
   }
 }
@@ -640,11 +646,8 @@ Tokenizer::Ptr Tokenizer::rewrittenText(Ptr start, Ptr p) {
     } else if (c == ']') {
       if (end_ - p >= 3 && p[1] == ']' && p[2] == '>') return fail(p, "']]>' is not allowed in text (write ]]&gt;)");
       ++p;
-    } else {
-      uint32_t cp;
-      size_t n = c >= 0x80 ? decodeMultiByte(p, end_, &cp) : 0;
-      if (!n) return badCharacter(p);
-      p += n;
+    } else if (!(p = pastCharacter(p))) {
+      return nullptr;
     }
     if (rewritten && text_.size() >= kTextPiece) {
       deliverCopy(at, text_.data(), text_.size());
@@ -724,13 +727,8 @@ Tokenizer::Ptr Tokenizer::comment(Ptr p) {
         return fail(q, "'--' is not allowed inside a comment");
       }
       ++q;
-    } else if (c == '\t' || c == '\n' || c == '\r') {
-      ++q;
-    } else {
-      uint32_t cp;
-      size_t n = c >= 0x80 ? decodeMultiByte(q, end_, &cp) : 0;
-      if (!n) return badCharacter(q);
-      q += n;
+    } else if (!(q = pastCharacter(q))) {
+      return nullptr;
     }
   }
 }
@@ -754,13 +752,8 @@ Tokenizer::Ptr Tokenizer::processingInstruction(Ptr p) {
     if (c == '?') {
       if (end_ - q >= 2 && q[1] == '>') return q + 2;
       ++q;
-    } else if (c == '\t' || c == '\n' || c == '\r') {
-      ++q;
-    } else {
-      uint32_t cp;
-      size_t n = c >= 0x80 ? decodeMultiByte(q, end_, &cp) : 0;
-      if (!n) return badCharacter(q);
-      q += n;
+    } else if (!(q = pastCharacter(q))) {
+      return nullptr;
     }
   }
 }
@@ -790,11 +783,8 @@ Tokenizer::Ptr Tokenizer::cdata(Ptr p) {
         deliverCopy(at, text_.data(), text_.size());
         text_.clear();
       }
-    } else {
-      uint32_t cp;
-      size_t n = c >= 0x80 ? decodeMultiByte(q, end_, &cp) : 0;
-      if (!n) return badCharacter(q);
-      q += n;
+    } else if (!(q = pastCharacter(q))) {
+      return nullptr;
     }
   }
   if (!rewritten) {

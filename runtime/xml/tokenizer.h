@@ -105,6 +105,10 @@ class Tokenizer {
 
   Failed fail(Ptr at, const std::string& what);
   Failed badCharacter(Ptr at);
+  // Past the character a scan stopped at that is no delimiter there: a tab,
+  // a line end or a multi-byte character XML allows; null (the parse
+  // failed) for anything else.
+  Ptr pastCharacter(Ptr at);
   Failed unexpected(Ptr at, const std::string& where);
   Failed noMemory(Ptr at);
   std::string openName() const;
