@@ -1,6 +1,7 @@
 // Converters of the decode input (rtXmlDec*), whitespace treatment, and the
 // attribute kinds every handler meets: namespace declarations, xsi:
 // attributes, attribute wildcards.
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -37,6 +38,16 @@ int decode(RtContext* ctxt, T* out, const char* type, Parse&& parse, int line) {
   return 0;
 }
 
+// Whether one of the eight bytes at p is at or below 0x20 (a blank or a
+// control byte): the word-at-a-time test for a byte below a bound.
+bool hasLowByte(const char* p) {
+  uint64_t w;
+  std::memcpy(&w, p, sizeof w);
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kHigh = 0x8080808080808080ull;
+  return ((w - kOnes * 0x21) & ~w & kHigh) != 0;
+}
+
 std::string_view sv(const OSUTF8CHAR* p) {
   return p ? std::string_view(reinterpret_cast<const char*>(p)) : std::string_view();
 }
@@ -57,17 +68,27 @@ int rtXmlTreatWhitespaces(RtContext* ctxt, int mode) {
     while (p < end && pxrt::lex::isXmlSpace(static_cast<unsigned char>(*p))) ++p;
     const char* last = p;  // one past the last non-space
     bool inner = false, space = false;
-    for (const char* q = p; q < end; ++q) {
-      auto c = static_cast<unsigned char>(*q);
-      if (c > 0x20) {
-        last = q + 1;
-        space = false;
-      } else if (pxrt::lex::isXmlSpace(c)) {
-        inner |= space || c != 0x20;  // a second space, or a tab, CR or LF
-        space = true;
-      } else {
-        last = q + 1;
-        space = false;
+    for (const char* q = p; q < end;) {
+      // Eight bytes at a time past runs without blanks, the bulk of a value.
+      const char* stop = end;
+      if (end - q >= 8) {
+        if (!hasLowByte(q)) {
+          q += 8;
+          last = q;
+          space = false;
+          continue;
+        }
+        stop = q + 8;
+      }
+      for (; q < stop; ++q) {
+        auto c = static_cast<unsigned char>(*q);
+        if (c > 0x20 || !pxrt::lex::isXmlSpace(c)) {
+          last = q + 1;
+          space = false;
+        } else {
+          inner |= space || c != 0x20;  // a second space, or a tab, CR or LF
+          space = true;
+        }
       }
     }
     // Spaces after the last character are trimmed, not collapsed.

@@ -2,6 +2,7 @@
 #include "internal/namespaces.h"
 
 #include "internal/context_impl.h"
+#include "internal/escape.h"
 
 namespace pxrt {
 
@@ -43,17 +44,28 @@ int Namespaces::indexOf(std::string_view uri) const {
   return -1;
 }
 
+const std::string& Binding::declaration() const {
+  if (declarationText.empty()) {
+    declarationText = prefix.empty() ? " xmlns=\"" : " xmlns:" + prefix + "=\"";
+    appendEscaped<attrEscape>(declarationText, uri);
+    declarationText += '"';
+  }
+  return declarationText;
+}
+
+// Answers of find() stay good while no binding goes: a scope that bound
+// nothing (most encoded elements) leaves them.
 void Namespaces::pop() {
   if (scopes_.empty()) return;
+  if (count_ != scopes_.back()) ++generation_;
   count_ = scopes_.back();
-  ++generation_;
   scopes_.pop_back();
 }
 
 void Namespaces::truncate(size_t depth) {
   if (scopes_.size() <= depth) return;
+  if (count_ != scopes_[depth]) ++generation_;
   count_ = scopes_[depth];
-  ++generation_;
   scopes_.resize(depth);
 }
 
@@ -64,8 +76,9 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
     b.prefix.assign(prefix);
     b.uri.assign(uri);
     b.index = indexOf(uri);
+    b.declarationText.clear();
   } else {
-    bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri)});
+    bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri), {}});
   }
   if (++count_ > used_) used_ = count_;
   ++generation_;
@@ -119,6 +132,7 @@ void Namespaces::clear() {
   for (size_t i = 0; i < used_ && i < bindings_.size(); ++i) {
     if (bindings_[i].uri.capacity() > kKeepText) std::string().swap(bindings_[i].uri);
     if (bindings_[i].prefix.capacity() > kKeepText) std::string().swap(bindings_[i].prefix);
+    if (bindings_[i].declarationText.capacity() > kKeepText) std::string().swap(bindings_[i].declarationText);
   }
   used_ = 0;
 }

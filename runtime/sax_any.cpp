@@ -59,15 +59,7 @@ void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement
 void rootDecls(Capture& cap, std::string& decls) {
   decls.clear();
   if (cap.undeclaresDefault) decls += " xmlns=\"\"";
-  for (const pxrt::Binding* b : cap.external) {
-    decls += b->prefix.empty() ? " xmlns=\"" : " xmlns:";
-    if (!b->prefix.empty()) {
-      decls += b->prefix;
-      decls += "=\"";
-    }
-    pxrt::appendEscaped<pxrt::attrEscape>(decls, b->uri);
-    decls += '"';
-  }
+  for (const pxrt::Binding* b : cap.external) decls += b->declaration();
   cap.external.clear();
   cap.undeclaresDefault = false;
 }
@@ -87,18 +79,19 @@ bool tagSpan(RtContextImpl* impl, const char** doc, size_t* begin, size_t* end) 
 }
 
 OSUTF8CHAR* copyOfSpan(RtContext* ctxt, const Capture& cap, size_t end) {
-  size_t total = end - cap.spanBegin;
-  for (const auto& [at, decls] : cap.inserts) total += decls.size();
+  const size_t total = end - cap.spanBegin + cap.insertText.size();
   auto* out = static_cast<OSUTF8CHAR*>(rtxMemHeapAlloc(ctxt, total + 1));
   if (!out) return nullptr;
   OSUTF8CHAR* w = out;
   size_t from = cap.spanBegin;
-  for (const auto& [at, decls] : cap.inserts) {
+  size_t textFrom = 0;
+  for (const auto& [at, textEnd] : cap.inserts) {
     std::memcpy(w, cap.doc + from, at - from);
     w += at - from;
-    std::memcpy(w, decls.data(), decls.size());
-    w += decls.size();
+    std::memcpy(w, cap.insertText.data() + textFrom, textEnd - textFrom);
+    w += textEnd - textFrom;
     from = at;
+    textFrom = textEnd;
   }
   std::memcpy(w, cap.doc + from, end - from);
   w += end - from;
@@ -153,6 +146,7 @@ void SAXAnyInit(RtContext* ctxt, void* handler, RtXmlString* target, int level) 
   cap.external.clear();
   cap.undeclaresDefault = false;
   cap.inserts.clear();
+  cap.insertText.clear();
   cap.rootInsert = 0;
   cap.startOpen = false;
   // The content of an element begins where its start tag, being read now,
@@ -244,7 +238,10 @@ int SAXAnyEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHA
   if (h->head.level == rootLevel) {
     rootDecls(cap, cap.rootDecls);
     if (cap.fromDocument) {
-      if (!cap.rootDecls.empty()) cap.inserts.emplace_back(cap.rootInsertAt, cap.rootDecls);
+      if (!cap.rootDecls.empty()) {
+        cap.insertText += cap.rootDecls;
+        cap.inserts.emplace_back(cap.rootInsertAt, cap.insertText.size());
+      }
     } else {
       cap.text.insert(cap.rootInsert, cap.rootDecls);
     }

@@ -8,12 +8,21 @@ namespace {
 
 const char* cstr(const OSUTF8CHAR* p) { return reinterpret_cast<const char*>(p); }
 
+// Equal names. Schema names are short and most candidates differ in their
+// first bytes, so a loop inlined here costs less than a call to strcmp.
+bool sameName(const char* a, const char* b) {
+  while (*a && *a == *b) ++a, ++b;
+  return *a == *b;
+}
+
+bool isLang(const char* d) { return d[0] == 'l' && d[1] == 'a' && d[2] == 'n' && d[3] == 'g' && d[4] == 0; }
+
 // A row accepts the element by name and namespace: a named row needs both
 // equal; a wildcard row (empty name) takes elements of other namespaces, as
 // ##other does: not the type's own, and not elements in no namespace.
 bool rowAccepts(const RtXmlElemInfo& row, const char* localName, int nsidx) {
   if (row.name[0] == 0) return row.nsidx == RT_NS_ANY || (nsidx != row.nsidx && nsidx != RT_NS_NONE);
-  return nsidx == row.nsidx && row.name[0] == localName[0] && std::strcmp(row.name, localName) == 0;
+  return nsidx == row.nsidx && row.name[0] == localName[0] && sameName(row.name, localName);
 }
 
 bool isNamespaceOrXsi(const char* name) {
@@ -114,10 +123,16 @@ int rtSaxGetAttributeID(const OSUTF8CHAR* name, int nAttrs, const char* const* a
   // no colon, so an equal name has none either).
   bool xmlPrefixed = n[0] == 'x' && n[1] == 'm' && n[2] == 'l' && n[3] == ':';
   const char* local = xmlPrefixed ? n + 4 : n;
-  for (int i = 0; i < nAttrs; ++i) {
+  // Documents mostly write attributes in the order the schema declares
+  // them, so the search starts at the first one not seen yet and the first
+  // candidate is usually the one.
+  int start = seen && *seen != ~0u ? __builtin_ctz(~*seen) : 0;
+  if (start >= nAttrs) start = 0;
+  for (int k = 0, i = start; k < nAttrs; ++k, i = i + 1 == nAttrs ? 0 : i + 1) {
     const char* declared = attrNames[i];
-    if (declared[0] != local[0] || std::strcmp(declared, local) != 0) continue;
-    if ((std::strcmp(declared, "lang") == 0) != xmlPrefixed) continue;
+    if (declared[0] != local[0] || (local[0] && declared[1] != local[1]) || std::strcmp(declared, local) != 0)
+      continue;
+    if (isLang(declared) != xmlPrefixed) continue;
     if (seen && i < 32) *seen |= 1u << i;
     return i;
   }

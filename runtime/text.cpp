@@ -104,7 +104,11 @@ int rtxLookupEnum(const OSUTF8CHAR* text, size_t len, const RtEnumItem* table, u
   while (lo <= hi) {
     int mid = (lo + hi) / 2;
     std::string_view name(cstr(table[mid].name), table[mid].namelen);
-    int cmp = key.compare(name);
+    // Names of one table mostly differ in their first byte: decide on it
+    // before comparing the rest.
+    int cmp = key.empty() || name.empty() || key[0] == name[0]
+                  ? key.compare(name)
+                  : static_cast<unsigned char>(key[0]) - static_cast<unsigned char>(name[0]);
     if (cmp == 0) return mid;
     if (cmp < 0) hi = mid - 1;
     else lo = mid + 1;

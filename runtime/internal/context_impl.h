@@ -30,7 +30,11 @@ struct Capture {
   const char* doc = nullptr;
   size_t spanBegin = 0;
   size_t rootInsertAt = 0;  // where the current top-level element's declarations go
-  std::vector<std::pair<size_t, std::string>> inserts;
+  // Insertions: (document offset, end of its text in insertText); the text
+  // of insertion i runs from the end of insertion i-1. One buffer reused
+  // capture after capture, so a capture allocates nothing once warm.
+  std::vector<std::pair<size_t, size_t>> inserts;
+  std::string insertText;
   std::string text;
   size_t rootInsert = 0;                 // where the root's declarations go
   bool startOpen = false;                // the last thing written is a start tag

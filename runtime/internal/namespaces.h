@@ -15,6 +15,11 @@ struct Binding {
   std::string prefix;  // "" for the default namespace
   std::string uri;     // "" undeclares the default namespace
   int index;           // position of uri in the URI table, -1 when absent
+  // The binding as attribute text (` xmlns:p="uri"`), escaped, made on first
+  // use: a capture of a foreign element declares its prefixes again on the
+  // captured root, and a document's bindings serve many captures.
+  const std::string& declaration() const;
+  mutable std::string declarationText;
 };
 
 class Namespaces {

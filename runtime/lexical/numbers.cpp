@@ -27,17 +27,17 @@ int scanInteger(std::string_view text, SignedMagnitude* result) {
     ++i;
   }
   if (i == t.size()) return ST_BAD_VALUE;
-  constexpr uint64_t kMax = std::numeric_limits<uint64_t>::max();
+  uint64_t magnitude = 0;
+  bool overflow = false;
   for (; i < t.size(); ++i) {
-    const char c = t[i];
-    if (c < '0' || c > '9') return ST_BAD_VALUE;
-    const auto digit = static_cast<uint64_t>(c - '0');
-    if (result->magnitude > (kMax - digit) / 10) {
-      result->overflow = true;
-    } else if (!result->overflow) {
-      result->magnitude = result->magnitude * 10 + digit;
-    }
+    const auto digit = static_cast<unsigned>(static_cast<unsigned char>(t[i])) - '0';
+    if (digit > 9) return ST_BAD_VALUE;
+    // Checked multiply and add rather than a division per digit.
+    overflow |= __builtin_mul_overflow(magnitude, 10u, &magnitude) ||
+                __builtin_add_overflow(magnitude, digit, &magnitude);
   }
+  result->magnitude = magnitude;
+  result->overflow = overflow;
   return ST_OK;
 }
 

@@ -261,7 +261,7 @@ void* newRecord(PxSaxHandler* h, const TypeDesc* type, RtDList* list) {
   RtContext* ctxt = h->head.context;
   void* record = rtxMemHeapAlloc(ctxt, type->size);
   if (record) {
-    clearRecord(type, record);
+    blankRecord(type, record);
     if (rtxDListAppend(ctxt, list, record)) return record;
     rtxMemHeapFreePtr(ctxt, record);
   }
@@ -280,7 +280,7 @@ bool startMember(PxSaxHandler* h, const TypeDesc* d, void* owner, const Member& 
   switch (m.kind) {
     case Kind::Record:
       if (decode) {
-        clearRecord(m.type, dest);
+        blankRecord(m.type, dest);
         setBit(d, owner, m);
       }
       return startNested(h, m.type, dest, local, qname, attrs);
@@ -331,7 +331,7 @@ bool startAlternative(PxSaxHandler* h, const TypeDesc* cd, void* choice, const E
     void* group = decode ? at<char>(choice, alt->offset) : nullptr;
     if (decode && *tagOf(cd, choice) != row.tag) {
       *tagOf(cd, choice) = row.tag;
-      clearRecord(alt->type, group);
+      blankRecord(alt->type, group);
     }
     return startMember(h, alt->type, group, member, local, qname, attrs);
   }

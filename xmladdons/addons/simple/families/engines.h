@@ -12,6 +12,11 @@ namespace pxs {
 // Initialisation, release, printing.
 int initRecord(RtContext* ctxt, const TypeDesc* d, void* record);
 void clearRecord(const TypeDesc* d, void* record);  // the same without the context check
+// A record the decoder is about to fill, emptied as clearRecord does and its
+// values zeroed too: every member's empty form is all zero bytes (null texts,
+// empty lists, bits and tags 0), so one memset of the struct's size does it
+// whatever the members, where clearRecord walks them to leave values alone.
+void blankRecord(const TypeDesc* d, void* record);
 void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record);
 void printRecord(const char* name, const TypeDesc* d, const void* record);
 void printSimple(const char* name, const SimpleType* t, Kind kind, const void* value);

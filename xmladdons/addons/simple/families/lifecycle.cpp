@@ -174,6 +174,8 @@ void clearRecord(const TypeDesc* d, void* record) {
     if (d->members[i].role != Role::Alternative) initMember(d->members[i], record);
 }
 
+void blankRecord(const TypeDesc* d, void* record) { std::memset(record, 0, d->size); }
+
 int initRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
   if (int st = rtxCheckContext(ctxt)) return rtxErrSetData(ctxt, st, d->module->base, __LINE__);
   if (!record) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, d->module->base, __LINE__);
