@@ -8,39 +8,17 @@
 namespace pxrt {
 
 namespace {
-// Records hold nothing wider than 8 bytes; small texts are most blocks, so
-// the grid and the header are kept at 8 bytes.
-constexpr size_t kAlign = 8;
-constexpr size_t kPageCapacity = 64 * 1024;
-constexpr size_t kBigBlock = kPageCapacity / 4;  // larger blocks get their own page
-constexpr uint32_t kLiveMagic = 0x50584850;     // "PXHP"
-constexpr uint32_t kFreedMagic = 0x46524545;
-
-constexpr size_t roundUp(size_t n) { return (n + kAlign - 1) & ~(kAlign - 1); }
+constexpr size_t roundUp(size_t n, size_t align) { return (n + align - 1) & ~(align - 1); }
 }  // namespace
 
-struct Heap::Page {
-  Page* prev;
-  Page* next;
-  size_t capacity;  // bytes of block area
-  size_t used;      // bump offset into the block area
-  size_t live;      // blocks not yet freed
-  size_t pad_;
-  unsigned char* area() { return reinterpret_cast<unsigned char*>(this + 1); }
-};
-static_assert(sizeof(Heap::Page) % kAlign == 0, "page header keeps blocks aligned");
+static_assert(sizeof(Heap::Page) % 8 == 0, "page header keeps blocks aligned");
 
-namespace {
-// Every block starts with this header. A free first finds the page that holds
-// the pointer (the current page, else the page index), so that a pointer of
-// another heap or of a page already given back is never read; the magic word
-// then turns a double free or a pointer into a block's middle into a no-op.
-struct BlockHeader {
-  uint32_t magic;
-  uint32_t reserved;
-};
-static_assert(sizeof(BlockHeader) == kAlign, "header keeps blocks aligned");
-}  // namespace
+// Every block starts with an 8-byte header: the magic word and 4 bytes
+// unused. A free first finds the page that holds the pointer (the page of
+// the last free, the current page, else the page index), so that a pointer
+// of another heap or of a page already given back is never read; the magic
+// word then turns a double free or a pointer into a block's middle into a
+// no-op.
 
 bool Heap::failInjected() {
   if (failCountdown_ == 0) return false;
@@ -91,14 +69,6 @@ void Heap::dropPage(Page* page) {
   std::free(page);
 }
 
-namespace {
-// A block follows its header, on the block grid, inside the bumped part.
-bool holdsBlock(Heap::Page* page, uintptr_t addr) {
-  const auto area = reinterpret_cast<uintptr_t>(page->area());
-  return addr >= area + sizeof(BlockHeader) && addr <= area + page->used && (addr - area) % kAlign == 0;
-}
-}  // namespace
-
 Heap::Page* Heap::pageOf(const void* p) const {
   const auto addr = reinterpret_cast<uintptr_t>(p);
   // Most blocks are freed from the page they were just bumped from, and a
@@ -114,11 +84,11 @@ Heap::Page* Heap::pageOf(const void* p) const {
   return page;
 }
 
-void* Heap::alloc(size_t n) {
+void* Heap::allocSlow(size_t n) {
   if (failInjected()) return nullptr;
   if (n == 0) n = 1;
   if (n > (SIZE_MAX / 2)) return nullptr;
-  size_t need = sizeof(BlockHeader) + roundUp(n);
+  size_t need = kHeaderSize + roundUp(n, kAlign);
   Page* page;
   if (need > kBigBlock) {
     page = newPage(need);
@@ -143,29 +113,11 @@ void* Heap::alloc(size_t n) {
       current_ = page;
     }
   }
-  auto* header = reinterpret_cast<BlockHeader*>(page->area() + page->used);
-  page->used += need;
-  page->live++;
-  liveBlocks_++;
-  header->magic = kLiveMagic;
-  header->reserved = 0;
-  return header + 1;
+  return bump(page, need);
 }
 
-void Heap::free(const void* p) {
-  if (!p) return;
-  Page* page = pageOf(p);
-  if (!page) return;
-  auto* header = const_cast<BlockHeader*>(static_cast<const BlockHeader*>(p) - 1);
-  if (header->magic != kLiveMagic) return;
-  header->magic = kFreedMagic;
-  liveBlocks_--;
-  if (--page->live != 0) return;
-  if (page == current_) {
-    page->used = 0;  // empty current page: bump from its start again
-    return;
-  }
-  dropPage(page);
+void Heap::freeSlow(const void* p) {
+  if (Page* page = p ? pageOf(p) : nullptr) release(page, p);
 }
 
 void Heap::reset() {

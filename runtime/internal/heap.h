@@ -21,8 +21,24 @@ class Heap {
   Heap& operator=(const Heap&) = delete;
   ~Heap() { releaseAll(); }
 
-  void* alloc(size_t n);
-  void free(const void* p);
+  // The common cases, inline: a small block bumped from the current page, a
+  // block freed from the page the last free found. The rest goes out of line.
+  void* alloc(size_t n) {
+    const size_t need = kHeaderSize + ((n + kAlign - 1) & ~(kAlign - 1));
+    Page* page = current_;
+    if (failCountdown_ != 0 || n == 0 || n > kBigBlock || !page || page->capacity - page->used < need)
+      return allocSlow(n);
+    return bump(page, need);
+  }
+  void free(const void* p) {
+    const auto addr = reinterpret_cast<uintptr_t>(p);
+    Page* page = current_;
+    if (!page || !holdsBlock(page, addr)) {
+      page = lastFreedFrom_;
+      if (!page || !holdsBlock(page, addr)) return freeSlow(p);
+    }
+    release(page, p);
+  }
   void reset();       // drop every block; keep one page
   void releaseAll();  // drop every block and page
 
@@ -32,9 +48,54 @@ class Heap {
   size_t pageBytes() const { return pageBytes_; }
   size_t liveBlocks() const { return liveBlocks_; }
 
-  struct Page;
+  struct Page {
+    Page* prev;
+    Page* next;
+    size_t capacity;  // bytes of block area
+    size_t used;      // bump offset into the block area
+    size_t live;      // blocks not yet freed
+    size_t pad_;
+    unsigned char* area() { return reinterpret_cast<unsigned char*>(this + 1); }
+  };
 
  private:
+  // Records hold nothing wider than 8 bytes; small texts are most blocks, so
+  // the grid and the block header are kept at 8 bytes.
+  static constexpr size_t kAlign = 8;
+  static constexpr size_t kHeaderSize = 8;
+  static constexpr size_t kPageCapacity = 64 * 1024;
+  static constexpr size_t kBigBlock = kPageCapacity / 4;  // larger blocks get their own page
+  static constexpr uint32_t kLiveMagic = 0x50584850;     // "PXHP"
+  static constexpr uint32_t kFreedMagic = 0x46524545;
+
+  // A block follows its header, on the block grid, inside the bumped part.
+  static bool holdsBlock(Page* page, uintptr_t addr) {
+    const auto area = reinterpret_cast<uintptr_t>(page->area());
+    return addr >= area + kHeaderSize && addr <= area + page->used && (addr - area) % kAlign == 0;
+  }
+  void* bump(Page* page, size_t need) {
+    auto* header = reinterpret_cast<uint32_t*>(page->area() + page->used);
+    page->used += need;
+    page->live++;
+    liveBlocks_++;
+    header[0] = kLiveMagic;
+    header[1] = 0;
+    return header + 2;
+  }
+  // A block of `page`; the magic word turns a double free or a pointer into
+  // a block's middle into a no-op. An emptied current page is bumped from its
+  // start again, any other emptied page given up.
+  void release(Page* page, const void* p) {
+    auto* header = const_cast<uint32_t*>(static_cast<const uint32_t*>(p) - 2);
+    if (header[0] != kLiveMagic) return;
+    header[0] = kFreedMagic;
+    liveBlocks_--;
+    if (--page->live != 0) return;
+    if (page == current_) page->used = 0;
+    else dropPage(page);
+  }
+  void* allocSlow(size_t n);
+  void freeSlow(const void* p);
   Page* newPage(size_t capacity);
   void dropPage(Page* page);
   void unlink(Page* page);
