@@ -103,12 +103,15 @@ int rtxLookupEnum(const OSUTF8CHAR* text, size_t len, const RtEnumItem* table, u
   int lo = 0, hi = static_cast<int>(n) - 1;
   while (lo <= hi) {
     int mid = (lo + hi) / 2;
-    std::string_view name(cstr(table[mid].name), table[mid].namelen);
-    // Names of one table mostly differ in their first byte: decide on it
-    // before comparing the rest.
-    int cmp = key.empty() || name.empty() || key[0] == name[0]
-                  ? key.compare(name)
-                  : static_cast<unsigned char>(key[0]) - static_cast<unsigned char>(name[0]);
+    // Byte order as memcmp, then the shorter first. Enumeration names are a
+    // few bytes that mostly differ early: a loop here, no library call.
+    const auto* a = reinterpret_cast<const unsigned char*>(key.data());
+    const auto* b = reinterpret_cast<const unsigned char*>(table[mid].name);
+    const size_t bl = table[mid].namelen;
+    const size_t common = len < bl ? len : bl;
+    size_t i = 0;
+    while (i < common && a[i] == b[i]) ++i;
+    int cmp = i < common ? a[i] - b[i] : (len < bl ? -1 : len > bl ? 1 : 0);
     if (cmp == 0) return mid;
     if (cmp < 0) hi = mid - 1;
     else lo = mid + 1;

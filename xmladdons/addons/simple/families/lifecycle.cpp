@@ -60,6 +60,18 @@ void freeRecordList(RtContext* ctxt, const TypeDesc* type, RtDList* list) {
 // Release one member's storage (the member holds a value).
 void releaseMember(RtContext* ctxt, const Member& m, void* record) {
   switch (m.kind) {
+    case Kind::RecordList:
+    case Kind::SeqList:
+    case Kind::TextList:
+    case Kind::AnyList:
+    case Kind::AnyAttr:
+    case Kind::NsAttrs:
+      if (!at<RtDList>(record, m.offset)->head) return;  // most lists stay empty: no call
+      break;
+    default:
+      break;
+  }
+  switch (m.kind) {
     case Kind::Text:
     case Kind::Collapsed:
     case Kind::DateTime:
