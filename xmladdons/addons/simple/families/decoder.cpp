@@ -42,26 +42,6 @@ bool isXsi(const char* name) { return std::strncmp(name, "xsi:", 4) == 0 && name
 constexpr size_t kNestedSize = sizeof(PxSaxHandler) > sizeof(RtSaxAnyHandler) ? sizeof(PxSaxHandler)
                                                                               : sizeof(RtSaxAnyHandler);
 
-bool needsNested(const TypeDesc* d) {
-  if (d->shape == Shape::OpenContent) return true;  // the any handler of the content
-  if (d->shape == Shape::SimpleContent || d->shape == Shape::EmptyContent) return false;
-  for (uint8_t i = 0; i < d->nMembers; ++i) {
-    switch (d->members[i].kind) {
-      case Kind::Record:
-      case Kind::RecordList:
-      case Kind::AnyList:
-      case Kind::SeqList:
-        return true;
-      case Kind::Choice:
-        if (needsNested(d->members[i].type)) return true;
-        break;
-      default:
-        break;
-    }
-  }
-  return false;
-}
-
 
 bool isAnyHandler(const RtSaxHandler* head) { return head->startElement == SAXAnyStartElement; }
 
@@ -207,11 +187,24 @@ void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname,
   }
 }
 
+// The block a child's handler lives in, allocated when the first child
+// needs one and kept for its siblings until this handler ends; most
+// elements of a large list (an RLMI instance, a watcher) have no child that
+// needs a handler, and allocate nothing. A failed allocation is recorded
+// here, once per child that is then dropped.
+void* childBlock(PxSaxHandler* h) {
+  if (!h->head.nestedMem) {
+    h->head.nestedMem = rtxMemHeapAlloc(h->head.context, kNestedSize);
+    if (!h->head.nestedMem) rtxErrSetNewData(h->head.context, ST_NO_MEMORY, pathOf(h), __LINE__);
+  }
+  return h->head.nestedMem;
+}
+
 // Open content: everything inside the element goes to the any handler, as
 // one XML text in the Value member. Validators look at none of it.
 void startOpenContent(PxSaxHandler* h) {
   const TypeDesc* d = typeOf(h);
-  if (validating(h) || !h->head.nestedMem) return;
+  if (validating(h) || !childBlock(h)) return;
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     if (d->members[i].role != Role::Value) continue;
     SAXAnyInit(h->head.context, h->head.nestedMem, at<RtXmlString>(h->record, d->members[i].offset), -1);
@@ -224,7 +217,7 @@ void startOpenContent(PxSaxHandler* h) {
 // Start a nested handler of `type` for the child, on `record` (null when
 // validating), and pass it the start tag.
 // Without the block for child handlers (its allocation failed and was
-// recorded when this handler began) a child is dropped whole.
+// recorded by childBlock) a child is dropped whole.
 bool noBlock(PxSaxHandler* h) {
   rtSaxSetSkipLevelToCurrent(h->head.context, ST_NO_MEMORY);
   return false;
@@ -232,7 +225,7 @@ bool noBlock(PxSaxHandler* h) {
 
 bool startNested(PxSaxHandler* h, const TypeDesc* type, void* record, const OSUTF8CHAR* local,
                  const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
-  if (!h->head.nestedMem) return noBlock(h);
+  if (!childBlock(h)) return noBlock(h);
   auto* child = static_cast<PxSaxHandler*>(h->head.nestedMem);
   saxInit(h->head.context, type, child, record, 0, validating(h));
   h->nested = child;
@@ -244,7 +237,7 @@ bool startAny(PxSaxHandler* h, RtDList* list, const OSUTF8CHAR* local, const OSU
               const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
   if (validating(h)) return false;  // validators keep no foreign element
-  if (!h->head.nestedMem) return noBlock(h);
+  if (!childBlock(h)) return noBlock(h);
   auto* item = static_cast<RtXmlString*>(rtxMemHeapAllocZ(ctxt, sizeof(RtXmlString)));
   if (!item || !rtxDListAppend(ctxt, list, item)) {
     rtxMemHeapFreePtr(ctxt, item);
@@ -663,10 +656,6 @@ void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, 
   h->record = validate ? nullptr : record;
   h->validating = (validate ? kValidating : 0) | (rtSaxDiagEnabled(ctxt) ? kDiagnosed : 0);
   h->itemElemID = -1;
-  if (needsNested(d)) {
-    h->head.nestedMem = rtxMemHeapAlloc(ctxt, kNestedSize);
-    if (!h->head.nestedMem) rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
-  }
 }
 
 int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
