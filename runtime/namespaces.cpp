@@ -74,6 +74,7 @@ void Namespaces::truncate(size_t depth) {
 }
 
 void Namespaces::bind(std::string_view prefix, std::string_view uri) {
+  startPrefix_ = nullptr;
   if (scopes_.empty()) push();
   if (count_ < bindings_.size()) {
     Binding& b = bindings_[count_];
@@ -89,6 +90,7 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
 }
 
 const Binding* Namespaces::find(std::string_view prefix) const {
+  if (prefix.data() == startPrefix_ && startPrefix_ && prefix.size() == startPrefixLength_) return startBinding_;
   const size_t n = prefix.size();
   Lookup* slot = nullptr;
   if (n <= kCachedPrefix) {
@@ -127,6 +129,7 @@ const std::string* Namespaces::prefixFor(std::string_view uri) const {
 }
 
 void Namespaces::clear() {
+  startPrefix_ = nullptr;
   count_ = 0;
   ++generation_;
   scopes_.clear();

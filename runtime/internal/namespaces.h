@@ -38,6 +38,16 @@ class Namespaces {
   void bind(std::string_view prefix, std::string_view uri);
   // Innermost binding of a prefix; null when unbound.
   const Binding* find(std::string_view prefix) const;
+  // The prefix of the start tag being dispatched, as the reader resolved it
+  // (the text at its very address): the handlers and a capture ask for that
+  // prefix again, at that address, while the tag is dispatched, and get the
+  // answer without a search. Cleared when the dispatch ends and by bind().
+  void setStartPrefix(std::string_view prefix, const Binding* b) {
+    startPrefix_ = prefix.data();
+    startPrefixLength_ = prefix.size();
+    startBinding_ = b;
+  }
+  void clearStartPrefix() { startPrefix_ = nullptr; }
   // Prefix in force for a URI, not shadowed by an inner binding; null if none.
   const std::string* prefixFor(std::string_view uri) const;
   // The bindings in force, outermost first.
@@ -66,6 +76,9 @@ class Namespaces {
   };
   static constexpr size_t kLookups = 8;
   static constexpr size_t kCachedPrefix = sizeof(Lookup::prefix);
+  const char* startPrefix_ = nullptr;
+  size_t startPrefixLength_ = 0;
+  const Binding* startBinding_ = nullptr;
   uint64_t generation_ = 1;
   mutable Lookup lookups_[kLookups];
   size_t used_ = 0;  // most bindings in force since the last clear

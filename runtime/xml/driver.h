@@ -112,16 +112,23 @@ PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, size_t tagEnd, const 
   if (depth_ >= scopeAt_.size()) growScopes();
   scopeAt_[depth_] = static_cast<uint32_t>(impl_->ns.depth());
   if (nsAttrs && !bindDeclarations(at, qname, attrs)) return false;
+  const Binding* binding = nullptr;
   if (local != qname) {
     std::string_view prefix(qname, static_cast<size_t>(local - qname - 1));
-    if (!prefixBound(prefix)) return unboundPrefix(at, prefix, qname, qname);
+    binding = impl_->ns.find(prefix);
+    if (!binding && prefix != "xml") return unboundPrefix(at, prefix, qname, qname);
+    if (binding) impl_->ns.setStartPrefix(prefix, binding);
   }
-  if (skipDepth_) return true;
+  if (skipDepth_) {
+    impl_->ns.clearStartPrefix();
+    return true;
+  }
 
   phase_ = Phase::Start;
   skipRequested_ = false;
   int st = h_.start(h_.handler, reinterpret_cast<const OSUTF8CHAR*>(local),
                     reinterpret_cast<const OSUTF8CHAR*>(qname), reinterpret_cast<const OSUTF8CHAR* const*>(attrs));
+  impl_->ns.clearStartPrefix();
   phase_ = Phase::Text;
   if (skipRequested_ || st < 0) {
     skipDepth_ = depth_;
