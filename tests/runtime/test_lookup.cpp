@@ -106,6 +106,12 @@ TEST(LookupAttr, IdsByWrittenNameAndSeenBits) {
                           {"ID", -1}, {"entity", 3}, {"", -1}, {"versions", -1}, {"xmlns:lang", -1}})
     EXPECT_EQ(rtSaxGetAttributeID(u8(name), 4, names, &seen), id) << name;
   EXPECT_EQ(seen, 0b1011u);
+  // The search starts at the first name not seen yet and wraps around.
+  EXPECT_EQ(rtSaxGetAttributeID(u8("id"), 4, names, &seen), 0);
+  EXPECT_EQ(rtSaxGetAttributeID(u8("xml:lang"), 4, names, &seen), 1);
+  EXPECT_EQ(seen, 0b1011u);
+  uint32_t all = ~0u;
+  EXPECT_EQ(rtSaxGetAttributeID(u8("entity"), 4, names, &all), 3);
   EXPECT_EQ(rtSaxGetAttributeID(u8("version"), 4, names, nullptr), 2);
   EXPECT_EQ(rtSaxGetAttributeID(u8("version"), 2, names, &seen), -1);  // beyond nAttrs
   std::vector<std::string> many;  // attributes past bit 31 leave the word alone
