@@ -25,27 +25,14 @@
 #include "families/registry.h"
 #include "pxxml/simple/simple.h"
 #include "support/corpus.h"
+#include "support/xml_compare.h"
 
 using namespace pxs;
 
 namespace {
 
 using pxtest::corpusDir;
-
-std::string collapse(const std::string& s) {
-  std::string out;
-  bool space = false;
-  for (char c : s) {
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-      space = !out.empty();
-      continue;
-    }
-    if (space) out += ' ';
-    space = false;
-    out += c;
-  }
-  return out;
-}
+using pxtest::xml::collapseWhitespace;
 
 std::string localOf(const std::string& qname) {
   size_t colon = qname.find(':');
@@ -215,12 +202,12 @@ struct Texts {
       for (pugi::xpath_node t : e.select_nodes(".//text()")) value += t.node().value();
       auto& set = elements[localOf(e.name())];
       set.insert(value);
-      set.insert(collapse(value));
+      set.insert(collapseWhitespace(value));
       for (auto a = e.first_attribute(); a; a = a.next_attribute()) {
         std::string name = a.name();
         auto& values = attributes[name.rfind("xml:", 0) == 0 ? name : localOf(name)];
         values.insert(a.value());
-        values.insert(collapse(a.value()));
+        values.insert(collapseWhitespace(a.value()));
       }
     }
   }
@@ -394,7 +381,7 @@ TEST(Variants, DecodeAndValidateAgreeAndNoTextLeaks) {
       for (const Value& value : values) {
         auto& where = value.attribute ? texts.attributes : texts.elements;
         const auto& found = where[value.name];
-        EXPECT_TRUE(found.count(value.text) || found.count(collapse(value.text)))
+        EXPECT_TRUE(found.count(value.text) || found.count(collapseWhitespace(value.text)))
             << path << " (" << v.kind << "): \"" << value.text << "\" is no whole text of any "
             << (value.attribute ? "attribute " : "element ") << value.name << "\n" << v.text;
       }
