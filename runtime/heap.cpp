@@ -7,10 +7,6 @@
 
 namespace pxrt {
 
-namespace {
-constexpr size_t roundUp(size_t n, size_t align) { return (n + align - 1) & ~(align - 1); }
-}  // namespace
-
 static_assert(sizeof(Heap::Page) % 8 == 0, "page header keeps blocks aligned");
 
 // Every block starts with an 8-byte header: the magic word and 4 bytes
@@ -88,7 +84,7 @@ void* Heap::allocSlow(size_t n) {
   if (failInjected()) return nullptr;
   if (n == 0) n = 1;
   if (n > (SIZE_MAX / 2)) return nullptr;
-  size_t need = kHeaderSize + roundUp(n, kAlign);
+  size_t need = kHeaderSize + roundUp(n);
   Page* page;
   if (need > kBigBlock) {
     page = newPage(need);

@@ -22,13 +22,15 @@ class Heap {
   ~Heap() { releaseAll(); }
 
   // The common cases, inline: a small block bumped from the current page, a
-  // block freed from the page the last free found. The rest goes out of line.
+  // block freed from the current page or from the page the last free found.
+  // The rest goes out of line.
   void* alloc(size_t n) {
-    const size_t need = kHeaderSize + ((n + kAlign - 1) & ~(kAlign - 1));
     Page* page = current_;
-    if (failCountdown_ != 0 || n == 0 || n > kBigBlock || !page || page->capacity - page->used < need)
-      return allocSlow(n);
-    return bump(page, need);
+    if (n - 1 < kBigBlock - kHeaderSize && page && failCountdown_ == 0) {  // 1 <= n, a block for a page
+      const size_t need = kHeaderSize + roundUp(n);
+      if (page->capacity - page->used >= need) return bump(page, need);
+    }
+    return allocSlow(n);
   }
   void free(const void* p) {
     const auto addr = reinterpret_cast<uintptr_t>(p);
@@ -67,6 +69,7 @@ class Heap {
   static constexpr size_t kBigBlock = kPageCapacity / 4;  // larger blocks get their own page
   static constexpr uint32_t kLiveMagic = 0x50584850;     // "PXHP"
   static constexpr uint32_t kFreedMagic = 0x46524545;
+  static constexpr size_t roundUp(size_t n) { return (n + kAlign - 1) & ~(kAlign - 1); }
 
   // A block follows its header, on the block grid, inside the bumped part.
   static bool holdsBlock(Page* page, uintptr_t addr) {
