@@ -1,11 +1,13 @@
 // Type encoders: start tag with attributes, contents by member kind, end
 // tag; every step leaves the output NUL-terminated, and every failure is
 // passed outwards with this level's position added.
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "families/engines.h"
+#include "families/plain_output.h"
 #include "pxxml/simple/simple_global.h"
 
 namespace pxs {
@@ -37,11 +39,52 @@ bool hasOwnEncoder(const Member& m) {
   return m.simple && (m.kind == Kind::Enum || m.kind == Kind::Decimal || m.simple->pattern || m.simple->encPath);
 }
 
+// The value of an attribute as its text, when that text needs no check and
+// no escape: a number, a boolean, an enumeration name or a plain string.
+// Empty when the member takes the general path.
+std::string_view plainAttrValue(const Member& m, const void* p, char (&digits)[24]) {
+  auto number = [&](auto v) {
+    auto r = std::to_chars(digits, digits + sizeof digits, v);
+    return std::string_view(digits, static_cast<size_t>(r.ptr - digits));
+  };
+  switch (m.kind) {
+    case Kind::Text:
+    case Kind::Collapsed:
+    case Kind::DateTime: {
+      if (hasOwnEncoder(m)) return {};
+      const OSUTF8CHAR* v = static_cast<const RtXmlString*>(p)->value;
+      size_t n = v ? plain::length(v, plain::kAttr) : plain::kNotPlain;
+      return n == plain::kNotPlain ? std::string_view() : std::string_view(reinterpret_cast<const char*>(v), n);
+    }
+    case Kind::Enum: {
+      if (m.simple->pattern || m.simple->encPath) return {};
+      const OSUTF8CHAR* v = m.simple->toString(*static_cast<const uint16_t*>(p));
+      size_t n = v ? plain::length(v, plain::kAttr) : plain::kNotPlain;
+      return n == plain::kNotPlain || n == 0 ? std::string_view() : std::string_view(reinterpret_cast<const char*>(v), n);
+    }
+    case Kind::Bool: return *static_cast<const OSBOOL*>(p) ? "true" : "false";
+    case Kind::Int: return number(*static_cast<const int32_t*>(p));
+    case Kind::UInt: {
+      uint32_t v = *static_cast<const uint32_t*>(p);
+      return static_cast<int64_t>(v) < m.minValue ? std::string_view() : number(v);
+    }
+    case Kind::UInt64: return number(*static_cast<const uint64_t*>(p));
+    default: return {};
+  }
+}
+
 int encodeAttribute(RtContext* ctxt, const TypeDesc* d, const Member& m, const void* record) {
   const char* path = d->module->enc;
   const void* p = at<char>(record, m.offset);
+  if (m.kind == Kind::AnyAttr) {
+    if (int st = rtXmlEncAnyAttr(ctxt, static_cast<const RtDList*>(p))) return rtxErrSetData(ctxt, st, path, __LINE__);
+    return 0;
+  }
   const OSUTF8CHAR* name = u8(m.xmlName);
   size_t nameLen = m.xmlName ? std::strlen(m.xmlName) : 0;
+  char digits[24];
+  std::string_view value = plainAttrValue(m, p, digits);
+  if (!value.empty() && m.xmlName && plain::writeAttribute(ctxt, std::string_view(m.xmlName, nameLen), value)) return 0;
   int st = 0;
   if (hasOwnEncoder(m)) {
     // Blank, name, '=' and quote written here; the value by the simple
@@ -73,7 +116,6 @@ int encodeAttribute(RtContext* ctxt, const TypeDesc* d, const Member& m, const v
       break;
     }
     case Kind::UInt64: st = rtXmlEncUInt64Attr(ctxt, *static_cast<const uint64_t*>(p), name, nameLen); break;
-    case Kind::AnyAttr: st = rtXmlEncAnyAttr(ctxt, static_cast<const RtDList*>(p)); break;
     default: break;
   }
   return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
@@ -81,6 +123,17 @@ int encodeAttribute(RtContext* ctxt, const TypeDesc* d, const Member& m, const v
 
 int encodeText(RtContext* ctxt, const RtXmlString* s, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
                const char* path) {
+  // An element whose text needs no check and no escape: the tags by the
+  // runtime, the text copied in one piece.
+  size_t n = name && s->value && !s->cdata && ctxt->state != RT_STATE_TAG_OPEN
+                 ? plain::length(s->value, plain::kText) : plain::kNotPlain;
+  if (n != plain::kNotPlain) {
+    int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1);
+    if (!st && !plain::write(ctxt, std::string_view(reinterpret_cast<const char*>(s->value), n)))
+      st = rtXmlEncUTF8Str(ctxt, s->value, nullptr, nullptr);  // grows the buffer, or reports it full
+    if (!st) st = rtXmlEncEndElement(ctxt, name, ns);
+    return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
+  }
   int st = rtxValidateUTF8(ctxt, s->value);
   if (!st) st = rtXmlEncString(ctxt, s, name, ns);
   return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;

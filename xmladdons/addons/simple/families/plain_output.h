@@ -1,0 +1,91 @@
+// The encoders' fast path: values that need neither a UTF-8 check nor an
+// escape -- nearly every value a presence document carries (URIs, ids,
+// enumeration names, numbers, notes in ASCII) -- are copied straight into
+// the output buffer with the markup around them, in one piece. Anything else
+// (a byte that must become a reference, a non-ASCII or control byte to be
+// checked, a buffer that must grow or is full) takes the general path, which
+// writes, checks and reports exactly as before.
+#ifndef PXS_FAMILIES_PLAIN_OUTPUT_H
+#define PXS_FAMILIES_PLAIN_OUTPUT_H
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "pxxml/rt.h"
+
+namespace pxs::plain {
+
+// Which contexts a byte may be written in as it is: character data takes
+// printable ASCII and TAB and LF, but not & < > (nor CR, which line-end
+// normalisation would lose); a double-quoted attribute value also refuses
+// the quote and TAB and LF, which value normalisation would turn into spaces.
+// NUL is in neither, so a scan stops at the end of a text.
+enum : uint8_t { kText = 1, kAttr = 2 };
+
+struct Table {
+  uint8_t cls[256];
+  constexpr Table() : cls() {
+    for (int c = 0x20; c < 0x80; ++c) cls[c] = kText | kAttr;
+    for (char c : {'&', '<', '>'}) cls[static_cast<unsigned char>(c)] = 0;
+    cls[static_cast<unsigned char>('"')] = kText;
+    cls[static_cast<unsigned char>('\t')] = kText;
+    cls[static_cast<unsigned char>('\n')] = kText;
+  }
+};
+inline constexpr Table kTable{};
+
+constexpr size_t kNotPlain = SIZE_MAX;
+
+// The length of a NUL-terminated text whose every byte may be written as it
+// is in the given context, kNotPlain otherwise.
+inline size_t length(const OSUTF8CHAR* text, uint8_t context) {
+  const OSUTF8CHAR* p = text;
+  while (kTable.cls[*p] & context) ++p;
+  return *p == 0 ? static_cast<size_t>(p - text) : kNotPlain;
+}
+
+// Where n more bytes and the NUL after them fit without growing the buffer;
+// null when they do not, and the caller leaves the write to the general
+// path.
+inline OSUTF8CHAR* room(RtContext* ctxt, size_t n) {
+  RtBuffer& b = ctxt->buffer;
+  return b.size - b.byteIndex > n ? b.data + b.byteIndex : nullptr;
+}
+
+// Ends a write started at room(): the index moves past the n bytes and the
+// NUL goes after them.
+inline void commit(RtContext* ctxt, size_t n) {
+  ctxt->buffer.byteIndex += n;
+  ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
+}
+
+// ` name="value"` in one piece, when it fits; false when it does not and
+// nothing was written.
+inline bool writeAttribute(RtContext* ctxt, std::string_view name, std::string_view value) {
+  const size_t n = name.size() + value.size() + 4;
+  OSUTF8CHAR* out = room(ctxt, n);
+  if (!out) return false;
+  *out++ = ' ';
+  std::memcpy(out, name.data(), name.size());
+  out += name.size();
+  *out++ = '=';
+  *out++ = '"';
+  std::memcpy(out, value.data(), value.size());
+  out[value.size()] = '"';
+  commit(ctxt, n);
+  return true;
+}
+
+inline bool write(RtContext* ctxt, std::string_view text) {
+  OSUTF8CHAR* out = room(ctxt, text.size());
+  if (!out) return false;
+  std::memcpy(out, text.data(), text.size());
+  commit(ctxt, text.size());
+  return true;
+}
+
+}  // namespace pxs::plain
+
+#endif
