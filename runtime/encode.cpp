@@ -57,24 +57,42 @@ int closeOpenTag(RtContext* ctxt) {
   return 0;
 }
 
-int writeQName(RtContext* ctxt, std::string_view prefix, const OSUTF8CHAR* name) {
+// `<prefix:name` or `</prefix:name` in one piece.
+int writeTagName(RtContext* ctxt, std::string_view open, std::string_view prefix, std::string_view name) {
+  const size_t n = open.size() + prefix.size() + (prefix.empty() ? 0 : 1) + name.size();
+  if (int st = pxrt::outReserve(ctxt, n)) return st;
+  RtBuffer& b = ctxt->buffer;
+  OSUTF8CHAR* out = b.data + b.byteIndex;
+  std::memcpy(out, open.data(), open.size());
+  out += open.size();
   if (!prefix.empty()) {
-    if (int st = outWrite(ctxt, prefix)) return st;
-    if (int st = pxrt::outWriteChar(ctxt, ':')) return st;
+    std::memcpy(out, prefix.data(), prefix.size());
+    out += prefix.size();
+    *out++ = ':';
   }
-  return outWrite(ctxt, sv(name));
+  std::memcpy(out, name.data(), name.size());
+  b.byteIndex += n;
+  b.data[b.byteIndex] = 0;
+  return 0;
+}
+
+// Whether a bound URI is the given one; the given one is a C string, whose
+// length is not needed to tell.
+bool sameUri(const pxrt::Binding& b, const OSUTF8CHAR* uri) {
+  return std::strcmp(b.uri.c_str(), reinterpret_cast<const char*>(uri)) == 0;
 }
 
 // Prefix of an element's namespace pair; binds the namespace as the default
-// one on this element when no prefix is in force for it.
-std::string resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
+// one on this element when no prefix is in force for it. The text returned
+// stays valid while the element is open (a binding in force, or the caller's).
+std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
   auto* impl = implOf(ctxt);
   if (!ns || !ns->uri) {
     if (ns && ns->prefix) {
       // A prefix without its namespace can only be used where it is bound.
       std::string_view prefix = sv(ns->prefix);
       if (!prefix.empty() && prefix != "xml" && !impl->ns.find(prefix)) *unbound = true;
-      return std::string(prefix);
+      return prefix;
     }
     // No namespace: undeclare a default one that is in force.
     const pxrt::Binding* def = impl->ns.find("");
@@ -82,23 +100,23 @@ std::string resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbou
       impl->ns.bind("", "");
       impl->openTagBindings.emplace_back("", "");
     }
-    return std::string();
+    return {};
   }
   if (ns->prefix) {
     // A prefix the caller chose is declared where it does not yet mean this
     // namespace, so that the output stays namespace-well-formed.
     std::string_view prefix = sv(ns->prefix);
     const pxrt::Binding* b = impl->ns.find(prefix);
-    if (prefix != "xml" && (!b || b->uri != sv(ns->uri))) {
+    if (prefix != "xml" && (!b || !sameUri(*b, ns->uri))) {
       impl->ns.bind(prefix, sv(ns->uri));
       impl->openTagBindings.emplace_back(std::string(prefix), std::string(sv(ns->uri)));
     }
-    return std::string(prefix);
+    return prefix;
   }
   if (const std::string* p = impl->ns.prefixFor(sv(ns->uri))) return *p;
   impl->ns.bind("", sv(ns->uri));
   impl->openTagBindings.emplace_back("", std::string(sv(ns->uri)));
-  return std::string();
+  return {};
 }
 
 int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, RtDList* nsAttrs) {
@@ -106,10 +124,11 @@ int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, 
   if (int st = closeOpenTag(ctxt)) return st;
   impl->ns.push();
   impl->openTagBindings.clear();
-  for (auto& [prefix, uri] : impl->out.takePending()) {
-    impl->ns.bind(prefix, uri);
-    impl->openTagBindings.emplace_back(prefix, uri);
-  }
+  if (impl->out.hasPending())
+    for (auto& [prefix, uri] : impl->out.takePending()) {
+      impl->ns.bind(prefix, uri);
+      impl->openTagBindings.emplace_back(prefix, uri);
+    }
   if (nsAttrs) {
     for (RtDListNode* n = nsAttrs->head; n; n = n->next) {
       auto* item = static_cast<const RtXmlNamespace*>(n->data);
@@ -119,19 +138,17 @@ int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, 
     }
   }
   bool unbound = false;
-  std::string prefix = resolvePrefix(ctxt, ns, &unbound);
+  std::string_view prefix = resolvePrefix(ctxt, ns, &unbound);
   if (unbound) {
     impl->ns.pop();
-    rtxErrAddStrParm(ctxt, prefix.c_str());
+    rtxErrAddStrnParm(ctxt, prefix.data(), prefix.size());
     rtxErrAddStrParm(ctxt, reinterpret_cast<const char*>(name));
     return ST_BAD_NAMESPACE;  // recorded by the caller with these parameters
   }
-  int st = pxrt::outWriteChar(ctxt, '<');
-  if (!st) st = writeQName(ctxt, prefix, name);
-  if (st) return st;
+  if (int st = writeTagName(ctxt, "<", prefix, sv(name))) return st;
   impl->out.tagOpen = true;
   impl->out.tagDecls.clear();
-  impl->elementPrefixes.push_back(std::move(prefix));
+  impl->elementPrefixes.emplace_back(prefix);
   return 0;
 }
 
@@ -227,9 +244,8 @@ int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNames
       impl->openTagBindings.clear();
     }
   } else {
-    std::string prefix = impl->elementPrefixes.empty() ? std::string() : impl->elementPrefixes.back();
-    st = outWrite(ctxt, "</");
-    if (!st) st = writeQName(ctxt, prefix, name);
+    std::string_view prefix = impl->elementPrefixes.empty() ? std::string_view() : impl->elementPrefixes.back();
+    st = writeTagName(ctxt, "</", prefix, sv(name));
     if (!st) st = pxrt::outWriteChar(ctxt, '>');
   }
   if (st) return PX_FAIL(ctxt, st);

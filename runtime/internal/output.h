@@ -18,6 +18,7 @@ class Output {
   // Declarations registered for the next start tag (rtXmlNSSetNamespace).
   void addPending(std::string_view prefix, std::string_view uri, bool override = true);
   const std::string* pendingPrefixFor(std::string_view uri) const;
+  bool hasPending() const { return !pending_.empty(); }
   bool hasPending(std::string_view prefix) const {
     for (const auto& [p, u] : pending_)
       if (p == prefix) return true;

@@ -68,8 +68,6 @@ std::string occurs(int min, int max) {
   return std::to_string(min) + ".." + (max == xsd::kUnbounded ? std::string("unbounded") : std::to_string(max));
 }
 
-bool isList(Kind k) { return k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList; }
-
 // The member kinds that hold a value of a builtin type, by its local name.
 std::set<Kind> kindsFor(const std::string& builtin) {
   static const std::map<std::string, std::set<Kind>> kKinds = {

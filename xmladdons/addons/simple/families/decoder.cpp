@@ -586,8 +586,6 @@ int listTooShort(PxSaxHandler* h, const std::string& field, uint32_t count) {
   return rtSaxSetSkipLevelToCurrent(ctxt, status);
 }
 
-bool isList(Kind k) { return k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList; }
-
 // Lists below their minimum and required choices left empty; decoding only.
 bool ownEndChecks(PxSaxHandler* h, int* status) {
   const TypeDesc* d = typeOf(h);

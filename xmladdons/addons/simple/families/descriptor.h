@@ -35,6 +35,9 @@ enum class Kind : uint8_t {
   Empty,       // optional element of empty type: the presence bit is the member
 };
 
+// Members that repeat an element: an RtDList of the items.
+inline bool isList(Kind k) { return k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList; }
+
 // Where a member stands in XML.
 enum class Role : uint8_t {
   Element,      // a child element (or a group of them: Choice, SeqList, AnyList)

@@ -125,13 +125,15 @@ int encodeText(RtContext* ctxt, const RtXmlString* s, const OSUTF8CHAR* name, co
                const char* path) {
   // An element whose text needs no check and no escape: the tags by the
   // runtime, the text copied in one piece.
-  size_t n = name && s->value && !s->cdata && ctxt->state != RT_STATE_TAG_OPEN
-                 ? plain::length(s->value, plain::kText) : plain::kNotPlain;
+  // Without a name the text is the content of a start tag written before,
+  // which is closed first.
+  size_t n = s->value && !s->cdata && ctxt->state != RT_STATE_TAG_OPEN ? plain::length(s->value, plain::kText)
+                                                                      : plain::kNotPlain;
   if (n != plain::kNotPlain) {
-    int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1);
+    int st = name ? rtXmlEncStartElement(ctxt, name, ns, nullptr, 1) : rtXmlEncTermStartElement(ctxt);
     if (!st && !plain::write(ctxt, std::string_view(reinterpret_cast<const char*>(s->value), n)))
       st = rtXmlEncUTF8Str(ctxt, s->value, nullptr, nullptr);  // grows the buffer, or reports it full
-    if (!st) st = rtXmlEncEndElement(ctxt, name, ns);
+    if (!st && name) st = rtXmlEncEndElement(ctxt, name, ns);
     return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
   }
   int st = rtxValidateUTF8(ctxt, s->value);
@@ -269,7 +271,9 @@ int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OS
 int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
   if (int st = checkArguments(ctxt, record, path)) return st;
-  RtXmlNamespace child = childPair(ctxt, d, ns);
+  // The children's namespace pair is looked up when a child is written, not
+  // for elements that have none.
+  RtXmlNamespace child{};
   int st = 0;
   switch (d->shape) {
     case Shape::SimpleContent:
@@ -285,16 +289,21 @@ int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const
       break;
     case Shape::Choice:
     case Shape::ChoiceContent:
+      child = childPair(ctxt, d, ns);
       st = encodeChoice(ctxt, d, record, &child, ns);
       break;
     case Shape::Sequence:
-    case Shape::Group:
+    case Shape::Group: {
+      bool childKnown = false;
       for (uint8_t i = 0; i < d->nMembers && !st; ++i) {
         const Member& m = d->members[i];
         if (m.role != Role::Element || !isPresent(d, record, m)) continue;
+        if (isList(m.kind) && m.minOccurs <= 0 && at<RtDList>(record, m.offset)->count == 0) continue;
+        if (!childKnown) child = childPair(ctxt, d, ns), childKnown = true;
         st = encodeElementMember(ctxt, d, m, record, &child, ns);
       }
       break;
+    }
     case Shape::OpenContent:
       // The content was kept as XML text: it is written back as markup.
       for (uint8_t i = 0; i < d->nMembers && !st; ++i)
@@ -310,6 +319,10 @@ int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const
 }
 
 int writeTerminator(RtContext* ctxt, const char* path) {
+  if (OSUTF8CHAR* end = plain::room(ctxt, 0)) {  // the common case: no call
+    *end = 0;
+    return 0;
+  }
   if (rtxCheckBuffer(ctxt, 1) != 0) return rtxErrSetNewData(ctxt, ST_BUFFER_FULL, path, __LINE__);
   ctxt->buffer.data[ctxt->buffer.byteIndex] = 0;
   return 0;
