@@ -22,24 +22,35 @@ std::string_view sv(const OSUTF8CHAR* p) {
 int fail(RtContext* ctxt, int status, int line) { return rtxErrSetNewData(ctxt, status, __FILE__, line); }
 #define PX_FAIL(ctxt, st) fail((ctxt), (st), __LINE__)
 
-int writeDecl(RtContext* ctxt, std::string_view prefix, std::string_view uri) {
+// A binding's declaration on the open start tag, once per prefix.
+int writeDecl(RtContext* ctxt, const pxrt::Binding& binding) {
   auto* impl = implOf(ctxt);
-  if (impl->out.declaredOnTag(prefix)) return 0;
-  int st = outWrite(ctxt, prefix.empty() ? " xmlns=\"" : " xmlns:");
-  if (!st && !prefix.empty()) st = outWrite(ctxt, prefix);
-  if (!st && !prefix.empty()) st = outWrite(ctxt, "=\"");
-  if (!st) st = pxrt::outWriteAttrValue(ctxt, uri);
-  if (!st) st = pxrt::outWriteChar(ctxt, '"');
-  if (!st) impl->out.tagDecls.emplace_back(prefix);
-  return st;
+  if (impl->out.declaredOnTag(binding.prefix)) return 0;
+  if (int st = outWrite(ctxt, binding.declaration())) return st;
+  impl->out.tagDecls.emplace_back(binding.prefix);
+  return 0;
+}
+
+// Binds in the element's scope; the open start tag will declare it.
+void bindOnTag(RtContextImpl* impl, std::string_view prefix, std::string_view uri) {
+  impl->ns.bind(prefix, uri);
+  impl->openTagBindings.push_back(static_cast<uint32_t>(impl->ns.inForce() - 1));
+}
+
+// The binding just made, declared on the open start tag.
+int declareLast(RtContext* ctxt) {
+  const pxrt::Namespaces& ns = implOf(ctxt)->ns;
+  return writeDecl(ctxt, ns.binding(ns.inForce() - 1));
 }
 
 // Declarations of the open tag that were bound when it was opened but not
-// yet written (the element's own scope holds them).
+// yet written (the element's own scope holds them; a binding a caller popped
+// meanwhile is not declared).
 int writeScopeDecls(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
-  for (const auto& [prefix, uri] : impl->openTagBindings)
-    if (int st = writeDecl(ctxt, prefix, uri)) return st;
+  for (uint32_t i : impl->openTagBindings)
+    if (i < impl->ns.inForce())
+      if (int st = writeDecl(ctxt, impl->ns.binding(i))) return st;
   return 0;
 }
 
@@ -97,8 +108,7 @@ std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* 
     // No namespace: undeclare a default one that is in force.
     const pxrt::Binding* def = impl->ns.find("");
     if (def && !def->uri.empty()) {
-      impl->ns.bind("", "");
-      impl->openTagBindings.emplace_back("", "");
+      bindOnTag(impl, "", "");
     }
     return {};
   }
@@ -108,14 +118,12 @@ std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* 
     std::string_view prefix = sv(ns->prefix);
     const pxrt::Binding* b = impl->ns.find(prefix);
     if (prefix != "xml" && (!b || !sameUri(*b, ns->uri))) {
-      impl->ns.bind(prefix, sv(ns->uri));
-      impl->openTagBindings.emplace_back(std::string(prefix), std::string(sv(ns->uri)));
+      bindOnTag(impl, prefix, sv(ns->uri));
     }
     return prefix;
   }
   if (const std::string* p = impl->ns.prefixFor(sv(ns->uri))) return *p;
-  impl->ns.bind("", sv(ns->uri));
-  impl->openTagBindings.emplace_back("", std::string(sv(ns->uri)));
+  bindOnTag(impl, "", sv(ns->uri));
   return {};
 }
 
@@ -124,17 +132,15 @@ int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, 
   if (int st = closeOpenTag(ctxt)) return st;
   impl->ns.push();
   impl->openTagBindings.clear();
-  if (impl->out.hasPending())
-    for (auto& [prefix, uri] : impl->out.takePending()) {
-      impl->ns.bind(prefix, uri);
-      impl->openTagBindings.emplace_back(prefix, uri);
-    }
+  if (impl->out.hasPending()) {
+    for (auto* p = impl->out.pendingBegin(); p != impl->out.pendingEnd(); ++p) bindOnTag(impl, p->prefix, p->uri);
+    impl->out.clearPending();
+  }
   if (nsAttrs) {
     for (RtDListNode* n = nsAttrs->head; n; n = n->next) {
       auto* item = static_cast<const RtXmlNamespace*>(n->data);
       if (!item || !item->uri) continue;
-      impl->ns.bind(sv(item->prefix), sv(item->uri));
-      impl->openTagBindings.emplace_back(std::string(sv(item->prefix)), std::string(sv(item->uri)));
+      bindOnTag(impl, sv(item->prefix), sv(item->uri));
     }
   }
   bool unbound = false;
@@ -282,7 +288,7 @@ int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs) {
       if (!item || !item->uri) continue;
       if (impl->out.declaredOnTag(sv(item->prefix))) continue;
       impl->ns.bind(sv(item->prefix), sv(item->uri));
-      if (int st = writeDecl(ctxt, sv(item->prefix), sv(item->uri))) return PX_FAIL(ctxt, st);
+      if (int st = declareLast(ctxt)) return PX_FAIL(ctxt, st);
     }
   }
   return 0;
@@ -392,7 +398,7 @@ int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs) {
       const pxrt::Binding* b = impl->ns.find(prefix);
       if (!impl->out.declaredOnTag(prefix) && (!b || b->uri != sv(nv->nsUri))) {
         impl->ns.bind(prefix, sv(nv->nsUri));
-        if (int st = writeDecl(ctxt, prefix, sv(nv->nsUri))) return PX_FAIL(ctxt, st);
+        if (int st = declareLast(ctxt)) return PX_FAIL(ctxt, st);
       }
     }
     if (int st = rtXmlEncUTF8Attr2(ctxt, nv->name, name.size(), nv->value, sv(nv->value).size())) return st;

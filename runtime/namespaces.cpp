@@ -77,11 +77,15 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
   startPrefix_ = nullptr;
   if (scopes_.empty()) push();
   if (count_ < bindings_.size()) {
+    // A slot bound to the same declaration before (the next document's
+    // root, mostly) keeps its texts and its made declaration.
     Binding& b = bindings_[count_];
-    b.prefix.assign(prefix);
-    b.uri.assign(uri);
+    if (b.prefix != prefix || b.uri != uri) {
+      b.prefix.assign(prefix);
+      b.uri.assign(uri);
+      b.declarationText.clear();
+    }
     b.index = indexOf(uri);
-    b.declarationText.clear();
   } else {
     bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri), {}});
   }

@@ -10,17 +10,20 @@
 namespace pxrt {
 
 void Output::addPending(std::string_view prefix, std::string_view uri, bool override) {
-  for (auto& [p, u] : pending_)
-    if (p == prefix) {
-      if (override) u = uri;
+  for (size_t i = 0; i < nPending_; ++i)
+    if (pending_[i].prefix == prefix) {
+      if (override) pending_[i].uri = uri;
       return;
     }
-  pending_.emplace_back(std::string(prefix), std::string(uri));
+  if (nPending_ == pending_.size()) pending_.emplace_back();
+  Pending& slot = pending_[nPending_++];
+  slot.prefix = prefix;
+  slot.uri = uri;
 }
 
 const std::string* Output::pendingPrefixFor(std::string_view uri) const {
-  for (auto& [p, u] : pending_)
-    if (u == uri) return &p;
+  for (size_t i = 0; i < nPending_; ++i)
+    if (pending_[i].uri == uri) return &pending_[i].prefix;
   return nullptr;
 }
 

@@ -60,9 +60,10 @@ struct RtContextImplData {
   ErrorList errors;
   Namespaces ns;
   Output out;
-  // Encoding: declarations bound on the open start tag, and the prefix each
-  // open element was written with (its end tag uses the same).
-  std::vector<std::pair<std::string, std::string>> openTagBindings;
+  // Encoding: declarations bound on the open start tag (positions in ns),
+  // and the prefix each open element was written with (its end tag uses the
+  // same).
+  std::vector<uint32_t> openTagBindings;
   std::vector<std::string> elementPrefixes;
   Limits limits;
   PatternCache patterns;

@@ -16,15 +16,22 @@ namespace pxrt {
 class Output {
  public:
   // Declarations registered for the next start tag (rtXmlNSSetNamespace).
+  // The slots and their texts are kept for reuse: a document's root
+  // registers the same few namespaces document after document.
+  struct Pending {
+    std::string prefix, uri;
+  };
   void addPending(std::string_view prefix, std::string_view uri, bool override = true);
   const std::string* pendingPrefixFor(std::string_view uri) const;
-  bool hasPending() const { return !pending_.empty(); }
+  bool hasPending() const { return nPending_ != 0; }
   bool hasPending(std::string_view prefix) const {
-    for (const auto& [p, u] : pending_)
-      if (p == prefix) return true;
+    for (size_t i = 0; i < nPending_; ++i)
+      if (pending_[i].prefix == prefix) return true;
     return false;
   }
-  std::vector<std::pair<std::string, std::string>> takePending() { return std::move(pending_); }
+  const Pending* pendingBegin() const { return pending_.data(); }
+  const Pending* pendingEnd() const { return pending_.data() + nPending_; }
+  void clearPending() { nPending_ = 0; }
 
   // The open start tag: whether one is open and which prefixes it declares.
   bool tagOpen = false;
@@ -32,13 +39,14 @@ class Output {
   bool declaredOnTag(std::string_view prefix) const;
 
   void clear() {
-    pending_.clear();
+    nPending_ = 0;
     tagOpen = false;
     tagDecls.clear();
   }
 
  private:
-  std::vector<std::pair<std::string, std::string>> pending_;
+  std::vector<Pending> pending_;
+  size_t nPending_ = 0;
 };
 
 // Text the writers may put out: valid UTF-8 of characters XML allows;
