@@ -241,24 +241,25 @@ static int checkArguments(RtContext* ctxt, const void* record, const char* path)
   return record ? 0 : rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, path, __LINE__);
 }
 
-int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record) {
-  if (int st = checkArguments(ctxt, record, d->module->enc)) return st;
+// The steps without the checks, for the whole encoder, which checks once.
+namespace {
+
+int attrsChecked(RtContext* ctxt, const TypeDesc* d, const void* record) {
   if (d->shape == Shape::SimpleContent)
     if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, d->module->enc, __LINE__);
   return writeAttributes(ctxt, d, record);
 }
 
-int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
-                const RtXmlNamespace* ns) {
+int startChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+                 const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
-  if (int st = checkArguments(ctxt, record, path)) return st;
   // Declarations the decoded record kept go back on its element.
   if (name && d->keepsScope) rtXmlNSDeclareKept(ctxt, record);
   if (hasAttributes(d)) {
     if (name)
       if (int st = rtXmlEncStartElement(ctxt, name, ns, nsAttrsOf(d, record), 0))
         return rtxErrSetData(ctxt, st, path, __LINE__);
-    int st = d->attrsBeforeDecls ? writeAttributes(ctxt, d, record) : encodeAttrs(ctxt, d, record);
+    int st = d->attrsBeforeDecls ? writeAttributes(ctxt, d, record) : attrsChecked(ctxt, d, record);
     if (st) return rtxErrSetData(ctxt, st, path, __LINE__);
     if (d->shape == Shape::SimpleContent)
       if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, path, __LINE__);
@@ -268,9 +269,8 @@ int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OS
   return writeTerminator(ctxt, path);
 }
 
-int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns) {
+int contentsChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
-  if (int st = checkArguments(ctxt, record, path)) return st;
   // The children's namespace pair is looked up when a child is written, not
   // for elements that have none.
   RtXmlNamespace child{};
@@ -318,6 +318,24 @@ int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const
   return writeTerminator(ctxt, path);
 }
 
+}  // namespace
+
+int encodeAttrs(RtContext* ctxt, const TypeDesc* d, const void* record) {
+  if (int st = checkArguments(ctxt, record, d->module->enc)) return st;
+  return attrsChecked(ctxt, d, record);
+}
+
+int encodeStart(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+                const RtXmlNamespace* ns) {
+  if (int st = checkArguments(ctxt, record, d->module->enc)) return st;
+  return startChecked(ctxt, d, record, name, ns);
+}
+
+int encodeContents(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns) {
+  if (int st = checkArguments(ctxt, record, d->module->enc)) return st;
+  return contentsChecked(ctxt, d, record, ns);
+}
+
 int writeTerminator(RtContext* ctxt, const char* path) {
   if (OSUTF8CHAR* end = plain::room(ctxt, 0)) {  // the common case: no call
     *end = 0;
@@ -335,8 +353,9 @@ int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const 
 int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
                const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
-  if (int st = encodeStart(ctxt, d, record, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
-  if (int st = encodeContents(ctxt, d, record, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = checkArguments(ctxt, record, path)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = startChecked(ctxt, d, record, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  if (int st = contentsChecked(ctxt, d, record, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = encodeEnd(ctxt, d, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   return 0;
 }
@@ -346,23 +365,41 @@ int encodeSimpleStart(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamesp
   return writeTerminator(ctxt, path);
 }
 
+// A value text written where the runtime would write it -- as content,
+// closing an open start tag first, or as an attribute value while a start
+// tag is being written -- copied as it is when it needs no escape there.
+static int writeValueText(RtContext* ctxt, const OSUTF8CHAR* text, size_t plainInText) {
+  const bool inTag = ctxt->state == RT_STATE_TAG_OPEN;
+  if (plainInText != plain::kNotPlain && plainInText > 0 &&
+      (!inTag || plain::length(text, plain::kAttr) == plainInText)) {
+    if (!inTag)
+      if (int st = rtXmlEncTermStartElement(ctxt)) return st;
+    if (plain::write(ctxt, std::string_view(reinterpret_cast<const char*>(text), plainInText))) return 0;
+  }
+  return rtXmlEncUTF8Str(ctxt, text, nullptr, nullptr);
+}
+
 int encodeSimpleContents(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const char* path) {
   int st = 0;
   if (kind == Kind::Enum) {
-    st = rtXmlEncUTF8Str(ctxt, t->toString(*static_cast<const uint16_t*>(value)), nullptr, nullptr);
+    const OSUTF8CHAR* text = t->toString(*static_cast<const uint16_t*>(value));
+    st = writeValueText(ctxt, text, text ? plain::length(text, plain::kText) : plain::kNotPlain);
   } else if (kind == Kind::Bool) {
     st = rtXmlEncBool(ctxt, *static_cast<const OSBOOL*>(value), nullptr, nullptr);
   } else if (kind == Kind::Decimal) {
     st = rtXmlEncDecimal(ctxt, *static_cast<const double*>(value), nullptr, nullptr, t->decimal);
   } else {
     auto* s = static_cast<const RtXmlString*>(value);
-    if ((st = rtxValidateUTF8(ctxt, s->value))) return rtxErrSetData(ctxt, st, path, __LINE__);
+    // Plain text is valid UTF-8 of allowed characters: checked no further.
+    size_t n = s->value && !s->cdata ? plain::length(s->value, plain::kText) : plain::kNotPlain;
+    if (n == plain::kNotPlain)
+      if ((st = rtxValidateUTF8(ctxt, s->value))) return rtxErrSetData(ctxt, st, path, __LINE__);
     if (t && t->pattern && !rtxMatchPattern(ctxt, s->value, u8(t->pattern))) {
       rtxErrAddStrParm(ctxt, t->name);
       rtxErrAddStrParm(ctxt, s->value ? reinterpret_cast<const char*>(s->value) : "");
       return rtxErrSetNewData(ctxt, ST_PATTERN_MISMATCH, path, __LINE__);
     }
-    st = rtXmlEncString(ctxt, s, nullptr, nullptr);
+    st = n == plain::kNotPlain ? rtXmlEncString(ctxt, s, nullptr, nullptr) : writeValueText(ctxt, s->value, n);
   }
   if (st) return rtxErrSetData(ctxt, st, path, __LINE__);
   return writeTerminator(ctxt, path);
