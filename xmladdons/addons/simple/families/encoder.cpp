@@ -73,7 +73,16 @@ std::string_view plainAttrValue(const Member& m, const void* p, char (&digits)[2
   }
 }
 
-int encodeAttribute(RtContext* ctxt, const TypeDesc* d, const Member& m, const void* record) {
+// The attribute in one piece when its value is plain and the buffer has
+// room; false when the general path must write it.
+inline bool writePlainAttribute(RtContext* ctxt, const Member& m, const void* record) {
+  char digits[24];
+  std::string_view value = plainAttrValue(m, at<char>(record, m.offset), digits);
+  return !value.empty() && plain::writeAttribute(ctxt, std::string_view(m.xmlName, m.nameLength), value);
+}
+
+// Any attribute, by the general path: checks, escapes, growth and errors.
+[[gnu::noinline]] int encodeAttribute(RtContext* ctxt, const TypeDesc* d, const Member& m, const void* record) {
   const char* path = d->module->enc;
   const void* p = at<char>(record, m.offset);
   if (m.kind == Kind::AnyAttr) {
@@ -81,10 +90,7 @@ int encodeAttribute(RtContext* ctxt, const TypeDesc* d, const Member& m, const v
     return 0;
   }
   const OSUTF8CHAR* name = u8(m.xmlName);
-  size_t nameLen = m.xmlName ? std::strlen(m.xmlName) : 0;
-  char digits[24];
-  std::string_view value = plainAttrValue(m, p, digits);
-  if (!value.empty() && m.xmlName && plain::writeAttribute(ctxt, std::string_view(m.xmlName, nameLen), value)) return 0;
+  size_t nameLen = m.nameLength;
   int st = 0;
   if (hasOwnEncoder(m)) {
     // Blank, name, '=' and quote written here; the value by the simple
@@ -226,6 +232,8 @@ int writeAttributes(RtContext* ctxt, const TypeDesc* d, const void* record) {
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     const Member& m = d->members[i];
     if (m.role != Role::Attribute || m.kind == Kind::NsAttrs || !isPresent(d, record, m)) continue;
+    if (m.kind == Kind::AnyAttr ? at<RtDList>(record, m.offset)->count == 0 : writePlainAttribute(ctxt, m, record))
+      continue;
     if (int st = encodeAttribute(ctxt, d, m, record)) return st;
   }
   ctxt->state = RT_STATE_START_TAKEN;

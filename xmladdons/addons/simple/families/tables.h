@@ -5,6 +5,7 @@
 #define PXS_FAMILIES_TABLES_H
 
 #include <cstddef>
+#include <string>
 
 #include "families/descriptor.h"
 #include "families/wrappers.h"
@@ -31,8 +32,10 @@ constexpr Member wildcard(const char* field, size_t offset, int8_t ns, int32_t m
 }
 constexpr Member attribute(const char* field, Kind kind, int8_t bit, size_t offset, const char* xmlName,
                            const SimpleType* simple = nullptr, int64_t minValue = INT64_MIN) {
+  const size_t length = std::char_traits<char>::length(xmlName);
+  if (length > UINT8_MAX) throw "attribute name too long";  // stops the build
   return Member{field, kind, Role::Attribute, bit, static_cast<uint16_t>(offset), xmlName, -1, bit < 0 ? 1 : 0, 1,
-                nullptr, simple, minValue};
+                nullptr, simple, minValue, static_cast<uint8_t>(length)};
 }
 constexpr Member textValue(Kind kind, size_t offset, const SimpleType* simple = nullptr) {
   return Member{"value", kind, Role::Value, kNoBit, static_cast<uint16_t>(offset), nullptr, -1, 1, 1, nullptr, simple};
