@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "module_support.h"
 
@@ -162,6 +164,67 @@ TEST(Rlmi, UnknownInstanceStateLeavesTheFieldAsItWas) {
   rtxErrReset(ctxt);
   rtxSetInputBuffer(ctxt, text.data(), text.size());
   EXPECT_EQ(PxXmlV_rlmi_instance(ctxt), ST_ENUM_UNKNOWN);
+}
+
+// Each character XML allows in ASCII, and a few beyond, inside a text and
+// an attribute value: written with exactly the references each place needs
+// (so that nothing is lost to normalisation and "]]>" never appears), and
+// read back to the same character.
+TEST(Rlmi, EveryCharacterOfATextAndAnAttributeValueComesBack) {
+  SimpleCtx ctxt;
+  auto escaped = [](unsigned char c, bool attribute) -> std::string {
+    switch (c) {
+      case '&': return "&amp;";
+      case '<': return "&lt;";
+      case '>': return "&gt;";
+      case '\r': return "&#13;";
+      case '"': return attribute ? "&quot;" : "\"";
+      case '\t': return attribute ? "&#9;" : "\t";
+      case '\n': return attribute ? "&#10;" : "\n";
+      default: return std::string(1, static_cast<char>(c));
+    }
+  };
+  std::vector<std::string> texts;
+  for (int c = 1; c < 0x80; ++c)
+    if (c >= 0x20 || c == '\t' || c == '\n' || c == '\r') texts.push_back(std::string(1, static_cast<char>(c)));
+  texts.insert(texts.end(), {"\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80", "]]>", ""});
+  for (const std::string& ch : texts) {
+    std::string value = "a" + ch + "b";
+    std::string ref;
+    for (unsigned char c : ch) ref += c < 0x80 ? "&#" + std::to_string(c) + ";" : std::string(1, static_cast<char>(c));
+    std::string text = std::string("<instance ") + kRlmiNs + " id='i' state='active' cid='a" + ref + "b'/>";
+    rlmi__instance in;
+    ASSERT_EQ(decodeWith(ctxt, PxXmlD_rlmi_instance, text, &in), 0) << text;
+    ASSERT_STREQ(str(in.rlmi_cid.value), value.c_str());
+    rlmi__name name;
+    std::string nameText = std::string("<name ") + kRlmiNs + ">a" + ref + "b</name>";
+    ASSERT_EQ(decodeWith(ctxt, PxXmlD_rlmi_name, nameText, &name), 0) << nameText;
+    ASSERT_STREQ(str(name.value.value), value.c_str());
+    std::string attrForm = "a", textForm = "a";
+    for (unsigned char c : ch) attrForm += escaped(c, true), textForm += escaped(c, false);
+    attrForm += "b", textForm += "b";
+
+    rtxResetOutput(ctxt);
+    ASSERT_EQ(PxXmlE_rlmi_instance(ctxt, &in), 0);
+    std::string xml = rtxGetOutput(ctxt, nullptr);
+    EXPECT_NE(xml.find(" cid=\"" + attrForm + "\""), std::string::npos) << xml;
+    rlmi__instance back;
+    ASSERT_EQ(decodeWith(ctxt, PxXmlD_rlmi_instance, xml, &back), 0) << xml;
+    EXPECT_STREQ(str(back.rlmi_cid.value), value.c_str()) << xml;
+
+    rtxResetOutput(ctxt);
+    ASSERT_EQ(PxXmlE_rlmi_name(ctxt, &name), 0);
+    xml = rtxGetOutput(ctxt, nullptr);
+    EXPECT_NE(xml.find(">" + textForm + "</"), std::string::npos) << xml;
+    rlmi__name nameBack;
+    ASSERT_EQ(decodeWith(ctxt, PxXmlD_rlmi_name, xml, &nameBack), 0) << xml;
+    EXPECT_STREQ(str(nameBack.value.value), value.c_str()) << xml;
+
+    PxMemFree_rlmi__instance(ctxt, &back);
+    PxMemFree_rlmi__instance(ctxt, &in);
+    PxMemFree_rlmi__name(ctxt, &nameBack);
+    PxMemFree_rlmi__name(ctxt, &name);
+  }
 }
 
 // Every document element of the two modules: decoded from text written
