@@ -1,6 +1,8 @@
 // Namespace scopes, the URI table and the rtXmlNS* calls.
 #include "internal/namespaces.h"
 
+#include <cstring>
+
 #include "internal/context_impl.h"
 #include "internal/escape.h"
 
@@ -122,14 +124,28 @@ const Binding* Namespaces::find(std::string_view prefix) const {
   return found;
 }
 
-const std::string* Namespaces::prefixFor(std::string_view uri) const {
+const Binding* Namespaces::bindingFor(std::string_view uri) const {
   for (size_t i = count_; i-- > 0;) {
     const Binding& b = bindings_[i];
     if (b.uri != uri) continue;
     // The binding counts only when no inner binding reuses its prefix.
-    if (find(b.prefix) == &b) return &b.prefix;
+    if (find(b.prefix) == &b) return &b;
   }
   return nullptr;
+}
+
+const std::string* Namespaces::prefixFor(std::string_view uri) const {
+  const Binding* b = bindingFor(uri);
+  return b ? &b->prefix : nullptr;
+}
+
+const std::string* Namespaces::prefixFor(const char* uri) const {
+  UriLookup& slot = uriLookups_[(reinterpret_cast<uintptr_t>(uri) >> 3) % kUriLookups];
+  if (slot.generation == generation_ && slot.uri == uri && std::strcmp(slot.result->uri.c_str(), uri) == 0)
+    return &slot.result->prefix;
+  const Binding* b = bindingFor(uri);
+  if (b) slot = UriLookup{generation_, uri, b};
+  return b ? &b->prefix : nullptr;
 }
 
 void Namespaces::clear() {
@@ -210,7 +226,7 @@ const OSUTF8CHAR* rtXmlNSGetPrefix(RtContext* ctxt, const OSUTF8CHAR* uri) {
   auto* impl = implOf(ctxt);
   if (!impl || !uri) return nullptr;
   const std::string* prefix = impl->out.pendingPrefixFor(sv(uri));
-  if (!prefix) prefix = impl->ns.prefixFor(sv(uri));
+  if (!prefix) prefix = impl->ns.prefixFor(reinterpret_cast<const char*>(uri));
   return prefix ? reinterpret_cast<const OSUTF8CHAR*>(prefix->c_str()) : nullptr;
 }
 

@@ -50,6 +50,9 @@ class Namespaces {
   void clearStartPrefix() { startPrefix_ = nullptr; }
   // Prefix in force for a URI, not shadowed by an inner binding; null if none.
   const std::string* prefixFor(std::string_view uri) const;
+  // The same for a NUL-terminated URI, remembering recent answers: encoders
+  // ask it for the same few namespaces at every element with children.
+  const std::string* prefixFor(const char* uri) const;
   // The bindings in force, outermost first.
   size_t inForce() const { return count_; }
   const Binding& binding(size_t i) const { return bindings_[i]; }
@@ -62,6 +65,8 @@ class Namespaces {
   // scope is popped. The first count_ bindings are in force; the others are
   // kept for reuse, so that binding the same declarations document after
   // document allocates nothing.
+  const Binding* bindingFor(std::string_view uri) const;
+
   std::deque<Binding> bindings_;
   size_t count_ = 0;
   // Recent answers of find(), each valid in the generation of bindings it
@@ -76,6 +81,16 @@ class Namespaces {
   };
   static constexpr size_t kLookups = 8;
   static constexpr size_t kCachedPrefix = sizeof(Lookup::prefix);
+  // Recent answers of prefixFor(const char*), by the address of the URI asked
+  // for, each valid in the generation it was made in and for the URI text it
+  // answered (checked: the text at an address may change).
+  struct UriLookup {
+    uint64_t generation = 0;
+    const char* uri = nullptr;
+    const Binding* result = nullptr;
+  };
+  static constexpr size_t kUriLookups = 4;
+  mutable UriLookup uriLookups_[kUriLookups];
   const char* startPrefix_ = nullptr;
   size_t startPrefixLength_ = 0;
   const Binding* startBinding_ = nullptr;

@@ -38,10 +38,26 @@ class PatternCache {
   // The compiled pattern, compiling it on first use; null when the pattern
   // does not compile (the explanation goes to *error).
   const pattern::Program* get(std::string_view pattern, std::string* error);
-  void clear() { entries_.clear(); }
+  void clear() {
+    entries_.clear();
+    forgetRecent();
+  }
 
  private:
+  void forgetRecent() {
+    for (Recent& r : recent_) r = Recent{};
+  }
   std::unordered_map<std::string, pattern::ProgramPtr> entries_;
+  // The last few patterns found, checked by their text before the map is
+  // hashed: a document asks for the same two or three again and again. The
+  // keys are the map's own (its nodes stay put until it is cleared).
+  struct Recent {
+    const std::string* key = nullptr;
+    const pattern::Program* program = nullptr;
+  };
+  static constexpr size_t kRecent = 4;
+  Recent recent_[kRecent];
+  size_t nextRecent_ = 0;
 };
 
 }  // namespace pxrt

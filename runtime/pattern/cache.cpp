@@ -16,16 +16,22 @@ constexpr size_t kMaxEntries = 128;
 // The returned pointer stays valid until the next get() or clear() on this
 // cache: a get() that compiles a new pattern may evict older ones.
 const pattern::Program* PatternCache::get(std::string_view pattern, std::string* error) {
+  for (const Recent& r : recent_)
+    if (r.key && *r.key == pattern) return r.program;
   // The map is keyed by std::string; reusing one key buffer per thread keeps
-  // the common case, a hit, free of allocation.
+  // a hit free of allocation.
   thread_local std::string key;
   key.assign(pattern.data(), pattern.size());
-  if (auto it = entries_.find(key); it != entries_.end()) return it->second.get();
-
-  pattern::ProgramPtr prog = pattern::compile(pattern, error);
-  if (!prog) return nullptr;  // failures are not cached: they are rare and cheap to redo
-  if (entries_.size() >= kMaxEntries) entries_.clear();
-  return entries_.emplace(key, std::move(prog)).first->second.get();
+  auto it = entries_.find(key);
+  if (it == entries_.end()) {
+    pattern::ProgramPtr prog = pattern::compile(pattern, error);
+    if (!prog) return nullptr;  // failures are not cached: they are rare and cheap to redo
+    if (entries_.size() >= kMaxEntries) clear();
+    it = entries_.emplace(key, std::move(prog)).first;
+  }
+  recent_[nextRecent_] = Recent{&it->first, it->second.get()};
+  nextRecent_ = (nextRecent_ + 1) % kRecent;
+  return it->second.get();
 }
 
 }  // namespace pxrt
