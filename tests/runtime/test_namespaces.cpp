@@ -68,6 +68,33 @@ TEST(Namespaces, ScopesHideAndRestoreBindings) {
   EXPECT_EQ(rtXmlNSPop(ctxt), 0);  // popping an empty stack is harmless
 }
 
+TEST(Namespaces, ThePrefixOfAUriFollowsTheTextAskedForAndEveryRebinding) {
+  Context ctxt;
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("a"), u("urn:x:aa"), nullptr, 0);
+  rtXmlNSAddPrefixLink(ctxt, u("b"), u("urn:x:bb"), nullptr, 0);
+  // One buffer asked again and again, its text changed in place between.
+  char uri[] = "urn:x:aa";
+  EXPECT_STREQ(pxtest::s(rtXmlNSGetPrefix(ctxt, u(uri))), "a");
+  EXPECT_STREQ(pxtest::s(rtXmlNSGetPrefix(ctxt, u(uri))), "a");
+  uri[6] = uri[7] = 'b';
+  EXPECT_STREQ(pxtest::s(rtXmlNSGetPrefix(ctxt, u(uri))), "b");
+  uri[7] = 'c';
+  EXPECT_EQ(rtXmlNSGetPrefix(ctxt, u(uri)), nullptr);
+  uri[7] = 'b';
+  // Shadowed by an inner binding of its prefix, then back when that goes.
+  EXPECT_STREQ(pxtest::s(rtXmlNSGetPrefix(ctxt, u(uri))), "b");
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("b"), u("urn:x:other"), nullptr, 0);
+  EXPECT_EQ(rtXmlNSGetPrefix(ctxt, u(uri)), nullptr);
+  rtXmlNSAddPrefixLink(ctxt, u("c"), u("urn:x:bb"), nullptr, 0);
+  EXPECT_STREQ(pxtest::s(rtXmlNSGetPrefix(ctxt, u(uri))), "c");
+  rtXmlNSPop(ctxt);
+  EXPECT_STREQ(pxtest::s(rtXmlNSGetPrefix(ctxt, u(uri))), "b");
+  rtXmlNSPop(ctxt);
+  EXPECT_EQ(rtXmlNSGetPrefix(ctxt, u(uri)), nullptr);
+}
+
 TEST(Namespaces, AnInstalledTableDefinesTheIndices) {
   Context ctxt;
   const OSUTF8CHAR* table[] = {u("urn:a"), u(kUris[9])};
