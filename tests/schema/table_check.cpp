@@ -541,6 +541,14 @@ void TableCheck::checkAttributes(const TypeDesc* d, const xsd::Type& t) {
     if (m.role == Role::Attribute && m.kind != Kind::AnyAttr && m.kind != Kind::NsAttrs && !tabled.count(i))
       add(name, std::string("attribute member ") + m.field, "not in the attribute table");
   }
+  // The encoder writes the attributes by the table, in member order: the
+  // table follows the members, and the wildcard's pairs come last.
+  for (uint8_t i = 0; i < d->nAttrs; ++i) {
+    int previous = i ? d->attrMembers[i - 1] : -1;
+    if (d->attrMembers[i] <= previous || (d->anyAttrMember >= 0 && d->attrMembers[i] > d->anyAttrMember))
+      add(name, "attribute table order", std::string("member ") + d->members[d->attrMembers[i]].field +
+                                             " out of member order, or after the wildcard");
+  }
   bool tablesWildcard = d->anyAttrMember >= 0;
   if (tablesWildcard != t.anyAttribute)
     add(name, "attribute wildcard",

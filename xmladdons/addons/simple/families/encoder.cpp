@@ -228,13 +228,18 @@ RtDList* nsAttrsOf(const TypeDesc* d, const void* record) {
 
 // The attributes alone, between parse-state bytes 3 and 2.
 int writeAttributes(RtContext* ctxt, const TypeDesc* d, const void* record) {
+  // The attribute table lists the attribute members in member order, and a
+  // wildcard member comes after them.
   ctxt->state = RT_STATE_TAG_OPEN;
-  for (uint8_t i = 0; i < d->nMembers; ++i) {
-    const Member& m = d->members[i];
-    if (m.role != Role::Attribute || m.kind == Kind::NsAttrs || !isPresent(d, record, m)) continue;
-    if (m.kind == Kind::AnyAttr ? at<RtDList>(record, m.offset)->count == 0 : writePlainAttribute(ctxt, m, record))
-      continue;
+  for (uint8_t i = 0; i < d->nAttrs; ++i) {
+    const Member& m = d->members[d->attrMembers[i]];
+    if (!isPresent(d, record, m) || writePlainAttribute(ctxt, m, record)) continue;
     if (int st = encodeAttribute(ctxt, d, m, record)) return st;
+  }
+  if (d->anyAttrMember >= 0) {
+    const Member& m = d->members[d->anyAttrMember];
+    if (at<RtDList>(record, m.offset)->count != 0)
+      if (int st = encodeAttribute(ctxt, d, m, record)) return st;
   }
   ctxt->state = RT_STATE_START_TAKEN;
   return 0;
