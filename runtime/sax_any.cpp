@@ -55,9 +55,8 @@ void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement
 }
 
 // The declarations a top-level element of the capture needs, as attribute
-// text; the list starts again for the next one.
+// text appended to decls; the list starts again for the next one.
 void rootDecls(Capture& cap, std::string& decls) {
-  decls.clear();
   if (cap.undeclaresDefault) decls += " xmlns=\"\"";
   for (const pxrt::Binding* b : cap.external) decls += b->declaration();
   cap.external.clear();
@@ -214,9 +213,10 @@ int SAXAnyEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHA
   Capture& cap = impl->capture;
   h->head.level--;
   int rootLevel = h->initLevel < 0 ? h->initLevel : 0;
+  // Where this end tag lies matters only where the capture ends.
   size_t begin = 0, end = 0;
   const char* doc = nullptr;
-  bool span = cap.fromDocument && tagSpan(impl, &doc, &begin, &end);
+  bool span = h->head.level <= rootLevel && cap.fromDocument && tagSpan(impl, &doc, &begin, &end);
   if (h->head.level < rootLevel) return finish(h, impl, begin);  // the enclosing element ended
 
   if (!cap.fromDocument) {
@@ -236,13 +236,14 @@ int SAXAnyEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHA
     cap.declaredMarks.pop_back();
   }
   if (h->head.level == rootLevel) {
-    rootDecls(cap, cap.rootDecls);
     if (cap.fromDocument) {
-      if (!cap.rootDecls.empty()) {
-        cap.insertText += cap.rootDecls;
-        cap.inserts.emplace_back(cap.rootInsertAt, cap.insertText.size());
-      }
+      // Straight after the text inserted for earlier top-level elements.
+      const size_t before = cap.insertText.size();
+      rootDecls(cap, cap.insertText);
+      if (cap.insertText.size() != before) cap.inserts.emplace_back(cap.rootInsertAt, cap.insertText.size());
     } else {
+      cap.rootDecls.clear();
+      rootDecls(cap, cap.rootDecls);
       cap.text.insert(cap.rootInsert, cap.rootDecls);
     }
     if (h->initLevel >= 0) return finish(h, impl, span ? end : 0);
