@@ -404,10 +404,6 @@ int refuseChild(PxSaxHandler* h, const OSUTF8CHAR* qname, int line) {
 
 // ------------------------------------------------------------ order recovery
 
-bool repeatable(Kind k) {
-  return k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList;
-}
-
 // Whether the element of row r and that of row `seen` fill the same value:
 // the same single member, or two alternatives of one choice (the same list
 // alternative goes on taking items).
@@ -416,10 +412,10 @@ bool sameSingleValue(const TypeDesc* d, int r, int seen) {
   const ElemRow& b = d->rows[seen];
   if (a.member < 0 || a.member != b.member) return false;
   const Member& m = d->members[a.member];
-  if (a.tag == 0) return !repeatable(m.kind);
+  if (a.tag == 0) return !isList(m.kind);
   if (a.tag != b.tag) return true;
   const Member* alt = alternative(m.type, a.tag);
-  return !(alt && (repeatable(alt->kind) || a.itemTag != 0));
+  return !(alt && (isList(alt->kind) || a.itemTag != 0));
 }
 
 // Rows whose member can take no further element: a second value for a
