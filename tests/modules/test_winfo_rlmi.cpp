@@ -203,6 +203,14 @@ TEST(Rlmi, EveryCharacterOfATextAndAnAttributeValueComesBack) {
     std::string attrForm = "a", textForm = "a";
     for (unsigned char c : ch) attrForm += escaped(c, true), textForm += escaped(c, false);
     attrForm += "b", textForm += "b";
+    // The runtime's own writers, which take whatever the encoders leave to
+    // them, write the same.
+    rtxResetOutput(ctxt);
+    ASSERT_EQ(rtXmlEncStartElement(ctxt, u8("e"), nullptr, nullptr, 0), 0);
+    ASSERT_EQ(rtXmlEncUTF8Attr2(ctxt, u8("v"), 1, u8(value.c_str()), value.size()), 0);
+    ASSERT_EQ(rtXmlEncUTF8Str(ctxt, u8(value.c_str()), u8("t"), nullptr), 0);
+    ASSERT_EQ(rtXmlEncEndElement(ctxt, u8("e"), nullptr), 0);
+    EXPECT_STREQ(rtxGetOutput(ctxt, nullptr), ("<e v=\"" + attrForm + "\"><t>" + textForm + "</t></e>").c_str());
 
     rtxResetOutput(ctxt);
     ASSERT_EQ(PxXmlE_rlmi_instance(ctxt, &in), 0);
