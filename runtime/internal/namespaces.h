@@ -91,6 +91,13 @@ class Namespaces {
   };
   static constexpr size_t kUriLookups = 4;
   mutable UriLookup uriLookups_[kUriLookups];
+  // The last prefix asked for by the text of a binding itself (encoders pass
+  // the prefix rtXmlNSGetPrefix handed out): a binding's text changes only
+  // with the generation, so the answer holds for that address until then.
+  mutable const char* ownText_ = nullptr;
+  mutable size_t ownTextLength_ = 0;
+  mutable uint64_t ownTextGeneration_ = 0;
+  mutable const Binding* ownTextResult_ = nullptr;
   const char* startPrefix_ = nullptr;
   size_t startPrefixLength_ = 0;
   const Binding* startBinding_ = nullptr;
