@@ -138,6 +138,19 @@ TEST(Encode, APrefixTheCallerChoseIsDeclaredWhereItIsNotYetInForce) {
   ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("y"), &bare, nullptr, 1), 0);      // bound above: usable without URI
   ASSERT_EQ(rtXmlEncEndElement(ctxt, u("person"), &dm), 0);
   EXPECT_EQ(out(ctxt), "<dm:person xmlns:dm=\"urn:dm\"><dm:note/><dm:x xmlns:dm=\"urn:other\"/><dm:y/></dm:person>");
+  // The same with the prefix text the context hands out for the namespace,
+  // as the encoders pass it: a rebinding of the prefix inside still counts.
+  rtxResetOutput(ctxt);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("person"), &dm, nullptr, 1), 0);
+  RtXmlNamespace handed{rtXmlNSGetPrefix(ctxt, u("urn:dm")), u("urn:dm")};
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("a"), &handed, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("x"), &other, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("b"), &handed, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("x"), &other), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("c"), &handed, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("person"), &dm), 0);
+  EXPECT_EQ(out(ctxt), "<dm:person xmlns:dm=\"urn:dm\"><dm:a/><dm:x xmlns:dm=\"urn:other\"><dm:b xmlns:dm=\"urn:dm\"/>"
+                       "</dm:x><dm:c/></dm:person>");
   // A prefix that is bound nowhere and comes without its namespace cannot be
   // written: refused with the prefix and the element named.
   rtxResetOutput(ctxt);
