@@ -68,9 +68,10 @@ int closeOpenTag(RtContext* ctxt) {
   return 0;
 }
 
-// `<prefix:name` or `</prefix:name` in one piece.
-int writeTagName(RtContext* ctxt, std::string_view open, std::string_view prefix, std::string_view name) {
-  const size_t n = open.size() + prefix.size() + (prefix.empty() ? 0 : 1) + name.size();
+// `<prefix:name`, or `</prefix:name>` with the close, in one piece.
+int writeTagName(RtContext* ctxt, std::string_view open, std::string_view prefix, std::string_view name,
+                 std::string_view close = {}) {
+  const size_t n = open.size() + prefix.size() + (prefix.empty() ? 0 : 1) + name.size() + close.size();
   if (int st = pxrt::outReserve(ctxt, n)) return st;
   RtBuffer& b = ctxt->buffer;
   OSUTF8CHAR* out = b.data + b.byteIndex;
@@ -82,6 +83,8 @@ int writeTagName(RtContext* ctxt, std::string_view open, std::string_view prefix
     *out++ = ':';
   }
   std::memcpy(out, name.data(), name.size());
+  out += name.size();
+  if (!close.empty()) std::memcpy(out, close.data(), close.size());
   b.byteIndex += n;
   b.data[b.byteIndex] = 0;
   return 0;
@@ -251,8 +254,7 @@ int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNames
     }
   } else {
     std::string_view prefix = impl->elementPrefixes.empty() ? std::string_view() : impl->elementPrefixes.back();
-    st = writeTagName(ctxt, "</", prefix, sv(name));
-    if (!st) st = pxrt::outWriteChar(ctxt, '>');
+    st = writeTagName(ctxt, "</", prefix, sv(name), ">");
   }
   if (st) return PX_FAIL(ctxt, st);
   if (!impl->elementPrefixes.empty()) impl->elementPrefixes.pop_back();
