@@ -26,9 +26,14 @@ std::string_view sv(const OSUTF8CHAR* p) {
   return p ? std::string_view(reinterpret_cast<const char*>(p)) : std::string_view();
 }
 
-std::string_view prefixOf(std::string_view qname) {
-  size_t colon = qname.find(':');
-  return colon == std::string_view::npos ? std::string_view() : qname.substr(0, colon);
+// The prefix of a qualified name, without measuring the whole name first:
+// prefixes are a few bytes.
+std::string_view prefixOf(const OSUTF8CHAR* qname) {
+  if (!qname) return {};
+  const char* q = reinterpret_cast<const char*>(qname);
+  for (const char* p = q; *p; ++p)
+    if (*p == ':') return std::string_view(q, static_cast<size_t>(p - q));
+  return {};
 }
 
 bool declaredInside(const Capture& cap, std::string_view prefix) {
@@ -162,7 +167,6 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
   if (!h) return 0;
   Capture& cap = impl->capture;
   bool root = h->head.level == (h->initLevel < 0 ? h->initLevel : 0);
-  std::string_view qn = sv(qName);
 
   if (root) {
     size_t begin = 0, end = 0;
@@ -173,7 +177,7 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
       cap.doc = doc;
       cap.spanBegin = begin;
     }
-    cap.rootInsertAt = begin + 1 + qn.size();  // after "<qname"
+    cap.rootInsertAt = begin + 1 + sv(qName).size();  // after "<qname"
   }
 
   cap.declaredMarks.push_back(cap.declared.size());
@@ -182,15 +186,15 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
     if (an == "xmlns") cap.declared.emplace_back("");
     else if (an.substr(0, 6) == "xmlns:") cap.declared.emplace_back(an.substr(6));
   }
-  notePrefixUse(impl, prefixOf(qn), true);
+  notePrefixUse(impl, prefixOf(qName), true);
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     std::string_view an = sv(a[0]);
-    if (an != "xmlns" && an.substr(0, 6) != "xmlns:") notePrefixUse(impl, prefixOf(an), false);
+    if (an != "xmlns" && an.substr(0, 6) != "xmlns:") notePrefixUse(impl, prefixOf(a[0]), false);
   }
 
   if (!cap.fromDocument) {
     cap.text += '<';
-    cap.text += qn;
+    cap.text += sv(qName);
     if (root) cap.rootInsert = cap.text.size();
     for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
       cap.text += ' ';
