@@ -194,8 +194,8 @@ int encodeDocumentContents(RtContext* ctxt, const DocDesc* doc, const void* reco
 
 int encodeDocumentEnd(RtContext* ctxt, const DocDesc* doc) {
   const char* path = doc->module->enc;
-  const OSUTF8CHAR* uri = uriOf(ctxt, doc->nsIndex);
-  RtXmlNamespace pair{uri ? rtXmlNSGetPrefix(ctxt, uri) : nullptr, uri};
+  // The end tag takes the prefix its start tag was written with.
+  RtXmlNamespace pair{nullptr, uriOf(ctxt, doc->nsIndex)};
   if (int st = rtXmlEncEndElement(ctxt, u8(doc->elemName), &pair)) return rtxErrSetData(ctxt, st, path, __LINE__);
   return writeTerminator(ctxt, path);
 }
