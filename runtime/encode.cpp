@@ -119,7 +119,7 @@ std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* 
     // A prefix the caller chose is declared where it does not yet mean this
     // namespace, so that the output stays namespace-well-formed.
     std::string_view prefix = sv(ns->prefix);
-    const pxrt::Binding* b = impl->ns.find(prefix);
+    const pxrt::Binding* b = impl->ns.findHandedOut(prefix);
     if (prefix != "xml" && (!b || !sameUri(*b, ns->uri))) {
       bindOnTag(impl, prefix, sv(ns->uri));
     }

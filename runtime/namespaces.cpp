@@ -97,17 +97,6 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
 
 const Binding* Namespaces::find(std::string_view prefix) const {
   if (prefix.data() == startPrefix_ && startPrefix_ && prefix.size() == startPrefixLength_) return startBinding_;
-  if (prefix.data() == ownText_ && ownTextGeneration_ == generation_ && prefix.size() == ownTextLength_)
-    return ownTextResult_;
-  auto answer = [&](const Binding* b) {
-    if (b && b->prefix.data() == prefix.data()) {
-      ownText_ = prefix.data();
-      ownTextLength_ = prefix.size();
-      ownTextGeneration_ = generation_;
-      ownTextResult_ = b;
-    }
-    return b;
-  };
   const size_t n = prefix.size();
   Lookup* slot = nullptr;
   if (n <= kCachedPrefix) {
@@ -115,7 +104,7 @@ const Binding* Namespaces::find(std::string_view prefix) const {
     if (slot->generation == generation_ && slot->length == n) {
       size_t i = 0;  // prefixes are a few bytes: no call
       while (i < n && slot->prefix[i] == prefix[i]) ++i;
-      if (i == n) return answer(slot->result);
+      if (i == n) return slot->result;
     }
   }
   const Binding* found = nullptr;
@@ -132,7 +121,20 @@ const Binding* Namespaces::find(std::string_view prefix) const {
     for (size_t i = 0; i < n; ++i) slot->prefix[i] = prefix[i];
     slot->result = found;
   }
-  return answer(found);
+  return found;
+}
+
+const Binding* Namespaces::findHandedOut(std::string_view prefix) const {
+  if (prefix.data() == ownText_ && ownTextGeneration_ == generation_ && prefix.size() == ownTextLength_)
+    return ownTextResult_;
+  const Binding* found = find(prefix);
+  if (found && found->prefix.data() == prefix.data()) {
+    ownText_ = prefix.data();
+    ownTextLength_ = prefix.size();
+    ownTextGeneration_ = generation_;
+    ownTextResult_ = found;
+  }
+  return found;
 }
 
 const Binding* Namespaces::bindingFor(std::string_view uri) const {
@@ -140,7 +142,7 @@ const Binding* Namespaces::bindingFor(std::string_view uri) const {
     const Binding& b = bindings_[i];
     if (b.uri != uri) continue;
     // The binding counts only when no inner binding reuses its prefix.
-    if (find(b.prefix) == &b) return &b;
+    if (findHandedOut(b.prefix) == &b) return &b;
   }
   return nullptr;
 }

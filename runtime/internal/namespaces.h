@@ -38,6 +38,11 @@ class Namespaces {
   void bind(std::string_view prefix, std::string_view uri);
   // Innermost binding of a prefix; null when unbound.
   const Binding* find(std::string_view prefix) const;
+  // The same for a prefix text that may be a binding's own, as
+  // rtXmlNSGetPrefix hands it out and encoders pass it back element after
+  // element: a binding's text changes only with the generation, so the last
+  // answer for such an address holds until then.
+  const Binding* findHandedOut(std::string_view prefix) const;
   // The prefix of the start tag being dispatched, as the reader resolved it
   // (the text at its very address): the handlers and a capture ask for that
   // prefix again, at that address, while the tag is dispatched, and get the
@@ -91,9 +96,7 @@ class Namespaces {
   };
   static constexpr size_t kUriLookups = 4;
   mutable UriLookup uriLookups_[kUriLookups];
-  // The last prefix asked for by the text of a binding itself (encoders pass
-  // the prefix rtXmlNSGetPrefix handed out): a binding's text changes only
-  // with the generation, so the answer holds for that address until then.
+  // The last answer of findHandedOut for a binding's own text.
   mutable const char* ownText_ = nullptr;
   mutable size_t ownTextLength_ = 0;
   mutable uint64_t ownTextGeneration_ = 0;
