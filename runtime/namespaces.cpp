@@ -33,9 +33,13 @@ void Namespaces::setTable(const char* const* uris, int n) {
   }
   table_ = uris;
   tableSize_ = n;
+  ++tableGeneration_;
   tableLengths_.resize(static_cast<size_t>(n));
   for (int i = 0; i < n; ++i) tableLengths_[i] = uris[i] ? std::strlen(uris[i]) : static_cast<size_t>(-1);
-  for (size_t i = 0; i < count_; ++i) bindings_[i].index = indexOf(bindings_[i].uri);
+  for (size_t i = 0; i < count_; ++i) {
+    bindings_[i].index = indexOf(bindings_[i].uri);
+    bindings_[i].indexTable = tableGeneration_;
+  }
 }
 
 int Namespaces::indexOf(std::string_view uri) const {
@@ -77,6 +81,7 @@ void Namespaces::truncate(size_t depth) {
 
 void Namespaces::bind(std::string_view prefix, std::string_view uri) {
   startPrefix_ = nullptr;
+  if (prefix.size() + uri.size() > kLongTexts) longTexts_ = true;
   if (scopes_.empty()) push();
   if (count_ < bindings_.size()) {
     // A slot bound to the same declaration before (the next document's
@@ -86,10 +91,14 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
       b.prefix.assign(prefix);
       b.uri.assign(uri);
       b.declarationText.clear();
+      b.indexTable = 0;
     }
-    b.index = indexOf(uri);
+    if (b.indexTable != tableGeneration_) {
+      b.index = indexOf(uri);
+      b.indexTable = tableGeneration_;
+    }
   } else {
-    bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri), {}});
+    bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri), tableGeneration_, {}});
   }
   if (++count_ > used_) used_ = count_;
   ++generation_;
@@ -169,12 +178,13 @@ void Namespaces::clear() {
   // Keep what documents commonly declare; give back what a large one took.
   constexpr size_t kKeepBindings = 64, kKeepText = 1024;
   if (bindings_.size() > kKeepBindings) bindings_.resize(kKeepBindings);
-  for (size_t i = 0; i < used_ && i < bindings_.size(); ++i) {
+  for (size_t i = 0; longTexts_ && i < used_ && i < bindings_.size(); ++i) {
     if (bindings_[i].uri.capacity() > kKeepText) std::string().swap(bindings_[i].uri);
     if (bindings_[i].prefix.capacity() > kKeepText) std::string().swap(bindings_[i].prefix);
     if (bindings_[i].declarationText.capacity() > kKeepText) std::string().swap(bindings_[i].declarationText);
   }
   used_ = 0;
+  longTexts_ = false;
 }
 
 }  // namespace pxrt

@@ -15,6 +15,7 @@ struct Binding {
   std::string prefix;  // "" for the default namespace
   std::string uri;     // "" undeclares the default namespace
   int index;           // position of uri in the URI table, -1 when absent
+  uint64_t indexTable = 0;  // the installed table index was found in
   // The binding as attribute text (` xmlns:p="uri"`), escaped, made on first
   // use: a capture of a foreign element declares its prefixes again on the
   // captured root, and a document's bindings serve many captures.
@@ -107,8 +108,14 @@ class Namespaces {
   uint64_t generation_ = 1;
   mutable Lookup lookups_[kLookups];
   size_t used_ = 0;  // most bindings in force since the last clear
+  // Whether a binding since the last clear had texts long enough for it, or
+  // its declaration, to hold more than clear() keeps (escaping makes a
+  // declaration at most about six times its texts).
+  static constexpr size_t kLongTexts = 128;
+  bool longTexts_ = false;
   std::vector<uint32_t> scopes_;  // first binding of each scope
   const char* const* table_;
+  uint64_t tableGeneration_ = 0;  // counts the tables installed
   int tableSize_;
   std::vector<size_t> tableLengths_;
 };

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "internal/namespaces.h"
 #include "sax_recorder.h"
 
 using pxtest::Context;
@@ -179,4 +180,33 @@ TEST(Namespaces, EachDocumentResolvesWithItsOwnDeclarationsOnly) {
             std::string("the prefix \"p\" of <p:b> is not declared: add xmlns:p=\"...\" on the element or an ancestor"));
   // After the parse nothing of the document is in scope.
   EXPECT_EQ(rtXmlNSGetURI(ctxt, u("p"), 1), nullptr);
+}
+
+// A binding slot reused document after document keeps its texts, but not
+// an index found in a table that is no longer installed, nor the room a
+// long declaration once took.
+TEST(Namespaces, ReusedBindingSlotsFollowTheTableAndGiveBackLongTexts) {
+  pxrt::Namespaces ns;
+  const char* const first[] = {"urn:a", "urn:b"};
+  const char* const second[] = {"urn:b", "urn:a"};
+  ns.setTable(first, 2);
+  ns.bind("p", "urn:b");
+  EXPECT_EQ(ns.find("p")->index, 1);
+  ns.clear();
+  ns.bind("p", "urn:b");  // the same slot, the same texts, the same table
+  EXPECT_EQ(ns.find("p")->index, 1);
+  ns.clear();
+  ns.setTable(second, 2);
+  ns.bind("p", "urn:b");
+  EXPECT_EQ(ns.find("p")->index, 0);
+
+  ns.clear();
+  std::string longUri = "urn:" + std::string(3000, '&');
+  ns.bind("q", longUri);
+  EXPECT_GT(ns.binding(0).declaration().size(), 3000u * 5);
+  ns.clear();
+  ns.bind("q", "urn:a");
+  EXPECT_LE(ns.binding(0).uri.capacity(), 1024u);
+  EXPECT_EQ(ns.binding(0).declaration(), " xmlns:q=\"urn:a\"");
+  EXPECT_LE(ns.binding(0).declarationText.capacity(), 1024u);
 }
