@@ -90,12 +90,6 @@ int writeTagName(RtContext* ctxt, std::string_view open, std::string_view prefix
   return 0;
 }
 
-// Whether a bound URI is the given one; the given one is a C string, whose
-// length is not needed to tell.
-bool sameUri(const pxrt::Binding& b, const OSUTF8CHAR* uri) {
-  return std::strcmp(b.uri.c_str(), reinterpret_cast<const char*>(uri)) == 0;
-}
-
 // Prefix of an element's namespace pair; binds the namespace as the default
 // one on this element when no prefix is in force for it. The text returned
 // stays valid while the element is open (a binding in force, or the caller's).
@@ -120,7 +114,7 @@ std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* 
     // namespace, so that the output stays namespace-well-formed.
     std::string_view prefix = sv(ns->prefix);
     const pxrt::Binding* b = impl->ns.findHandedOut(prefix);
-    if (prefix != "xml" && (!b || !sameUri(*b, ns->uri))) {
+    if (prefix != "xml" && (!b || !impl->ns.hasUri(*b, reinterpret_cast<const char*>(ns->uri)))) {
       bindOnTag(impl, prefix, sv(ns->uri));
     }
     return prefix;

@@ -54,6 +54,8 @@ class Namespaces {
     startBinding_ = b;
   }
   void clearStartPrefix() { startPrefix_ = nullptr; }
+  // Whether a binding's URI is the given NUL-terminated text.
+  bool hasUri(const Binding& b, const char* uri) const;
   // Prefix in force for a URI, not shadowed by an inner binding; null if none.
   const std::string* prefixFor(std::string_view uri) const;
   // The same for a NUL-terminated URI, remembering recent answers: encoders

@@ -151,6 +151,19 @@ TEST(Encode, APrefixTheCallerChoseIsDeclaredWhereItIsNotYetInForce) {
   ASSERT_EQ(rtXmlEncEndElement(ctxt, u("person"), &dm), 0);
   EXPECT_EQ(out(ctxt), "<dm:person xmlns:dm=\"urn:dm\"><dm:a/><dm:x xmlns:dm=\"urn:other\"><dm:b xmlns:dm=\"urn:dm\"/>"
                        "</dm:x><dm:c/></dm:person>");
+  // The built-in URIs, given by the addresses the context hands out, the
+  // way the generated encoders give them.
+  int n = 0;
+  const OSUTF8CHAR* const* uris = rtXmlNSDefaultURITable(&n);
+  ASSERT_EQ(rtXmlNSSetURITable(ctxt, uris, n), 0);
+  rtxResetOutput(ctxt);
+  RtXmlNamespace pidf{u("p"), uris[9]}, rpid{u("p"), uris[1]};
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("presence"), &pidf, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("tuple"), &pidf, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("mood"), &rpid, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("presence"), &pidf), 0);
+  EXPECT_EQ(out(ctxt), "<p:presence xmlns:p=\"urn:ietf:params:xml:ns:pidf\"><p:tuple/>"
+                       "<p:mood xmlns:p=\"urn:ietf:params:xml:ns:pidf:rpid\"/></p:presence>");
   // A prefix that is bound nowhere and comes without its namespace cannot be
   // written: refused with the prefix and the element named.
   rtxResetOutput(ctxt);
