@@ -541,6 +541,14 @@ void TableCheck::checkAttributes(const TypeDesc* d, const xsd::Type& t) {
     if (m.role == Role::Attribute && m.kind != Kind::AnyAttr && m.kind != Kind::NsAttrs && !tabled.count(i))
       add(name, std::string("attribute member ") + m.field, "not in the attribute table");
   }
+  // The encoder takes a sequence's child elements from the members before
+  // the first attribute member.
+  bool attributeSeen = false;
+  for (uint8_t i = 0; i < d->nMembers; ++i) {
+    if (d->members[i].role == Role::Attribute) attributeSeen = true;
+    else if (attributeSeen && d->members[i].role == Role::Element)
+      add(name, "member order", std::string("element member ") + d->members[i].field + " after an attribute member");
+  }
   // The encoder writes the attributes by the table, in member order: the
   // table follows the members, and the wildcard's pairs come last.
   for (uint8_t i = 0; i < d->nAttrs; ++i) {

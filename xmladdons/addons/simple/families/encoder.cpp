@@ -307,9 +307,12 @@ int contentsChecked(RtContext* ctxt, const TypeDesc* d, const void* record, cons
       break;
     case Shape::Sequence:
     case Shape::Group: {
+      // Child elements come before the attribute members (the tables are
+      // checked to keep that order).
       bool childKnown = false;
       for (uint8_t i = 0; i < d->nMembers && !st; ++i) {
         const Member& m = d->members[i];
+        if (m.role == Role::Attribute) break;
         if (m.role != Role::Element || !isPresent(d, record, m)) continue;
         if (isList(m.kind) && m.minOccurs <= 0 && at<RtDList>(record, m.offset)->count == 0) continue;
         if (!childKnown) child = childPair(ctxt, d, ns), childKnown = true;
