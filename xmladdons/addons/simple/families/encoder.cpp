@@ -127,18 +127,29 @@ inline bool writePlainAttribute(RtContext* ctxt, const Member& m, const void* re
   return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
 }
 
+// A value text written where the runtime would write it -- as content,
+// closing an open start tag first, or as an attribute value while a start
+// tag is being written -- copied as it is when it needs no escape there.
+// `closed`: the caller has just closed the element's start tag itself.
+int writeValueText(RtContext* ctxt, const OSUTF8CHAR* text, size_t plainInText, bool closed = false) {
+  const bool inTag = ctxt->state == RT_STATE_TAG_OPEN;
+  if (plainInText != plain::kNotPlain && plainInText > 0 &&
+      (!inTag || plain::length(text, plain::kAttr) == plainInText)) {
+    if (!inTag && !closed)
+      if (int st = rtXmlEncTermStartElement(ctxt)) return st;
+    if (plain::write(ctxt, std::string_view(reinterpret_cast<const char*>(text), plainInText))) return 0;
+  }
+  return rtXmlEncUTF8Str(ctxt, text, nullptr, nullptr);
+}
+
 int encodeText(RtContext* ctxt, const RtXmlString* s, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
                const char* path) {
-  // An element whose text needs no check and no escape: the tags by the
-  // runtime, the text copied in one piece.
-  // Without a name the text is the content of a start tag written before,
-  // which is closed first.
-  size_t n = s->value && !s->cdata && ctxt->state != RT_STATE_TAG_OPEN ? plain::length(s->value, plain::kText)
-                                                                      : plain::kNotPlain;
+  // Text that needs no check and no escape: the tags by the runtime, the
+  // text copied in one piece.
+  size_t n = s->value && !s->cdata ? plain::length(s->value, plain::kText) : plain::kNotPlain;
   if (n != plain::kNotPlain) {
-    int st = name ? rtXmlEncStartElement(ctxt, name, ns, nullptr, 1) : rtXmlEncTermStartElement(ctxt);
-    if (!st && !plain::write(ctxt, std::string_view(reinterpret_cast<const char*>(s->value), n)))
-      st = rtXmlEncUTF8Str(ctxt, s->value, nullptr, nullptr);  // grows the buffer, or reports it full
+    int st = name ? rtXmlEncStartElement(ctxt, name, ns, nullptr, 1) : 0;
+    if (!st) st = writeValueText(ctxt, s->value, n, name != nullptr);
     if (!st && name) st = rtXmlEncEndElement(ctxt, name, ns);
     return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
   }
@@ -379,20 +390,6 @@ int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSU
 int encodeSimpleStart(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, const char* path) {
   if (int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1)) return rtxErrSetData(ctxt, st, path, __LINE__);
   return writeTerminator(ctxt, path);
-}
-
-// A value text written where the runtime would write it -- as content,
-// closing an open start tag first, or as an attribute value while a start
-// tag is being written -- copied as it is when it needs no escape there.
-static int writeValueText(RtContext* ctxt, const OSUTF8CHAR* text, size_t plainInText) {
-  const bool inTag = ctxt->state == RT_STATE_TAG_OPEN;
-  if (plainInText != plain::kNotPlain && plainInText > 0 &&
-      (!inTag || plain::length(text, plain::kAttr) == plainInText)) {
-    if (!inTag)
-      if (int st = rtXmlEncTermStartElement(ctxt)) return st;
-    if (plain::write(ctxt, std::string_view(reinterpret_cast<const char*>(text), plainInText))) return 0;
-  }
-  return rtXmlEncUTF8Str(ctxt, text, nullptr, nullptr);
 }
 
 int encodeSimpleContents(RtContext* ctxt, const SimpleType* t, Kind kind, const void* value, const char* path) {
