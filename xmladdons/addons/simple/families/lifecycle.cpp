@@ -45,16 +45,27 @@ void initMember(const Member& m, void* record) {
 
 void freeText(RtContext* ctxt, RtXmlString* s) { rtxMemHeapFreePtr(ctxt, s->value); }
 
+// A list's items and nodes go in one walk: what each item holds, the item,
+// its node. The same frees as walking the items and then freeing the whole
+// list, without walking it twice.
+template <typename ReleaseItem>
+void freeList(RtContext* ctxt, RtDList* list, ReleaseItem releaseItem) {
+  for (RtDListNode* n = list->head; n;) {
+    RtDListNode* next = n->next;
+    if (n->data) releaseItem(n->data);
+    rtxMemHeapFreePtr(ctxt, n->data);
+    rtxMemHeapFreePtr(ctxt, n);
+    n = next;
+  }
+  rtxDListInit(list);
+}
+
 void freeTextList(RtContext* ctxt, RtDList* list) {
-  for (RtDListNode* n = list->head; n; n = n->next)
-    if (n->data) freeText(ctxt, static_cast<RtXmlString*>(n->data));
-  rtxDListFreeAll(ctxt, list);
+  freeList(ctxt, list, [ctxt](void* item) { freeText(ctxt, static_cast<RtXmlString*>(item)); });
 }
 
 void freeRecordList(RtContext* ctxt, const TypeDesc* type, RtDList* list) {
-  for (RtDListNode* n = list->head; n; n = n->next)
-    if (n->data) releaseRecord(ctxt, type, n->data);
-  rtxDListFreeAll(ctxt, list);
+  freeList(ctxt, list, [ctxt, type](void* item) { releaseRecord(ctxt, type, item); });
 }
 
 // Release one member's storage (the member holds a value).
@@ -202,10 +213,15 @@ void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
   if (d->shape == Shape::Choice || d->shape == Shape::ChoiceContent) {
     if (const Member* alt = alternative(d, tagValue(d, record))) releaseMember(ctxt, *alt, record);
   }
+  const uint32_t present = presentBits(d, record);
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     const Member& m = d->members[i];
-    if (m.role == Role::Alternative || !isPresent(d, record, m)) continue;
-    releaseMember(ctxt, m, record);
+    if (m.role == Role::Alternative || (m.bit >= 0 && !((present >> m.bit) & 1u))) continue;
+    // Texts are most members: freed here, without the general step.
+    if (m.kind == Kind::Text || m.kind == Kind::Collapsed)
+      rtxMemHeapFreePtr(ctxt, at<RtXmlString>(record, m.offset)->value);
+    else
+      releaseMember(ctxt, m, record);
   }
 }
 
