@@ -114,6 +114,26 @@ int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
   return st;
 }
 
+// A text attribute with no pattern: its value is stored as written.
+bool keptAsWritten(const Member& m) { return m.kind == Kind::Text && !(m.simple && m.simple->pattern); }
+
+// Stores such a value and sets the member's bit (set once met, as for any
+// attribute, even when the copy failed). False after a failed copy, which
+// is recorded here as the text converter records it.
+bool keepText(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value, const char* path) {
+  RtContext* ctxt = h->head.context;
+  OSUTF8CHAR* copy = rtxUTF8Strdup(ctxt, value);
+  setBit(typeOf(h), h->record, m);
+  if (!copy) {
+    rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
+    return false;
+  }
+  auto* text = at<RtXmlString>(h->record, m.offset);
+  text->cdata = 0;
+  text->value = copy;
+  return true;
+}
+
 void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
   const TypeDesc* d = typeOf(h);
@@ -123,6 +143,13 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
     const char* name = cstr(a[0]);
     const char* value = cstr(a[1]);
     int id = rtSaxGetAttributeID(a[0], d->nAttrs, d->attrNames, &seen);
+    if (id >= 0 && keptAsWritten(d->members[d->attrMembers[id]])) {
+      // Most attributes are texts kept as they stand: copied, nothing to
+      // convert or check, so no decode input to set up.
+      if (!validating(h) && !keepText(h, d->members[d->attrMembers[id]], a[1], path))
+        reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
+      continue;
+    }
     rtxInitContextBuffer(ctxt, a[1], std::strlen(value));
     int st = 0;
     if (id >= 0) {
