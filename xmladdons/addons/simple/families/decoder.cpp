@@ -114,15 +114,29 @@ int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
   return st;
 }
 
-// A text attribute with no pattern: its value is stored as written.
-bool keptAsWritten(const Member& m) { return m.kind == Kind::Text && !(m.simple && m.simple->pattern); }
+// A text attribute kept as it stands: a text without a pattern, or a
+// collapsed one (a URI, an ID) without a blank or control byte, which
+// whitespace treatment would leave as it is. Gives the value's length
+// where it was measured, else kUnmeasured.
+constexpr size_t kUnmeasured = SIZE_MAX;
+bool keptAsWritten(const Member& m, const OSUTF8CHAR* value, size_t* length) {
+  if ((m.kind != Kind::Text && m.kind != Kind::Collapsed) || (m.simple && m.simple->pattern)) return false;
+  if (m.kind == Kind::Text) {
+    *length = kUnmeasured;
+    return true;
+  }
+  const OSUTF8CHAR* p = value;
+  while (*p > 0x20) ++p;
+  *length = static_cast<size_t>(p - value);
+  return *p == 0;
+}
 
 // Stores such a value and sets the member's bit (set once met, as for any
 // attribute, even when the copy failed). False after a failed copy, which
 // is recorded here as the text converter records it.
-bool keepText(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value, const char* path) {
+bool keepText(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value, size_t length, const char* path) {
   RtContext* ctxt = h->head.context;
-  OSUTF8CHAR* copy = rtxUTF8Strdup(ctxt, value);
+  OSUTF8CHAR* copy = length == kUnmeasured ? rtxUTF8Strdup(ctxt, value) : rtxUTF8Strndup(ctxt, value, length);
   setBit(typeOf(h), h->record, m);
   if (!copy) {
     rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
@@ -143,10 +157,11 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
     const char* name = cstr(a[0]);
     const char* value = cstr(a[1]);
     int id = rtSaxGetAttributeID(a[0], d->nAttrs, d->attrNames, &seen);
-    if (id >= 0 && keptAsWritten(d->members[d->attrMembers[id]])) {
+    size_t length;
+    if (id >= 0 && keptAsWritten(d->members[d->attrMembers[id]], a[1], &length)) {
       // Most attributes are texts kept as they stand: copied, nothing to
       // convert or check, so no decode input to set up.
-      if (!validating(h) && !keepText(h, d->members[d->attrMembers[id]], a[1], path))
+      if (!validating(h) && !keepText(h, d->members[d->attrMembers[id]], a[1], length, path))
         reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
       continue;
     }
