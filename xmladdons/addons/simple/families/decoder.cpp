@@ -43,13 +43,22 @@ constexpr size_t kNestedSize = sizeof(PxSaxHandler) > sizeof(RtSaxAnyHandler) ? 
                                                                               : sizeof(RtSaxAnyHandler);
 
 
+}  // namespace
+
+// A handler made fresh, as saxInit makes it; a parent passes on whether a
+// diagnostic hook was set when the parse began.
+void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
+                 bool diagnosed);
+
+namespace {
+
 bool isAnyHandler(const RtSaxHandler* head) { return head->startElement == SAXAnyStartElement; }
 
 void dropNested(PxSaxHandler* h) {
   auto* child = static_cast<RtSaxHandler*>(h->nested);
   if (!child) return;
   if (child->free) child->free(h->head.context, child);
-  rtxMemHeapFreePtr(h->head.context, child->nestedMem);
+  if (child->nestedMem) rtxMemHeapFreePtr(h->head.context, child->nestedMem);
   h->nested = nullptr;
 }
 
@@ -269,9 +278,9 @@ bool startNested(PxSaxHandler* h, const TypeDesc* type, void* record, const OSUT
                  const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   if (!childBlock(h)) return noBlock(h);
   auto* child = static_cast<PxSaxHandler*>(h->head.nestedMem);
-  saxInit(h->head.context, type, child, record, 0, validating(h));
+  initHandler(h->head.context, type, child, record, 0, validating(h), (h->validating & kDiagnosed) != 0);
   h->nested = child;
-  child->head.startElement(child, local, qname, attrs);
+  saxStart(child, local, qname, attrs);  // what its entry point would call
   return true;
 }
 
@@ -679,6 +688,11 @@ void saxRelease(PxSaxHandler* h) {
 }
 
 void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate) {
+  initHandler(ctxt, d, h, record, level, validate, rtSaxDiagEnabled(ctxt));
+}
+
+void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
+                 bool diagnosed) {
   if (!h) return;
   std::memset(h, 0, sizeof *h);
   h->head.context = ctxt;
@@ -690,7 +704,7 @@ void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, 
   h->head.characters = validate ? d->vsaxChars : d->saxChars;
   h->type = d;
   h->record = validate ? nullptr : record;
-  h->validating = (validate ? kValidating : 0) | (rtSaxDiagEnabled(ctxt) ? kDiagnosed : 0);
+  h->validating = (validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0);
   h->itemElemID = -1;
 }
 
@@ -781,7 +795,8 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
   } else if (h->head.level == 1) {
     if (h->nested) {
       auto* child = static_cast<RtSaxHandler*>(h->nested);
-      child->endElement(child, local, qname);
+      if (isAnyHandler(child)) child->endElement(child, local, qname);
+      else saxEnd(static_cast<PxSaxHandler*>(h->nested), local, qname);  // what its entry point would call
       dropNested(h);
     } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
       if (int st = childEnd(h, qname)) return st;
