@@ -595,6 +595,17 @@ void TableCheck::checkSimple(const pxs::SimpleType* s) {
         return out;
       };
       add(s->name, "enumeration", "tables in value order: " + join(tables) + "; schema: " + join(enums));
+    } else {
+      // The decoder reads attribute values off the table and element texts
+      // through the converter: both must give every text the same value.
+      for (uint16_t i = 0; i < s->enumCount; ++i) {
+        const RtEnumItem& item = s->enumTable[i];
+        uint16_t value = 0xFFFF;
+        if (s->toEnum && s->toEnum(item.name, item.namelen, &value) == 0 && value == item.value) continue;
+        add(s->name, "enumeration",
+            std::string("the converter does not give ") + reinterpret_cast<const char*>(item.name) + " its value");
+        break;
+      }
     }
   }
   std::vector<std::string> tablePatterns;

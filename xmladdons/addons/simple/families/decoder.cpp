@@ -157,6 +157,21 @@ bool keepText(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value, size_t 
   return true;
 }
 
+// An enumeration attribute whose value is one of its texts: the value
+// stored, the bit set. False when the value is not one of them; the general
+// step then looks again and reports it.
+bool knownEnum(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value) {
+  const SimpleType* t = m.simple;
+  if (m.kind != Kind::Enum || !t->enumTable || t->pattern) return false;
+  int pos = rtxLookupEnum(value, std::strlen(cstr(value)), t->enumTable, t->enumCount);
+  if (pos < 0) return false;
+  if (!validating(h)) {
+    *at<uint16_t>(h->record, m.offset) = static_cast<uint16_t>(t->enumTable[pos].value & 0xFFFF);
+    setBit(typeOf(h), h->record, m);
+  }
+  return true;
+}
+
 void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
   const TypeDesc* d = typeOf(h);
@@ -174,6 +189,7 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
         reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
       continue;
     }
+    if (id >= 0 && knownEnum(h, d->members[d->attrMembers[id]], a[1])) continue;
     rtxInitContextBuffer(ctxt, a[1], std::strlen(value));
     int st = 0;
     if (id >= 0) {
