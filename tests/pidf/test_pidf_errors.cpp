@@ -40,6 +40,28 @@ TEST(PidfErrors, WrongDocumentElementIsReportedAndReadingGoesOn) {
   EXPECT_EQ(errs[0], StatusParams(ST_NAME_MISMATCH, {"presence", "watcherinfo"}));
 }
 
+// Names that resemble declared attributes are not them: a prefix makes
+// another attribute, and xml:lang is only ever written with its prefix.
+TEST(PidfErrors, AttributesAreKnownByTheirWholeNames) {
+  struct Row {
+    std::string body;
+    std::vector<StatusParams> errors;
+  } rows[] = {
+      {"<note lang='en'>n</note>", {{ST_UNKNOWN_ATTRIBUTE, {"tns_note", "lang"}}}},
+      {"<note xml:lan='en' xml:lang='en'>n</note>", {{ST_UNKNOWN_ATTRIBUTE, {"tns_note", "xml:lan"}}}},
+      {"<tuple xmlns:r='urn:r' r:id='a' id='t'><status/></tuple>", {{ST_UNKNOWN_ATTRIBUTE, {"tns_tuple", "r:id"}}}},
+      {"<tuple xml:id='a' id='t'><status/></tuple>", {{ST_UNKNOWN_ATTRIBUTE, {"tns_tuple", "xml:id"}}}},
+      {"<tuple i='a' id='t'><status/></tuple>", {{ST_UNKNOWN_ATTRIBUTE, {"tns_tuple", "i"}}}},
+      {"<tuple idx='a'><status/></tuple>",
+       {{ST_UNKNOWN_ATTRIBUTE, {"tns_tuple", "idx"}}, {ST_MISSING_ATTRIBUTE, {"tns_tuple", "id"}}}},
+  };
+  for (const Row& row : rows) {
+    int st = 0;
+    EXPECT_EQ(decodeErrors(doc(row.body), &st), row.errors) << row.body;
+    EXPECT_EQ(st, row.errors[0].first) << row.body;
+  }
+}
+
 TEST(PidfErrors, UndeclaredAttributeOnTupleFailsTheDocumentButEverythingIsDecoded) {
   SimpleCtx ctxt;
   tns_presence p;

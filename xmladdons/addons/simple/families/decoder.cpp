@@ -172,6 +172,40 @@ bool knownEnum(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value) {
   return true;
 }
 
+// The declared attribute a name stands for, its bit set in seen; -1 for
+// none. Members carry their names as documents write them ("xml:lang" with
+// its prefix), so an equal name is the attribute: a prefixed name is no
+// unqualified attribute, and an unprefixed "lang" is not xml:lang.
+// Documents mostly write attributes in the order the schema declares them:
+// the search starts at the first one not seen yet, and two bytes tell most
+// other candidates apart before a whole comparison.
+int findAttribute(const TypeDesc* d, const char* name, uint32_t* seen) {
+  const int n = d->nAttrs;
+  if (!name[0]) return -1;  // no declared name is empty
+  int start = *seen != ~0u ? __builtin_ctz(~*seen) : 0;
+  if (start >= n) start = 0;
+  // A name that is not empty has its first byte and a second one or its NUL.
+  auto firstTwo = [](const char* s) {
+    uint16_t v;
+    std::memcpy(&v, s, sizeof v);
+    return v;
+  };
+  const uint16_t key = firstTwo(name);
+  auto matches = [&](int i) {
+    const char* declared = d->members[d->attrMembers[i]].xmlName;
+    return firstTwo(declared) == key && std::strcmp(declared + 1, name + 1) == 0;
+  };
+  auto found = [&](int i) {
+    if (i < 32) *seen |= 1u << i;
+    return i;
+  };
+  for (int i = start; i < n; ++i)
+    if (matches(i)) return found(i);
+  for (int i = 0; i < start; ++i)
+    if (matches(i)) return found(i);
+  return -1;
+}
+
 void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
   const TypeDesc* d = typeOf(h);
@@ -180,7 +214,7 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     const char* name = cstr(a[0]);
     const char* value = cstr(a[1]);
-    int id = rtSaxGetAttributeID(a[0], d->nAttrs, d->attrNames, &seen);
+    int id = findAttribute(d, name, &seen);
     size_t length;
     if (id >= 0 && keptAsWritten(d->members[d->attrMembers[id]], a[1], &length)) {
       // Most attributes are texts kept as they stand: copied, nothing to
