@@ -97,9 +97,20 @@ int rtxValidateUTF8(RtContext* ctxt, const OSUTF8CHAR* text) {
                                  static_cast<size_t>(p - text) + std::strlen(cstr(p)));
 }
 
+constexpr uint16_t kLinearEnum = 16;
+
 int rtxLookupEnum(const OSUTF8CHAR* text, size_t len, const RtEnumItem* table, uint16_t n) {
   if (!table || (!text && len)) return ST_ENUM_UNKNOWN;
   std::string_view key(text ? cstr(text) : "", len);
+  // Most enumerations have a few texts: their lengths and first bytes tell
+  // them apart before any comparison.
+  if (n <= kLinearEnum) {
+    for (uint16_t i = 0; i < n; ++i)
+      if (table[i].namelen == len && (len == 0 || (table[i].name[0] == text[0] &&
+                                                   std::memcmp(table[i].name, text, len) == 0)))
+        return i;
+    return ST_ENUM_UNKNOWN;
+  }
   int lo = 0, hi = static_cast<int>(n) - 1;
   while (lo <= hi) {
     int mid = (lo + hi) / 2;

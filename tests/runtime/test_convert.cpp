@@ -3,6 +3,7 @@
 // namespace, xsi: and wildcard attribute helpers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -145,7 +146,7 @@ TEST(ConvertText, XmlStrIsAHeapCopy) {
   EXPECT_EQ(rtxErrGetFirstError(c), ST_NO_MEMORY);
 }
 
-TEST(ConvertEnum, BinarySearchFindsEveryEntryAndNothingElse) {
+TEST(ConvertEnum, SearchFindsEveryEntryAndNothingElse) {
   const char* names[] = {"away", "busy", "busy-ish", "idle", "in", "in-transit", "on-the-phone", "\xC3\xA9t\xC3\xA9"};
   constexpr int kN = 8;
   RtEnumItem table[kN];
@@ -162,6 +163,19 @@ TEST(ConvertEnum, BinarySearchFindsEveryEntryAndNothingElse) {
   EXPECT_EQ(rtxLookupEnum(u8("busy-ish"), 4, table, kN), 1);  // the length bounds the text
   EXPECT_EQ(rtxLookupEnum(u8("in-transit"), 2, table, kN), 4);
   EXPECT_EQ(rtxLookupEnum(u8("away"), 4, nullptr, 0), ST_ENUM_UNKNOWN);
+  // Large tables are searched another way: every entry of one with 40.
+  std::vector<std::string> many;
+  for (int i = 0; i < 40; ++i) many.push_back((i % 2 ? "\xC3\xA9" : "e") + std::to_string(100 + i));
+  std::sort(many.begin(), many.end());
+  std::vector<RtEnumItem> big;
+  for (size_t i = 0; i < many.size(); ++i)
+    big.push_back({u8(many[i].c_str()), static_cast<int>(i), static_cast<uint16_t>(many[i].size()), 0});
+  for (size_t i = 0; i < many.size(); ++i) {
+    EXPECT_EQ(rtxLookupEnum(u8(many[i].c_str()), many[i].size(), big.data(), 40), static_cast<int>(i)) << many[i];
+    std::string near = many[i] + "0";
+    EXPECT_EQ(rtxLookupEnum(u8(near.c_str()), near.size(), big.data(), 40), ST_ENUM_UNKNOWN) << near;
+    EXPECT_EQ(rtxLookupEnum(u8(many[i].c_str()), many[i].size() - 1, big.data(), 40), ST_ENUM_UNKNOWN) << many[i];
+  }
 }
 
 TEST(ConvertUtf8, ValidAndRefusedSequences) {
