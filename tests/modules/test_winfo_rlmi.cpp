@@ -97,6 +97,39 @@ TEST(Winfo, WatcherListAfterAForeignElementIsReportedAndKept) {
   PxMemFree_tns__watcherinfo(ctxt, &w);
 }
 
+// Whole numbers in attributes, as a 32-bit and a 64-bit member take them:
+// the value, or the first status recorded.
+TEST(Rlmi, NumberAttributesTakeTheLexicalFormsAndRefuseTheRest) {
+  struct Row {
+    const char* text;
+    int status;
+    uint64_t value;
+  } rows[] = {
+      {"0", 0, 0}, {"007", 0, 7}, {"999999999", 0, 999999999}, {"1000000000", 0, 1000000000},
+      {"4294967295", 0, 4294967295u}, {" 12 ", 0, 12}, {"+5", 0, 5}, {"-0", 0, 0},
+      {"4294967296", ST_OUT_OF_RANGE, 0}, {"-1", ST_OUT_OF_RANGE, 0}, {"", ST_BAD_VALUE, 0}, {"1 2", ST_BAD_VALUE, 0},
+      {"12a", ST_BAD_VALUE, 0}, {"0x10", ST_BAD_VALUE, 0},
+  };
+  for (const Row& row : rows) {
+    SimpleCtx ctxt;
+    rlmi__list l;
+    std::string text = std::string("<list ") + kRlmiNs + " uri='sip:l@x' version='" + row.text + "' fullState='1'/>";
+    int st = decodeWith(ctxt, PxXmlD_rlmi_list, text, &l);
+    EXPECT_EQ(st, row.status) << row.text;
+    if (st == 0) EXPECT_EQ(l.rlmi_version, row.value) << row.text;
+    PxMemFree_rlmi__list(ctxt, &l);
+    tns__watcher w;
+    text = std::string("<watcher ") + kWinfoNs + " id='w' status='active' event='approved' expiration='" + row.text +
+           "'>sip:a@b</watcher>";
+    st = decodeWith(ctxt, PxXmlD_tns_watcher, text, &w);
+    bool wider = row.status == ST_OUT_OF_RANGE && row.text[0] != '-';  // fits 64 bits
+    EXPECT_EQ(st, wider ? 0 : row.status) << row.text;
+    if (st == 0) EXPECT_EQ(w.tns_expiration, wider ? 4294967296u : row.value) << row.text;
+    EXPECT_EQ((w.present >> 1) & 1u, 1u) << row.text;  // met, even when refused
+    PxMemFree_tns__watcher(ctxt, &w);
+  }
+}
+
 TEST(Rlmi, EmptyListWithTheRequiredAttributes) {
   SimpleCtx ctxt;
   rlmi__list l;

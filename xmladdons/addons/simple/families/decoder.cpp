@@ -206,6 +206,31 @@ int findAttribute(const TypeDesc* d, const char* name, uint32_t* seen) {
   return -1;
 }
 
+// A whole-number attribute written as one to nine digits, a value every
+// integer kind holds, at or above the member's lower bound: stored, the bit
+// set. False for any other text (signs, blanks, longer numbers, faults),
+// which the general step converts and reports.
+bool plainNumber(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value) {
+  if (m.kind != Kind::UInt && m.kind != Kind::UInt64 && m.kind != Kind::Int) return false;
+  if (m.simple && m.simple->pattern) return false;
+  uint32_t number = 0;
+  int digits = 0;
+  for (const OSUTF8CHAR* p = value; *p; ++p, ++digits) {
+    unsigned digit = static_cast<unsigned>(*p) - '0';
+    if (digit > 9 || digits == 9) return false;
+    number = number * 10 + digit;
+  }
+  if (digits == 0 || (m.minValue != INT64_MIN && static_cast<int64_t>(number) < m.minValue)) return false;
+  if (!validating(h)) {
+    void* dest = at<char>(h->record, m.offset);
+    if (m.kind == Kind::UInt64) *static_cast<uint64_t*>(dest) = number;
+    else if (m.kind == Kind::UInt) *static_cast<uint32_t*>(dest) = number;
+    else *static_cast<int32_t*>(dest) = static_cast<int32_t>(number);
+    setBit(typeOf(h), h->record, m);
+  }
+  return true;
+}
+
 void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
   const TypeDesc* d = typeOf(h);
@@ -223,7 +248,9 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
         reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
       continue;
     }
-    if (id >= 0 && knownEnum(h, d->members[d->attrMembers[id]], a[1])) continue;
+    if (id >= 0 && (knownEnum(h, d->members[d->attrMembers[id]], a[1]) ||
+                    plainNumber(h, d->members[d->attrMembers[id]], a[1])))
+      continue;
     rtxInitContextBuffer(ctxt, a[1], std::strlen(value));
     int st = 0;
     if (id >= 0) {
