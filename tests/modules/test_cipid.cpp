@@ -62,6 +62,32 @@ INSTANTIATE_TEST_SUITE_P(Elements, TextDocument, ::testing::Range(0, static_cast
                            return n;
                          });
 
+// A blank at any place of a collapsed text, as the content of a URI root and
+// as an id attribute: kept, trimmed or made one space wherever it stands.
+TEST(TextDocument, BlanksAreCollapsedWhereverTheyStand) {
+  const std::string uri = "http://a/b/c/d/e/f/g/h.vcd";
+  for (size_t k = 0; k <= uri.size(); ++k) {
+    for (const char* blank : {"\t", " ", "  ", "\r\n"}) {
+      std::string content = uri.substr(0, k) + blank + uri.substr(k);
+      std::string kept = k == 0 || k == uri.size() ? uri : uri.substr(0, k) + " " + uri.substr(k);
+      SimpleCtx ctxt;
+      RtXmlString value{};
+      std::string text = "<card xmlns='urn:ietf:params:xml:ns:pidf:cipid'>" + content + "</card>";
+      ASSERT_EQ(decodeWith(ctxt, PxXmlD_cipid_card, text, &value), 0) << content;
+      EXPECT_EQ(str(value.value), kept) << k;
+      releaseText(ctxt, &value);
+      tns_presence p;
+      text = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='e'><tuple id='" + content +
+             "'><status/></tuple></presence>";
+      ASSERT_EQ(decodeWith(ctxt, PxXmlD_tns_presence, text, &p), 0) << content;
+      auto* tuple = static_cast<tns_tuple*>(p.tns_tuple.head->data);
+      // Line ends in attribute values reach the decoder as spaces already.
+      EXPECT_EQ(str(tuple->tns_id.value), kept) << k;
+      PxMemFree_tns_presence(ctxt, &p);
+    }
+  }
+}
+
 TEST(TextDocument, RootOfAnotherNamespaceIsNotTaken) {
   SimpleCtx ctxt;
   RtXmlString value{};

@@ -123,47 +123,13 @@ int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
   return st;
 }
 
-// A text attribute kept as it stands: a text without a pattern, or a
-// collapsed one (a URI, an ID) without a blank or control byte, which
-// whitespace treatment would leave as it is. Gives the value's length
-// where it was measured, else kUnmeasured.
-constexpr size_t kUnmeasured = SIZE_MAX;
-bool keptAsWritten(const Member& m, const OSUTF8CHAR* value, size_t* length) {
-  if ((m.kind != Kind::Text && m.kind != Kind::Collapsed) || (m.simple && m.simple->pattern)) return false;
-  if (m.kind == Kind::Text) {
-    *length = kUnmeasured;
-    return true;
-  }
-  const OSUTF8CHAR* p = value;
-  while (*p > 0x20) ++p;
-  *length = static_cast<size_t>(p - value);
-  return *p == 0;
-}
-
-// Stores such a value and sets the member's bit (set once met, as for any
-// attribute, even when the copy failed). False after a failed copy, which
-// is recorded here as the text converter records it.
-bool keepText(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value, size_t length, const char* path) {
-  RtContext* ctxt = h->head.context;
-  OSUTF8CHAR* copy = length == kUnmeasured ? rtxUTF8Strdup(ctxt, value) : rtxUTF8Strndup(ctxt, value, length);
-  setBit(typeOf(h), h->record, m);
-  if (!copy) {
-    rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
-    return false;
-  }
-  auto* text = at<RtXmlString>(h->record, m.offset);
-  text->cdata = 0;
-  text->value = copy;
-  return true;
-}
-
 // An enumeration attribute whose value is one of its texts: the value
 // stored, the bit set. False when the value is not one of them; the general
 // step then looks again and reports it.
-bool knownEnum(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value) {
+bool knownEnum(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value, size_t length) {
   const SimpleType* t = m.simple;
   if (m.kind != Kind::Enum || !t->enumTable || t->pattern) return false;
-  int pos = rtxLookupEnum(value, std::strlen(cstr(value)), t->enumTable, t->enumCount);
+  int pos = rtxLookupEnum(value, length, t->enumTable, t->enumCount);
   if (pos < 0) return false;
   if (!validating(h)) {
     *at<uint16_t>(h->record, m.offset) = static_cast<uint16_t>(t->enumTable[pos].value & 0xFFFF);
@@ -240,18 +206,22 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
     const char* name = cstr(a[0]);
     const char* value = cstr(a[1]);
     int id = findAttribute(d, name, &seen);
-    size_t length;
-    if (id >= 0 && keptAsWritten(d->members[d->attrMembers[id]], a[1], &length)) {
+    const size_t length = std::strlen(value);
+    if (id >= 0 && keptAsWritten(d->members[d->attrMembers[id]], a[1], length)) {
       // Most attributes are texts kept as they stand: copied, nothing to
-      // convert or check, so no decode input to set up.
-      if (!validating(h) && !keepText(h, d->members[d->attrMembers[id]], a[1], length, path))
+      // convert or check, so no decode input to set up. The bit is set once
+      // the attribute is met, as for any attribute, even when the copy failed.
+      const Member& m = d->members[d->attrMembers[id]];
+      if (validating(h)) continue;
+      setBit(d, h->record, m);
+      if (keepText(ctxt, at<RtXmlString>(h->record, m.offset), a[1], length, path))
         reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
       continue;
     }
-    if (id >= 0 && (knownEnum(h, d->members[d->attrMembers[id]], a[1]) ||
+    if (id >= 0 && (knownEnum(h, d->members[d->attrMembers[id]], a[1], length) ||
                     plainNumber(h, d->members[d->attrMembers[id]], a[1])))
       continue;
-    rtxInitContextBuffer(ctxt, a[1], std::strlen(value));
+    rtxInitContextBuffer(ctxt, a[1], length);
     int st = 0;
     if (id >= 0) {
       st = takeAttribute(h, d->members[d->attrMembers[id]], name);
