@@ -217,11 +217,29 @@ void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     const Member& m = d->members[i];
     if (m.role == Role::Alternative || (m.bit >= 0 && !((present >> m.bit) & 1u))) continue;
-    // Texts are most members: freed here, without the general step.
-    if (m.kind == Kind::Text || m.kind == Kind::Collapsed)
-      rtxMemHeapFreePtr(ctxt, at<RtXmlString>(record, m.offset)->value);
-    else
-      releaseMember(ctxt, m, record);
+    // Texts are most members, and most lists stay empty: both are done
+    // here, without the general step; values hold nothing to give back.
+    switch (m.kind) {
+      case Kind::Text:
+      case Kind::Collapsed:
+      case Kind::DateTime:
+        rtxMemHeapFreePtr(ctxt, at<RtXmlString>(record, m.offset)->value);
+        break;
+      case Kind::Bool:
+      case Kind::Int:
+      case Kind::UInt:
+      case Kind::UInt64:
+      case Kind::Decimal:
+      case Kind::Enum:
+      case Kind::Empty:
+        break;
+      case Kind::Record:
+      case Kind::Choice:
+        releaseMember(ctxt, m, record);
+        break;
+      default:  // lists
+        if (at<RtDList>(record, m.offset)->head) releaseMember(ctxt, m, record);
+    }
   }
 }
 
