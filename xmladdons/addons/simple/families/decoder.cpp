@@ -47,8 +47,23 @@ constexpr size_t kNestedSize = sizeof(PxSaxHandler) > sizeof(RtSaxAnyHandler) ? 
 
 // A handler made fresh, as saxInit makes it; a parent passes on whether a
 // diagnostic hook was set when the parse began.
-void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
-                 bool diagnosed);
+inline void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
+                 bool diagnosed) {
+  if (!h) return;
+  std::memset(h, 0, sizeof *h);
+  h->head.context = ctxt;
+  h->head.level = level;
+  h->head.startLevel = static_cast<uint16_t>(level);
+  if (ctxt) rtxMemBufReset(&ctxt->charData);
+  h->head.startElement = validate ? d->vsaxStart : d->saxStart;
+  h->head.endElement = validate ? d->vsaxEnd : d->saxEnd;
+  h->head.characters = validate ? d->vsaxChars : d->saxChars;
+  h->type = d;
+  h->record = validate ? nullptr : record;
+  h->validating = (validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0);
+  h->itemElemID = -1;
+}
+
 
 namespace {
 
@@ -312,8 +327,11 @@ void startOpenContent(PxSaxHandler* h) {
 
 // ------------------------------------------------------------ child elements
 
-// Start a nested handler of `type` for the child, on `record` (null when
-// validating), and pass it the start tag.
+// The steps every child element takes (the record, its handler, the member
+// it fills) are inlined into their callers: each is a few instructions next
+// to a call that passes seven arguments.
+#define PXS_CHILD_STEP [[gnu::always_inline]] inline
+
 // Without the block for child handlers (its allocation failed and was
 // recorded by childBlock) a child is dropped whole.
 bool noBlock(PxSaxHandler* h) {
@@ -321,8 +339,10 @@ bool noBlock(PxSaxHandler* h) {
   return false;
 }
 
-bool startNested(PxSaxHandler* h, const TypeDesc* type, void* record, const OSUTF8CHAR* local,
-                 const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+// Start a nested handler of `type` for the child, on `record` (null when
+// validating), and pass it the start tag.
+PXS_CHILD_STEP bool startNested(PxSaxHandler* h, const TypeDesc* type, void* record, const OSUTF8CHAR* local,
+                                const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   if (!childBlock(h)) return noBlock(h);
   auto* child = static_cast<PxSaxHandler*>(h->head.nestedMem);
   initHandler(h->head.context, type, child, record, 0, validating(h), (h->validating & kDiagnosed) != 0);
@@ -348,7 +368,7 @@ bool startAny(PxSaxHandler* h, RtDList* list, const OSUTF8CHAR* local, const OSU
   return true;
 }
 
-void* newRecord(PxSaxHandler* h, const TypeDesc* type, RtDList* list) {
+PXS_CHILD_STEP void* newRecord(PxSaxHandler* h, const TypeDesc* type, RtDList* list) {
   RtContext* ctxt = h->head.context;
   void* record = rtxMemHeapAlloc(ctxt, type->size);
   if (record) {
@@ -364,8 +384,8 @@ void* newRecord(PxSaxHandler* h, const TypeDesc* type, RtDList* list) {
 
 // A child filling member m (storage at dest, null when validating) of the
 // record `owner` described by d. Returns true when a nested handler took it.
-bool startMember(PxSaxHandler* h, const TypeDesc* d, void* owner, const Member& m, const OSUTF8CHAR* local,
-                 const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+PXS_CHILD_STEP bool startMember(PxSaxHandler* h, const TypeDesc* d, void* owner, const Member& m,
+                                const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   bool decode = !validating(h);
   void* dest = decode ? at<char>(owner, m.offset) : nullptr;
   switch (m.kind) {
@@ -736,23 +756,6 @@ void saxRelease(PxSaxHandler* h) {
 
 void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate) {
   initHandler(ctxt, d, h, record, level, validate, rtSaxDiagEnabled(ctxt));
-}
-
-void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
-                 bool diagnosed) {
-  if (!h) return;
-  std::memset(h, 0, sizeof *h);
-  h->head.context = ctxt;
-  h->head.level = level;
-  h->head.startLevel = static_cast<uint16_t>(level);
-  if (ctxt) rtxMemBufReset(&ctxt->charData);
-  h->head.startElement = validate ? d->vsaxStart : d->saxStart;
-  h->head.endElement = validate ? d->vsaxEnd : d->saxEnd;
-  h->head.characters = validate ? d->vsaxChars : d->saxChars;
-  h->type = d;
-  h->record = validate ? nullptr : record;
-  h->validating = (validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0);
-  h->itemElemID = -1;
 }
 
 int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
