@@ -133,6 +133,16 @@ const Binding* Namespaces::find(std::string_view prefix) const {
   return found;
 }
 
+int Namespaces::defaultIndex() const {
+  if (defaultGeneration_ != generation_ || defaultTable_ != tableGeneration_) {
+    const Binding* b = find(std::string_view());
+    defaultIndex_ = !b || b->uri.empty() ? -2 : b->index;  // RT_NS_NONE
+    defaultGeneration_ = generation_;
+    defaultTable_ = tableGeneration_;
+  }
+  return defaultIndex_;
+}
+
 const Binding* Namespaces::findHandedOut(std::string_view prefix) const {
   if (prefix.data() == ownText_ && ownTextGeneration_ == generation_ && prefix.size() == ownTextLength_)
     return ownTextResult_;
@@ -273,9 +283,8 @@ const OSUTF8CHAR* rtXmlNSGetURI(RtContext* ctxt, const OSUTF8CHAR* prefix, size_
 int rtXmlNSGetIndex(RtContext* ctxt, const OSUTF8CHAR* prefix, size_t prefixLen) {
   auto* impl = implOf(ctxt);
   if (!impl) return -1;
-  std::string_view p = sv(prefix, prefix ? prefixLen : 0);
-  const pxrt::Binding* b = impl->ns.find(p);
-  if (p.empty() && (!b || b->uri.empty())) return RT_NS_NONE;
+  if (!prefix || prefixLen == 0) return impl->ns.defaultIndex();
+  const pxrt::Binding* b = impl->ns.find(sv(prefix, prefixLen));
   return b ? b->index : -1;
 }
 

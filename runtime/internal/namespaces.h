@@ -54,6 +54,11 @@ class Namespaces {
     startBinding_ = b;
   }
   void clearStartPrefix() { startPrefix_ = nullptr; }
+  // The namespace index of unprefixed names: the default namespace's, or
+  // RT_NS_NONE outside any (-2). Most elements of a document are unprefixed
+  // and each is resolved by its handler: the answer is kept while no binding
+  // and no URI table changes.
+  int defaultIndex() const;
   // Whether a binding's URI is the given NUL-terminated text.
   bool hasUri(const Binding& b, const char* uri) const;
   // Prefix in force for a URI, not shadowed by an inner binding; null if none.
@@ -109,6 +114,9 @@ class Namespaces {
   const Binding* startBinding_ = nullptr;
   uint64_t generation_ = 1;
   mutable Lookup lookups_[kLookups];
+  mutable uint64_t defaultGeneration_ = 0;  // of the binding generation and
+  mutable uint64_t defaultTable_ = 0;       // the table the answer holds for
+  mutable int defaultIndex_ = 0;
   size_t used_ = 0;  // most bindings in force since the last clear
   // Whether a binding since the last clear had texts long enough for it, or
   // its declaration, to hold more than clear() keeps (escaping makes a

@@ -67,6 +67,21 @@ TEST(Namespaces, ScopesHideAndRestoreBindings) {
   rtXmlNSPop(ctxt);
   EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("p"), 1), -1);
   EXPECT_EQ(rtXmlNSPop(ctxt), 0);  // popping an empty stack is harmless
+  // Unprefixed names follow the default namespace through the same scopes,
+  // an inner xmlns="" included, each answer asked twice.
+  const std::pair<const char*, int> defaults[] = {{kUris[9], 9}, {kUris[1], 1}, {"", RT_NS_NONE}, {kUris[2], 2}};
+  for (const auto& [uri, index] : defaults) {
+    rtXmlNSPush(ctxt);
+    rtXmlNSAddPrefixLink(ctxt, nullptr, u(uri), nullptr, 0);
+    EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), index) << uri;
+    EXPECT_EQ(rtXmlNSGetIndex(ctxt, u("p"), 0), index) << uri;
+  }
+  for (int i = 2; i >= 0; --i) {
+    rtXmlNSPop(ctxt);
+    EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), defaults[i].second) << i;
+  }
+  rtXmlNSPop(ctxt);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), RT_NS_NONE);
 }
 
 TEST(Namespaces, ThePrefixOfAUriFollowsTheTextAskedForAndEveryRebinding) {
@@ -103,6 +118,16 @@ TEST(Namespaces, AnInstalledTableDefinesTheIndices) {
   EXPECT_EQ(rtXmlNSURIIndex(ctxt, u("urn:a")), 0);
   EXPECT_EQ(rtXmlNSURIIndex(ctxt, u(kUris[9])), 1);
   EXPECT_EQ(rtXmlNSURIIndex(ctxt, u(kUris[1])), -1);
+  // Names bound before a table is installed take their index in it.
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, nullptr, u(kUris[9]), nullptr, 0);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), 1);
+  const OSUTF8CHAR* other[] = {u(kUris[9])};
+  ASSERT_EQ(rtXmlNSSetURITable(ctxt, other, 1), 0);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), 0);
+  ASSERT_EQ(rtXmlNSSetURITable(ctxt, table, 1), 0);
+  EXPECT_EQ(rtXmlNSGetIndex(ctxt, nullptr, 0), -1);
+  rtXmlNSPop(ctxt);
 }
 
 TEST(Namespaces, DocumentDeclarationsAreInScopeForEveryHandler) {
