@@ -42,12 +42,9 @@ bool isXsi(const char* name) { return std::strncmp(name, "xsi:", 4) == 0 && name
 constexpr size_t kNestedSize = sizeof(PxSaxHandler) > sizeof(RtSaxAnyHandler) ? sizeof(PxSaxHandler)
                                                                               : sizeof(RtSaxAnyHandler);
 
-
-}  // namespace
-
 // A handler made fresh, as saxInit makes it; a parent passes on whether a
 // diagnostic hook was set when the parse began.
-inline void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
+void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
                  bool diagnosed) {
   if (!h) return;
   std::memset(h, 0, sizeof *h);
@@ -63,9 +60,6 @@ inline void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, voi
   h->validating = (validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0);
   h->itemElemID = -1;
 }
-
-
-namespace {
 
 bool isAnyHandler(const RtSaxHandler* head) { return head->startElement == SAXAnyStartElement; }
 
