@@ -718,6 +718,7 @@ bool ownEndChecks(PxSaxHandler* h, int* status) {
   if (d->shape == Shape::ChoiceContent) return checkChoice(d, record, "");
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     const Member& m = d->members[i];
+    if (m.role == Role::Attribute) break;  // element members come first (the table check holds it)
     if (m.role != Role::Element) continue;
     if (isList(m.kind) && m.minOccurs > 0) {
       auto* list = at<RtDList>(record, m.offset);
