@@ -116,7 +116,9 @@ TEST(Rlmi, NumberAttributesTakeTheLexicalFormsAndRefuseTheRest) {
     std::string text = std::string("<list ") + kRlmiNs + " uri='sip:l@x' version='" + row.text + "' fullState='1'/>";
     int st = decodeWith(ctxt, PxXmlD_rlmi_list, text, &l);
     EXPECT_EQ(st, row.status) << row.text;
-    if (st == 0) EXPECT_EQ(l.rlmi_version, row.value) << row.text;
+    if (st == 0) {
+      EXPECT_EQ(l.rlmi_version, row.value) << row.text;
+    }
     PxMemFree_rlmi__list(ctxt, &l);
     tns__watcher w;
     text = std::string("<watcher ") + kWinfoNs + " id='w' status='active' event='approved' expiration='" + row.text +
@@ -124,7 +126,9 @@ TEST(Rlmi, NumberAttributesTakeTheLexicalFormsAndRefuseTheRest) {
     st = decodeWith(ctxt, PxXmlD_tns_watcher, text, &w);
     bool wider = row.status == ST_OUT_OF_RANGE && row.text[0] != '-';  // fits 64 bits
     EXPECT_EQ(st, wider ? 0 : row.status) << row.text;
-    if (st == 0) EXPECT_EQ(w.tns_expiration, wider ? 4294967296u : row.value) << row.text;
+    if (st == 0) {
+      EXPECT_EQ(w.tns_expiration, wider ? 4294967296u : row.value) << row.text;
+    }
     EXPECT_EQ((w.present >> 1) & 1u, 1u) << row.text;  // met, even when refused
     PxMemFree_tns__watcher(ctxt, &w);
   }
