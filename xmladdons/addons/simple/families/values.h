@@ -26,9 +26,8 @@ union Scratch {
 // attributes directly, of elements through the runtime's converter).
 int convertInput(RtContext* ctxt, const Member& m, void* dest, bool validate, bool attribute, const char* path);
 
-// Texts a conversion keeps as they stand: a text without a pattern, or a
-// collapsed one (a URI, an ID) without a blank or control byte, which
-// whitespace treatment would leave as it is.
+// Whether a text holds a byte at or below the space: a blank whitespace
+// treatment would change, or a control byte.
 inline bool hasBlankOrControl(const OSUTF8CHAR* text, size_t length) {
   // Eight bytes at a time: a byte below 0x21 makes the word test true
   // (the test for a byte below a bound, exact for bounds up to 0x80).
@@ -43,6 +42,9 @@ inline bool hasBlankOrControl(const OSUTF8CHAR* text, size_t length) {
     if (text[i] <= 0x20) return true;
   return false;
 }
+// Texts a conversion keeps as they stand: a text without a pattern, or a
+// collapsed one (a URI, an ID) without a blank or control byte, which
+// whitespace treatment would leave as it is.
 inline bool keptAsWritten(const Member& m, const OSUTF8CHAR* text, size_t length) {
   if ((m.kind != Kind::Text && m.kind != Kind::Collapsed) || (m.simple && m.simple->pattern)) return false;
   return m.kind == Kind::Text || !hasBlankOrControl(text, length);
