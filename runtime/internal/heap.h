@@ -34,9 +34,11 @@ class Heap {
   }
   void free(const void* p) {
     const auto addr = reinterpret_cast<uintptr_t>(p);
-    Page* page = current_;
+    // A record released as a whole gives back its blocks in the order they
+    // were taken, page after page: the page of the last free is tried first.
+    Page* page = lastFreedFrom_;
     if (!page || !holdsBlock(page, addr)) {
-      page = lastFreedFrom_;
+      page = current_;
       if (!page || !holdsBlock(page, addr)) return freeSlow(p);
     }
     release(page, p);
