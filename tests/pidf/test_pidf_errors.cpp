@@ -150,6 +150,19 @@ TEST(PidfErrors, NothingMayFollowTimestampAndNoForeignElementAfterNotes) {
   errs = decodeErrors(doc("<tuple id='a'><status/><note>n</note><x:e xmlns:x='urn:x'/></tuple>"), &st);
   ASSERT_EQ(errs.size(), 1u);
   EXPECT_EQ(errs[0], StatusParams(ST_ELEMENT_NOT_EXPECTED, {"x:e", "note, timestamp"}));
+  // A single element straight after itself is no next item of a list.
+  const std::pair<const char*, StatusParams> twice[] = {
+      {"<status/><status/>",
+       {ST_ELEMENT_NOT_EXPECTED, {"status", "an element of another namespace, contact, note, timestamp"}}},
+      {"<status/><contact>a</contact><contact>b</contact>", {ST_ELEMENT_NOT_EXPECTED, {"contact", "note, timestamp"}}},
+      {"<status/><timestamp>2001-10-27T16:49:29Z</timestamp><timestamp>2001-10-27T16:49:29Z</timestamp>",
+       {ST_ELEMENT_NOT_EXPECTED, {"timestamp", "no further element"}}},
+  };
+  for (const auto& [body, error] : twice) {
+    errs = decodeErrors(doc(std::string("<tuple id='a'>") + body + "</tuple>"), &st);
+    EXPECT_EQ(st, ST_ELEMENT_NOT_EXPECTED) << body;
+    EXPECT_EQ(errs, std::vector<StatusParams>{error}) << body;
+  }
 }
 
 TEST(PidfErrors, BadPriorityKeepsTheAddressAndSetsTheBit) {

@@ -316,6 +316,14 @@ void TableCheck::checkRows(const TypeDesc* d, const Particle& top) {
       add(d->name, aspect + " occurrence",
           "tables: " + occurs(row.minOccurs, row.maxOccurs) + ", schema: " + occurs(p.min, p.max));
   }
+  // The decoder takes the previous child's row again without looking
+  // further when it fits: no two named rows may take the same element.
+  for (size_t i = 0; i < d->nElems; ++i)
+    for (size_t j = 0; j < i; ++j)
+      if (d->elems[i].name[0] && d->elems[i].nsidx == d->elems[j].nsidx &&
+          std::string(d->elems[i].name) == d->elems[j].name)
+        add(d->name, "row " + std::to_string(i) + " " + d->elems[i].name + " repeated",
+            "row " + std::to_string(j) + " takes the same element");
   checkMatrix(d, top);
   checkRowActions(d, top);
 }

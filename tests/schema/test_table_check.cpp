@@ -62,6 +62,8 @@ struct TypeBreak {
 const TypeBreak kTypeBreaks[] = {
     {"a row's maximum", &kDesc_tns_tuple, [](Copy& c) { c.elems[2].maxOccurs = -1; }, {"row 2 contact occurrence"}, {}},
     {"a row's name", &kDesc_tns_tuple, [](Copy& c) { c.elems[0].name = "state"; }, {"row 0 state"}, {}},
+    {"two rows for one element", &kDesc_tns_tuple, [](Copy& c) { c.elems[4].name = "note"; },
+     {"row 4 note", "row 4 note repeated"}, {}},
     {"a row's namespace", &kDesc_tns_tuple, [](Copy& c) { c.elems[3].nsidx = PX_NS_RPID; },
      {"row 3 note namespace", "row 3 note encoder namespace"}, {}},
     {"a row missing", &kDesc_tns_status, [](Copy& c) { c.desc.nElems = 1; }, {"rows"}, {}},

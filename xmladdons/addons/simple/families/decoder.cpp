@@ -580,6 +580,23 @@ int misplacedChild(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* q
   return id;
 }
 
+// The row of the previous child once more (the next item of a list, mostly)
+// when it takes this element in the current state. Named rows differ by name
+// or namespace (the table check holds every table to it), so no other named
+// row could take the element, and a named row goes before any wildcard: the
+// row the whole table lookup would find.
+int lastRowAgain(PxSaxHandler* h, const TypeDesc* d, const OSUTF8CHAR* local, int nsidx) {
+  const int row = h->head.curElemID;
+  const uint16_t state = h->head.state;
+  if (row < 0 || row >= d->nElems || state >= d->nStates) return -1;
+  const RtXmlElemInfo& info = d->elems[row];
+  if (info.name[0] == 0 || info.name[0] != local[0] || info.nsidx != nsidx) return -1;
+  const uint8_t next = d->matrix[row * d->nStates + state];
+  if (next == RT_STATE_NO || std::strcmp(info.name + 1, cstr(local) + 1) != 0) return -1;
+  h->head.state = next;
+  return row;
+}
+
 // Level 1: resolve the child's name, find its row, act on it. Returns false
 // when the child was refused (it is then skipped and not counted).
 bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs,
@@ -611,8 +628,10 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   int nsidx = rtXmlNSGetIndex(ctxt, qname, prefixLen);
 
   uint16_t stateBefore = h->head.state;
-  int id = rtSaxGetElemID8(&h->head.state, h->head.curElemID, local, nsidx, d->elems, d->matrix, d->nElems,
-                           d->nStates);
+  int id = lastRowAgain(h, d, local, nsidx);
+  if (id < 0)
+    id = rtSaxGetElemID8(&h->head.state, h->head.curElemID, local, nsidx, d->elems, d->matrix, d->nElems,
+                         d->nStates);
   if (id >= 0 && (h->validating & kRecovered) && id < 32 && ((fullRows(h) >> id) & 1u)) {
     h->head.state = stateBefore;  // a second value for a single member: refused as ever
     id = -1;
