@@ -241,9 +241,10 @@ TEST_F(TableCheckBreaks, EnumerationsPatternsAndDocumentsAreHeldToo) {
 
   std::vector<std::string> found;
   for (const auto& d : c->differences()) found.push_back(d.type + " | " + d.aspect);
-  EXPECT_EQ(found, (std::vector<std::string>{"tns_basic | enumeration", "tns_basic | enumeration", "xpath | patterns",
-                                             "tns_qvalue | patterns", "document presense | root", "document presence | type",
-                                             "document presence | root", "document class | kind"}));
+  EXPECT_EQ(found, (std::vector<std::string>{"tns_basic | enumeration", "tns_basic | enumeration",
+                                             "xpath | patterns", "tns_qvalue | patterns", "document presense | root",
+                                             "document presence | type", "document presence | root",
+                                             "document class | kind"}));
 }
 
 }  // namespace
