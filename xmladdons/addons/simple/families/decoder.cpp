@@ -132,21 +132,6 @@ int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
   return st;
 }
 
-// An enumeration attribute whose value is one of its texts: the value
-// stored, the bit set. False when the value is not one of them; the general
-// step then looks again and reports it.
-bool knownEnum(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value, size_t length) {
-  const SimpleType* t = m.simple;
-  if (m.kind != Kind::Enum || !t->enumTable || t->pattern) return false;
-  int pos = rtxLookupEnum(value, length, t->enumTable, t->enumCount);
-  if (pos < 0) return false;
-  if (!validating(h)) {
-    *at<uint16_t>(h->record, m.offset) = static_cast<uint16_t>(t->enumTable[pos].value & 0xFFFF);
-    setBit(typeOf(h), h->record, m);
-  }
-  return true;
-}
-
 // The declared attribute a name stands for, its bit set in seen; -1 for
 // none. Members carry their names as documents write them ("xml:lang" with
 // its prefix), so an equal name is the attribute: a prefixed name is no
@@ -181,31 +166,6 @@ int findAttribute(const TypeDesc* d, const char* name, uint32_t* seen) {
   return -1;
 }
 
-// A whole-number attribute written as one to nine digits, a value every
-// integer kind holds, at or above the member's lower bound: stored, the bit
-// set. False for any other text (signs, blanks, longer numbers, faults),
-// which the general step converts and reports.
-bool plainNumber(PxSaxHandler* h, const Member& m, const OSUTF8CHAR* value) {
-  if (m.kind != Kind::UInt && m.kind != Kind::UInt64 && m.kind != Kind::Int) return false;
-  if (m.simple && m.simple->pattern) return false;
-  uint32_t number = 0;
-  int digits = 0;
-  for (const OSUTF8CHAR* p = value; *p; ++p, ++digits) {
-    unsigned digit = static_cast<unsigned>(*p) - '0';
-    if (digit > 9 || digits == 9) return false;
-    number = number * 10 + digit;
-  }
-  if (digits == 0 || (m.minValue != INT64_MIN && static_cast<int64_t>(number) < m.minValue)) return false;
-  if (!validating(h)) {
-    void* dest = at<char>(h->record, m.offset);
-    if (m.kind == Kind::UInt64) *static_cast<uint64_t*>(dest) = number;
-    else if (m.kind == Kind::UInt) *static_cast<uint32_t*>(dest) = number;
-    else *static_cast<int32_t*>(dest) = static_cast<int32_t>(number);
-    setBit(typeOf(h), h->record, m);
-  }
-  return true;
-}
-
 void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
   const TypeDesc* d = typeOf(h);
@@ -216,20 +176,20 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
     const char* value = cstr(a[1]);
     int id = findAttribute(d, name, &seen);
     const size_t length = std::strlen(value);
-    if (id >= 0 && keptAsWritten(d->members[d->attrMembers[id]], a[1], length)) {
-      // Most attributes are texts kept as they stand: copied, nothing to
-      // convert or check, so no decode input to set up. The bit is set once
-      // the attribute is met, as for any attribute, even when the copy failed.
+    if (id >= 0) {
+      // Most values convert without the general converters and without
+      // setting up a decode input. The bit is set once the attribute is
+      // met, as for any attribute, even when its copy failed.
       const Member& m = d->members[d->attrMembers[id]];
-      if (validating(h)) continue;
-      setBit(d, h->record, m);
-      if (keepText(ctxt, at<RtXmlString>(h->record, m.offset), a[1], length, path))
-        reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
-      continue;
+      Scratch scratch;
+      void* dest = validating(h) ? static_cast<void*>(&scratch) : at<char>(h->record, m.offset);
+      Quick done = quickConvert(ctxt, m, dest, a[1], length, validating(h), path);
+      if (done != Quick::NotTaken) {
+        if (!validating(h)) setBit(d, h->record, m);
+        if (done == Quick::NoMemory) reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
+        continue;
+      }
     }
-    if (id >= 0 && (knownEnum(h, d->members[d->attrMembers[id]], a[1], length) ||
-                    plainNumber(h, d->members[d->attrMembers[id]], a[1])))
-      continue;
     rtxInitContextBuffer(ctxt, a[1], length);
     int st = 0;
     if (id >= 0) {

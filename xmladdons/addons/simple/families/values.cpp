@@ -4,12 +4,13 @@
 namespace pxs {
 
 int convertInput(RtContext* ctxt, const Member& m, void* dest, bool validate, bool attribute, const char* path) {
-  if (!validate) {
-    // Most texts need no treatment: copied straight from the input.
-    const RtBuffer& in = ctxt->input;
-    const OSUTF8CHAR* text = in.data ? in.data + in.byteIndex : reinterpret_cast<const OSUTF8CHAR*>("");
-    size_t length = in.data && in.size > in.byteIndex ? in.size - in.byteIndex : 0;
-    if (keptAsWritten(m, text, length)) return keepText(ctxt, static_cast<RtXmlString*>(dest), text, length, path);
+  const RtBuffer& in = ctxt->input;
+  const OSUTF8CHAR* text = in.data ? in.data + in.byteIndex : reinterpret_cast<const OSUTF8CHAR*>("");
+  size_t length = in.data && in.size > in.byteIndex ? in.size - in.byteIndex : 0;
+  switch (quickConvert(ctxt, m, dest, text, length, validate, path)) {
+    case Quick::Done: return 0;
+    case Quick::NoMemory: return ST_NO_MEMORY;
+    case Quick::NotTaken: break;
   }
   switch (m.kind) {
     case Kind::Text:

@@ -42,20 +42,56 @@ inline bool hasBlankOrControl(const OSUTF8CHAR* text, size_t length) {
     if (text[i] <= 0x20) return true;
   return false;
 }
-// Texts a conversion keeps as they stand: a text without a pattern, or a
-// collapsed one (a URI, an ID) without a blank or control byte, which
-// whitespace treatment would leave as it is.
-inline bool keptAsWritten(const Member& m, const OSUTF8CHAR* text, size_t length) {
-  if ((m.kind != Kind::Text && m.kind != Kind::Collapsed) || (m.simple && m.simple->pattern)) return false;
-  return m.kind == Kind::Text || !hasBlankOrControl(text, length);
-}
-// Such a text copied into dest; a failed copy is recorded at path.
-inline int keepText(RtContext* ctxt, RtXmlString* dest, const OSUTF8CHAR* text, size_t length, const char* path) {
-  OSUTF8CHAR* copy = rtxUTF8Strndup(ctxt, text, length);
-  if (!copy) return rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
-  dest->cdata = 0;
-  dest->value = copy;
-  return 0;
+
+// The conversions most values need, done without the general converters:
+// a text kept as it stands (a text without a pattern, or a collapsed one
+// without a blank or control byte, which whitespace treatment would leave
+// as it is), an enumeration text found in its table, a whole number of one
+// to nine digits (a value every integer kind holds) at or above the
+// member's bound. Anything else -- signs, blanks, longer numbers, unknown
+// texts, patterns, faults -- is left to the general path, which converts
+// and reports. dest is the member's storage, or scratch when validating.
+enum class Quick { Done, NotTaken, NoMemory };
+[[gnu::always_inline]] inline Quick quickConvert(RtContext* ctxt, const Member& m, void* dest,
+                                                 const OSUTF8CHAR* text, size_t length, bool validate,
+                                                 const char* path) {
+  // Tests in order of frequency, not a jump on the kind (mostly mispredicted
+  // from one attribute to the next).
+  const Kind k = m.kind;
+  if (m.simple && m.simple->pattern) return Quick::NotTaken;
+  if (k == Kind::Text || (k == Kind::Collapsed && !hasBlankOrControl(text, length))) {
+    if (validate) return Quick::Done;
+    OSUTF8CHAR* copy = rtxUTF8Strndup(ctxt, text, length);
+    if (!copy) {
+      rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
+      return Quick::NoMemory;
+    }
+    auto* value = static_cast<RtXmlString*>(dest);
+    value->cdata = 0;
+    value->value = copy;
+    return Quick::Done;
+  }
+  if (k == Kind::Enum) {
+    const SimpleType* t = m.simple;
+    int pos = t->enumTable ? rtxLookupEnum(text, length, t->enumTable, t->enumCount) : -1;
+    if (pos < 0) return Quick::NotTaken;
+    if (!validate) *static_cast<uint16_t*>(dest) = static_cast<uint16_t>(t->enumTable[pos].value & 0xFFFF);
+    return Quick::Done;
+  }
+  if (k != Kind::UInt && k != Kind::UInt64 && k != Kind::Int) return Quick::NotTaken;
+  if (length == 0 || length > 9) return Quick::NotTaken;
+  uint32_t number = 0;
+  for (size_t i = 0; i < length; ++i) {
+    unsigned digit = static_cast<unsigned>(text[i]) - '0';
+    if (digit > 9) return Quick::NotTaken;
+    number = number * 10 + digit;
+  }
+  if (m.minValue != INT64_MIN && static_cast<int64_t>(number) < m.minValue) return Quick::NotTaken;
+  if (validate) return Quick::Done;
+  if (k == Kind::UInt64) *static_cast<uint64_t*>(dest) = number;
+  else if (k == Kind::UInt) *static_cast<uint32_t*>(dest) = number;
+  else *static_cast<int32_t*>(dest) = static_cast<int32_t>(number);
+  return Quick::Done;
 }
 
 // True when a converted number is below the member's lower bound.
