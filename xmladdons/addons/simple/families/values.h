@@ -59,8 +59,9 @@ enum class Quick { Done, NotTaken, NoMemory };
   // from one attribute to the next).
   const Kind k = m.kind;
   if (m.simple && m.simple->pattern) return Quick::NotTaken;
-  if (k == Kind::Text || (k == Kind::Collapsed && !hasBlankOrControl(text, length))) {
-    if (validate) return Quick::Done;
+  if (k == Kind::Text || k == Kind::Collapsed) {
+    if (validate) return Quick::Done;  // validators look at no text of these kinds
+    if (k == Kind::Collapsed && hasBlankOrControl(text, length)) return Quick::NotTaken;
     OSUTF8CHAR* copy = rtxUTF8Strndup(ctxt, text, length);
     if (!copy) {
       rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
