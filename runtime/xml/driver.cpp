@@ -126,6 +126,7 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
   for (const char* const* a = attrs; a[0]; a += 2) {
     const char* colon = std::strchr(a[0], ':');
     if (!colon) continue;
+    if (colon == a[0]) return emptyPrefix(at, a[0], qname);
     std::string_view prefix(a[0], static_cast<size_t>(colon - a[0]));
     if (prefix != "xmlns" && !prefixBound(prefix)) return unboundPrefix(at, prefix, a[0], qname);
   }
@@ -134,6 +135,18 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
 
 bool EventDriver::prefixBound(std::string_view prefix) const {
   return prefix == "xml" || impl_->ns.find(prefix) != nullptr;
+}
+
+// A name that starts with a colon has an empty prefix, which no declaration
+// can bind ("xmlns:" alone declares nothing): it would otherwise resolve as
+// the default namespace here and mean something else wherever it is copied.
+bool EventDriver::emptyPrefix(size_t at, const char* name, const char* tag) {
+  std::string what = name == tag ? std::string("<") + name + ">"
+                                  : std::string("attribute ") + name + " of <" + tag + ">";
+  what += " has an empty prefix, which namespaces in XML do not allow: remove the colon or put a declared prefix"
+          " before it";
+  fail(at, ST_XML_MALFORMED, what);
+  return false;
 }
 
 bool EventDriver::unboundPrefix(size_t at, std::string_view prefix, const char* name, const char* tag) {

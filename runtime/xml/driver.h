@@ -69,6 +69,7 @@ class EventDriver final : public DocumentPosition {
   bool bindDeclarations(size_t at, const char* qname, const char* const* attrs);
   bool prefixBound(std::string_view prefix) const;
   bool unboundPrefix(size_t at, std::string_view prefix, const char* name, const char* tag);
+  bool emptyPrefix(size_t at, const char* name, const char* tag);
   void tooDeep(size_t at, const char* qname);
   void growScopes();
 
@@ -114,6 +115,7 @@ PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, size_t tagEnd, const 
   if (nsAttrs && !bindDeclarations(at, qname, attrs)) return false;
   const Binding* binding = nullptr;
   if (local != qname) {
+    if (local == qname + 1) return emptyPrefix(at, qname, qname);
     std::string_view prefix(qname, static_cast<size_t>(local - qname - 1));
     binding = impl_->ns.find(prefix);
     if (!binding && prefix != "xml") return unboundPrefix(at, prefix, qname, qname);

@@ -133,6 +133,8 @@ const Row kRefused[] = {
     {"namespaces: attribute prefix not declared", "<a xmlns:q='urn:q' p:x='1'/>", ST_XML_MALFORMED},
     {"namespaces: prefix declared on a sibling only", "<a><b xmlns:p='urn:p'/><p:c/></a>", ST_XML_MALFORMED},
     {"namespaces: empty prefix", "<a><:e/></a>", ST_XML_MALFORMED},
+    {"namespaces: empty prefix under a default namespace", "<a xmlns='urn:a'><:e/></a>", ST_XML_MALFORMED},
+    {"namespaces: attribute with an empty prefix", "<a xmlns='urn:a' :id='1'/>", ST_XML_MALFORMED},
     {"namespaces: a prefix undeclared", "<a xmlns:p='urn:p'><b xmlns:p=''/></a>", ST_XML_MALFORMED},
     // Names.
     {"XML names: digit first", "<1a/>", ST_XML_MALFORMED},
