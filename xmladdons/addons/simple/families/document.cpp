@@ -91,9 +91,6 @@ int routeChars(void* handler, const OSUTF8CHAR* text, int len) {
   auto* root = static_cast<PxSaxHandler*>(handler);
   PxSaxHandler* parent;
   PxSaxHandler* h = innermost(root, &parent);
-  // After an end tag no handler collects text (most runs here are the line
-  // ends and indents between elements); only a capture under way takes it.
-  if (root->head.context->state == RT_STATE_ENDED && !h->nested) return 0;
   int st = saxChars(h, text, len);
   return h == root ? st : 0;
 }

@@ -223,7 +223,7 @@ void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
     // changes from member to member and would mostly be mispredicted.
     const Kind k = m.kind;
     if (k == Kind::Text || k == Kind::Collapsed || k == Kind::DateTime) {
-      rtxMemHeapFreePtr(ctxt, at<RtXmlString>(record, m.offset)->value);
+      freeText(ctxt, at<RtXmlString>(record, m.offset));
     } else if (isList(k) || k == Kind::AnyAttr || k == Kind::NsAttrs) {
       if (at<RtDList>(record, m.offset)->head) releaseMember(ctxt, m, record);
     } else if (k == Kind::Record || k == Kind::Choice) {
