@@ -17,6 +17,7 @@
 
 #include "internal/context_impl.h"
 #include "internal/escape.h"
+#include "internal/reader.h"
 
 namespace {
 
@@ -43,12 +44,13 @@ bool declaredInside(const Capture& cap, std::string_view prefix) {
 }
 
 // Remember a prefix the capture uses; it is declared on the root unless the
-// captured markup declares it itself.
-void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement) {
+// captured markup declares it itself (as `inside` tells).
+template <typename DeclaredInside>
+void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement, DeclaredInside inside) {
   Capture& cap = impl->capture;
   if (prefix == "xml" || prefix == "xmlns") return;
   if (prefix.empty() && !forElement) return;  // unprefixed attributes have no namespace
-  if (declaredInside(cap, prefix)) return;
+  if (inside(prefix)) return;
   if (prefix.empty() && cap.undeclaresDefault) return;
   for (const pxrt::Binding* e : cap.external)
     if (e->prefix == prefix) return;
@@ -121,6 +123,15 @@ int finish(RtSaxAnyHandler* h, RtContextImpl* impl, size_t end) {
 
 }  // namespace
 
+namespace pxrt {
+
+void noteCapturedPrefix(RtContextImpl* impl, std::string_view prefix, bool forElement, size_t insideFrom) {
+  notePrefixUse(impl, prefix, forElement,
+                [impl, insideFrom](std::string_view p) { return impl->ns.boundFrom(p, insideFrom); });
+}
+
+}  // namespace pxrt
+
 extern "C" {
 
 void SAXAnyInit(RtContext* ctxt, void* handler, RtXmlString* target, int level) {
@@ -186,11 +197,15 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
     if (an == "xmlns") cap.declared.emplace_back("");
     else if (an.substr(0, 6) == "xmlns:") cap.declared.emplace_back(an.substr(6));
   }
-  notePrefixUse(impl, prefixOf(qName), true);
+  auto inside = [&cap](std::string_view prefix) { return declaredInside(cap, prefix); };
+  notePrefixUse(impl, prefixOf(qName), true, inside);
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     std::string_view an = sv(a[0]);
-    if (an != "xmlns" && an.substr(0, 6) != "xmlns:") notePrefixUse(impl, prefixOf(a[0]), false);
+    if (an != "xmlns" && an.substr(0, 6) != "xmlns:") notePrefixUse(impl, prefixOf(a[0]), false, inside);
   }
+  // A whole element copied from the document needs none of the events
+  // inside it: the reader passes over them, telling only the prefixes used.
+  if (root && h->initLevel >= 0 && cap.fromDocument && impl->reader) impl->reader->holdCapture();
 
   if (!cap.fromDocument) {
     cap.text += '<';

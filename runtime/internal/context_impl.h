@@ -93,6 +93,11 @@ struct RtContextImpl : pxrt::RtContextImplData {
 
 namespace pxrt {
 inline RtContextImpl* implOf(RtContext* ctxt) { return ctxt ? ctxt->impl : nullptr; }
+
+// A prefix used inside an element the reader passes over for the capture
+// under way; bindings in force from position insideFrom on are declared
+// inside the captured markup.
+void noteCapturedPrefix(RtContextImpl* impl, std::string_view prefix, bool forElement, size_t insideFrom);
 }  // namespace pxrt
 
 #endif

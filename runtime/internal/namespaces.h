@@ -68,6 +68,16 @@ class Namespaces {
   const std::string* prefixFor(const char* uri) const;
   // The bindings in force, outermost first.
   size_t inForce() const { return count_; }
+  // Bindings in force before the scope at `depth` was opened (all of them
+  // when no such scope is open).
+  size_t inForceBefore(size_t depth) const { return depth < scopes_.size() ? scopes_[depth] : count_; }
+  // Whether one of the bindings in force from position `from` on binds the
+  // prefix: the declarations of the innermost elements, mostly none.
+  bool boundFrom(std::string_view prefix, size_t from) const {
+    for (size_t i = count_; i > from; --i)
+      if (bindings_[i - 1].prefix == prefix) return true;
+    return false;
+  }
   const Binding& binding(size_t i) const { return bindings_[i]; }
 
   void clear();

@@ -42,6 +42,7 @@ class Reader {
   // The skip rule (rtSaxSetSkipLevelToCurrent).
   void requestSkip() { driver_.requestSkip(); }
   bool skipRequestedInStart() const { return driver_.skipRequestedInStart(); }
+  bool holdCapture() { return driver_.holdCapture(); }
 
  private:
   RtContext* ctxt_;

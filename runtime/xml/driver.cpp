@@ -31,8 +31,8 @@ void EventDriver::begin(const RtSaxReader& handler, const char* doc, size_t size
   tagEnd_ = 0;
   lines_.reset(doc, size);
   depth_ = 0;
-  skipDepth_ = 0;
-  skipWhole_ = skipRequested_ = false;
+  quietDepth_ = 0;
+  skipRequested_ = false;
   phase_ = Phase::Text;
   status_ = 0;
   impl_->ns.clear();
@@ -157,6 +157,32 @@ bool EventDriver::unboundPrefix(size_t at, std::string_view prefix, const char* 
   return false;
 }
 
+bool EventDriver::holdCapture() {
+  if (phase_ != Phase::Start || quietDepth_ || impl_->diag) return false;
+  quietDepth_ = depth_;
+  quiet_ = Quiet::Capture;
+  // The element's own declarations are inside the capture too.
+  captureInside_ = impl_->ns.inForceBefore(scopeAt_[depth_]);
+  return true;
+}
+
+// A start tag the handlers do not see: inside an element being skipped, or
+// inside one a capture holds, which needs the prefixes used there (the
+// element's, and those of its attributes, whose declarations are checked
+// by now).
+bool EventDriver::passOver(const char* qname, const char* local, const char* const* attrs, bool nsAttrs) {
+  if (quiet_ == Quiet::Capture) {
+    std::string_view prefix(qname, local != qname ? static_cast<size_t>(local - qname - 1) : 0);
+    noteCapturedPrefix(impl_, prefix, true, captureInside_);
+    for (const char* const* a = attrs; nsAttrs && a[0]; a += 2) {
+      const char* colon = std::strchr(a[0], ':');
+      if (colon) noteCapturedPrefix(impl_, std::string_view(a[0], static_cast<size_t>(colon - a[0])), false, captureInside_);
+    }
+  }
+  impl_->ns.clearStartPrefix();
+  return true;
+}
+
 void EventDriver::requestSkip() {
   switch (phase_) {
     case Phase::Start:  // the element is dropped whole, decided after the dispatch
@@ -165,9 +191,9 @@ void EventDriver::requestSkip() {
     case Phase::End:  // the element has ended: nothing is left to skip
       break;
     case Phase::Text:  // the rest of the content goes, the end tag still comes
-      if (!skipDepth_ && depth_ > 0) {
-        skipDepth_ = depth_;
-        skipWhole_ = false;
+      if (!quietDepth_ && depth_ > 0) {
+        quietDepth_ = depth_;
+        quiet_ = Quiet::SkipContent;
       }
       break;
   }

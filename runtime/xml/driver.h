@@ -57,6 +57,13 @@ class EventDriver final : public DocumentPosition {
   // The skip rule (rtSaxSetSkipLevelToCurrent).
   void requestSkip();
   bool skipRequestedInStart() const { return phase_ == Phase::Start && skipRequested_; }
+  // A capture of the element being started copies its bytes from the
+  // document: the inside is still read and checked, but reported to no
+  // handler; the capture is told the prefixes used there instead. The
+  // element's end tag is reported as ever. False (events go on as before)
+  // outside a start tag's dispatch and with a diagnostic hook set, which
+  // reports every handler entry.
+  bool holdCapture();
 
   void locate(uint32_t* line, uint32_t* column) override;
   bool tagSpan(const char** doc, size_t* begin, size_t* end) override;
@@ -68,6 +75,7 @@ class EventDriver final : public DocumentPosition {
   // prefix it uses declared. False (the parse failed) otherwise.
   bool bindDeclarations(size_t at, const char* qname, const char* const* attrs);
   bool prefixBound(std::string_view prefix) const;
+  bool passOver(const char* qname, const char* local, const char* const* attrs, bool nsAttrs);
   bool unboundPrefix(size_t at, std::string_view prefix, const char* name, const char* tag);
   bool emptyPrefix(size_t at, const char* name, const char* tag);
   void tooDeep(size_t at, const char* qname);
@@ -83,10 +91,16 @@ class EventDriver final : public DocumentPosition {
   LineCounter lines_;
 
   size_t depth_ = 0;
-  size_t skipDepth_ = 0;        // depth of the element being skipped, 0: none
-  bool skipWhole_ = false;      // its end tag is dropped too
+  // The element whose inside the handlers do not see (0: none), and why:
+  // skipped whole (its end tag dropped too), skipped from within its
+  // content, or held by a capture. One depth, so that the hot paths test
+  // one field whatever the reason.
+  enum class Quiet : uint8_t { SkipWhole, SkipContent, Capture };
+  size_t quietDepth_ = 0;
+  Quiet quiet_ = Quiet::SkipWhole;
   Phase phase_ = Phase::Text;   // the event being dispatched
   bool skipRequested_ = false;  // requested during the current start tag
+  size_t captureInside_ = 0;    // bindings from this position on are declared inside a held element
   int status_ = 0;
   // Namespace scope depth when each open element started, by its depth.
   std::vector<uint32_t> scopeAt_;
@@ -121,10 +135,7 @@ PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, size_t tagEnd, const 
     if (!binding && prefix != "xml") return unboundPrefix(at, prefix, qname, qname);
     if (binding) impl_->ns.setStartPrefix(prefix, binding);
   }
-  if (skipDepth_) {
-    impl_->ns.clearStartPrefix();
-    return true;
-  }
+  if (quietDepth_) return passOver(qname, local, attrs, nsAttrs);
 
   phase_ = Phase::Start;
   skipRequested_ = false;
@@ -133,8 +144,8 @@ PX_ALWAYS_INLINE bool EventDriver::startElement(size_t at, size_t tagEnd, const 
   impl_->ns.clearStartPrefix();
   phase_ = Phase::Text;
   if (skipRequested_ || st < 0) {
-    skipDepth_ = depth_;
-    skipWhole_ = true;
+    quietDepth_ = depth_;  // a capture of the element goes with it
+    quiet_ = Quiet::SkipWhole;
   }
   skipRequested_ = false;
   return true;
@@ -144,11 +155,11 @@ PX_ALWAYS_INLINE void EventDriver::endElement(size_t at, size_t tagEnd, const ch
   at_ = at;
   tagEnd_ = tagEnd;
   bool dispatch = true;
-  if (skipDepth_) {
+  if (quietDepth_) {
     dispatch = false;
-    if (depth_ == skipDepth_) {
-      dispatch = !skipWhole_;
-      skipDepth_ = 0;
+    if (depth_ == quietDepth_) {
+      dispatch = quiet_ != Quiet::SkipWhole;
+      quietDepth_ = 0;
     }
   }
   if (dispatch) {
@@ -161,12 +172,12 @@ PX_ALWAYS_INLINE void EventDriver::endElement(size_t at, size_t tagEnd, const ch
 }
 
 PX_ALWAYS_INLINE void EventDriver::characters(size_t at, const char* text, size_t len) {
-  if (skipDepth_ || depth_ == 0) return;
+  if (quietDepth_ || depth_ == 0) return;
   at_ = at;
   tagEnd_ = 0;
   while (len > static_cast<size_t>(INT_MAX)) {  // the handler's length is an int
     h_.chars(h_.handler, reinterpret_cast<const OSUTF8CHAR*>(text), INT_MAX);
-    if (skipDepth_) return;
+    if (quietDepth_) return;
     text += INT_MAX;
     len -= INT_MAX;
     at += INT_MAX;

@@ -83,6 +83,12 @@ TEST_P(Capture, IsSelfContainedAndReadsBackToTheSameText) {
   const CaptureCase& c = GetParam();
   std::string captured = capture(ctxt, c.doc, c.target);
   EXPECT_EQ(captured, c.expected);
+  // With a diagnostic hook every event inside the element reaches the
+  // handlers; without one the reader passes over them and only tells the
+  // capture the prefixes used there. Both must declare the same.
+  rtSaxSetDiagHook(ctxt, [](void*, const char*, const OSUTF8CHAR*, OSBOOL) {}, nullptr);
+  EXPECT_EQ(capture(ctxt, c.doc, c.target), captured);
+  rtSaxSetDiagHook(ctxt, nullptr, nullptr);
   // Standalone, the captured text is a document of its own that captures to
   // itself: nothing it needs was left behind.
   int st = 1;
@@ -114,6 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
         CaptureCase{"redeclared_inside",
                     "<root xmlns:a='urn:outer'><a:x><a:y xmlns:a='urn:inner'/><a:z/></a:x></root>", "x",
                     "<a:x xmlns:a=\"urn:outer\"><a:y xmlns:a='urn:inner'/><a:z/></a:x>"},
+        CaptureCase{"inner_prefixes_and_defaults",
+                    "<root xmlns:p='urn:p' xmlns:q='urn:q' xmlns:s='urn:s'><p:x><y q:a='1' xml:lang='en'/>"
+                    "<p:y xmlns='urn:i'><z s:b=''/></p:y><t:w xmlns:t='urn:t'><t:v/></t:w></p:x></root>",
+                    "x",
+                    "<p:x xmlns=\"\" xmlns:p=\"urn:p\" xmlns:q=\"urn:q\" xmlns:s=\"urn:s\"><y q:a='1' xml:lang='en'/>"
+                    "<p:y xmlns='urn:i'><z s:b=''/></p:y><t:w xmlns:t='urn:t'><t:v/></t:w></p:x>"},
         CaptureCase{"cdata_kept", "<root><x><![CDATA[<b>&]]></x></root>", "x",
                     "<x xmlns=\"\"><![CDATA[<b>&]]></x>"}),
     [](const auto& info) { return std::string(info.param.name); });
