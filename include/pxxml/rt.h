@@ -559,7 +559,11 @@ RT_API void rtSaxSetChunkSize(RtContext* ctxt, size_t n);
 /* The any handler: captures a whole element (level 0) or all content of the
  * element it is handed inside (level -1) as self-contained XML text: the
  * namespace declarations in scope that the capture uses are written on each
- * captured root element. */
+ * captured root element. Inside a parse the captured markup is the
+ * document's own bytes; a whole element (level 0) handed over at its start
+ * tag is then passed over by the reader: its start and end tags reach the
+ * handlers, the events inside it reach none (still read and checked), unless
+ * a diagnostic hook is set. */
 typedef struct RtSaxAnyHandler {
   RtSaxHandler head;
   RtXmlString* target;
