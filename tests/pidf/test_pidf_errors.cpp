@@ -157,6 +157,9 @@ TEST(PidfErrors, NothingMayFollowTimestampAndNoForeignElementAfterNotes) {
       {"<status/><contact>a</contact><contact>b</contact>", {ST_ELEMENT_NOT_EXPECTED, {"contact", "note, timestamp"}}},
       {"<status/><timestamp>2001-10-27T16:49:29Z</timestamp><timestamp>2001-10-27T16:49:29Z</timestamp>",
        {ST_ELEMENT_NOT_EXPECTED, {"timestamp", "no further element"}}},
+      // Nor is an element in no namespace another foreign element.
+      {"<status/><x:e xmlns:x='urn:x'/><e xmlns=''/>",
+       {ST_ELEMENT_NOT_EXPECTED, {"e", "an element of another namespace, contact, note, timestamp"}}},
   };
   for (const auto& [body, error] : twice) {
     errs = decodeErrors(doc(std::string("<tuple id='a'>") + body + "</tuple>"), &st);

@@ -540,19 +540,33 @@ int misplacedChild(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* q
   return id;
 }
 
-// The row of the previous child once more (the next item of a list, mostly)
-// when it takes this element in the current state. Named rows differ by name
-// or namespace (the table check holds every table to it), so no other named
-// row could take the element, and a named row goes before any wildcard: the
-// row the whole table lookup would find.
+// The row of the previous child once more (the next item of a list, the
+// next foreign element, mostly) when it takes this element in the current
+// state: the row the whole table lookup would find. Named rows differ by
+// name or namespace and are all of the children's namespace (the table
+// check holds every table to both), so no other named row could take the
+// element, and a named row goes before any wildcard. A wildcard row takes
+// an element no named row can, unless a wildcard row before it does.
 int lastRowAgain(PxSaxHandler* h, const TypeDesc* d, const OSUTF8CHAR* local, int nsidx) {
   const int row = h->head.curElemID;
   const uint16_t state = h->head.state;
   if (row < 0 || row >= d->nElems || state >= d->nStates) return -1;
   const RtXmlElemInfo& info = d->elems[row];
-  if (info.name[0] == 0 || info.name[0] != local[0] || info.nsidx != nsidx) return -1;
-  const uint8_t next = d->matrix[row * d->nStates + state];
-  if (next == RT_STATE_NO || std::strcmp(info.name + 1, cstr(local) + 1) != 0) return -1;
+  uint8_t next;
+  if (info.name[0] != 0) {
+    if (info.name[0] != local[0] || info.nsidx != nsidx) return -1;
+    next = d->matrix[row * d->nStates + state];
+    if (next == RT_STATE_NO || std::strcmp(info.name + 1, cstr(local) + 1) != 0) return -1;
+  } else {
+    // As the runtime's lookup reads a wildcard row: ##any, or ##other (an
+    // element of a namespace, not the row's).
+    bool takes = info.nsidx == RT_NS_ANY || (nsidx != info.nsidx && nsidx != RT_NS_NONE);
+    if (!takes || nsidx == d->childNs) return -1;
+    next = d->matrix[row * d->nStates + state];
+    if (next == RT_STATE_NO) return -1;
+    for (int r = 0; r < row; ++r)
+      if (d->elems[r].name[0] == 0 && d->matrix[r * d->nStates + state] != RT_STATE_NO) return -1;
+  }
   h->head.state = next;
   return row;
 }
