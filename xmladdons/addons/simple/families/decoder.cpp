@@ -540,33 +540,47 @@ int misplacedChild(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* q
   return id;
 }
 
-// The row of the previous child once more (the next item of a list, the
-// next foreign element, mostly) when it takes this element in the current
-// state: the row the whole table lookup would find. Named rows differ by
-// name or namespace and are all of the children's namespace (the table
-// check holds every table to both), so no other named row could take the
-// element, and a named row goes before any wildcard. A wildcard row takes
-// an element no named row can, unless a wildcard row before it does.
-int lastRowAgain(PxSaxHandler* h, const TypeDesc* d, const OSUTF8CHAR* local, int nsidx) {
-  const int row = h->head.curElemID;
+// The row the runtime's table lookup would find, found sooner; -1 leaves
+// the element to that lookup (its wildcards, its reports). Two properties
+// the table check holds every table to make it exact: named rows differ by
+// name or namespace, and all of them are of the children's namespace.
+// - An element of the children's namespace can match one named row at
+//   most, and a named row goes before any wildcard: the rows are tried
+//   from the previous child's on (the next item of a list takes the same
+//   row, the next member of a sequence mostly the next row), and the row
+//   that matches is the answer if the current state allows it.
+// - Any other element is for the wildcards: the first one, in row order,
+//   that the state allows and that takes the element.
+int quickRow(PxSaxHandler* h, const TypeDesc* d, const OSUTF8CHAR* local, int nsidx) {
+  const int n = d->nElems;
   const uint16_t state = h->head.state;
-  if (row < 0 || row >= d->nElems || state >= d->nStates) return -1;
-  const RtXmlElemInfo& info = d->elems[row];
-  uint8_t next;
-  if (info.name[0] != 0) {
-    if (info.name[0] != local[0] || info.nsidx != nsidx) return -1;
-    next = d->matrix[row * d->nStates + state];
-    if (next == RT_STATE_NO || std::strcmp(info.name + 1, cstr(local) + 1) != 0) return -1;
+  if (state >= d->nStates) return -1;
+  int row = -1;
+  if (nsidx == d->childNs) {
+    int r = h->head.curElemID >= 0 && h->head.curElemID < n ? h->head.curElemID : 0;
+    for (int left = n; left > 0; --left) {
+      const RtXmlElemInfo& info = d->elems[r];
+      if (info.name[0] == local[0] && info.nsidx == nsidx && std::strcmp(info.name + 1, cstr(local) + 1) == 0) {
+        row = r;
+        break;
+      }
+      if (++r == n) r = 0;
+    }
   } else {
-    // As the runtime's lookup reads a wildcard row: ##any, or ##other (an
-    // element of a namespace, not the row's).
-    bool takes = info.nsidx == RT_NS_ANY || (nsidx != info.nsidx && nsidx != RT_NS_NONE);
-    if (!takes || nsidx == d->childNs) return -1;
-    next = d->matrix[row * d->nStates + state];
-    if (next == RT_STATE_NO) return -1;
-    for (int r = 0; r < row; ++r)
-      if (d->elems[r].name[0] == 0 && d->matrix[r * d->nStates + state] != RT_STATE_NO) return -1;
+    for (int r = 0; r < n; ++r) {
+      // As the runtime reads a wildcard row: ##any, or ##other (an element
+      // of a namespace, not the row's).
+      const RtXmlElemInfo& info = d->elems[r];
+      if (info.name[0] == 0 && d->matrix[r * d->nStates + state] != RT_STATE_NO &&
+          (info.nsidx == RT_NS_ANY || (nsidx != info.nsidx && nsidx != RT_NS_NONE))) {
+        row = r;
+        break;
+      }
+    }
   }
+  if (row < 0) return -1;
+  const uint8_t next = d->matrix[row * d->nStates + state];
+  if (next == RT_STATE_NO) return -1;
   h->head.state = next;
   return row;
 }
@@ -602,7 +616,7 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   int nsidx = rtXmlNSGetIndex(ctxt, qname, prefixLen);
 
   uint16_t stateBefore = h->head.state;
-  int id = lastRowAgain(h, d, local, nsidx);
+  int id = quickRow(h, d, local, nsidx);
   if (id < 0)
     id = rtSaxGetElemID8(&h->head.state, h->head.curElemID, local, nsidx, d->elems, d->matrix, d->nElems,
                          d->nStates);
