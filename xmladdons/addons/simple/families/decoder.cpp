@@ -864,9 +864,7 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
 int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len) {
   const TypeDesc* d = typeOf(h);
   RtContext* ctxt = h->head.context;
-  // After an end tag only a capture under way takes text; these are most
-  // runs (the line ends and indents between elements).
-  if (ctxt->state == RT_STATE_ENDED && !h->nested) return 0;
+  if (textAfterEndDropped(h)) return 0;
   if (d->shape == Shape::OpenContent) {
     if (h->nested && h->head.level >= 1) SAXAnyCharacters(h->nested, text, len);
     return 0;

@@ -91,6 +91,7 @@ int routeChars(void* handler, const OSUTF8CHAR* text, int len) {
   auto* root = static_cast<PxSaxHandler*>(handler);
   PxSaxHandler* parent;
   PxSaxHandler* h = innermost(root, &parent);
+  if (textAfterEndDropped(h)) return 0;
   int st = saxChars(h, text, len);
   return h == root ? st : 0;
 }

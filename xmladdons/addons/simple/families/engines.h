@@ -53,6 +53,13 @@ void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, 
 int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs);
 int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname);
 int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len);
+// Text after an end tag goes nowhere unless a capture under this handler is
+// under way: most text runs of a document, the line ends and indents
+// between elements. The characters step's first test, and the router's, so
+// that such runs cost no call.
+inline bool textAfterEndDropped(const PxSaxHandler* h) {
+  return h->head.context->state == RT_STATE_ENDED && !h->nested;
+}
 // Free the handler's block and those of every handler still open below it.
 void saxRelease(PxSaxHandler* h);
 
