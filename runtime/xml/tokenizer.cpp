@@ -353,15 +353,18 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
   return p;
 }
 
-// The attributes of a start tag and its end ('>' or '/>'). Names and values
-// go to attrs_, NUL-terminated; *attrs gets the handlers' array of them.
+// The attributes of a start tag and its end ('>' or '/>'). Each goes to
+// attrs_ as name, NUL, one filler byte, value, NUL: the layout of
+// name="value" as written, so that such an attribute is one copy, its '='
+// and closing quote made the NULs. *attrs gets the handlers' array of them.
 Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsAttrs, bool* empty) {
   attrs_.clear();
   unsigned generation = attrs_.generation();
   size_t count = 0;
   for (;;) {
     const Ptr s = p;
-    p = spaces(p);
+    if (p < end_ && *p == ' ') ++p;  // mostly one space before each attribute
+    if (p < end_ && *p <= ' ') p = spaces(p);
     if (p >= end_) return fail(p, "start tag <" + openName() + " is not closed (missing '>')");
     if (*p == '>') {
       ++p;
@@ -380,48 +383,56 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     if (p == an) return unexpected(an, "in start tag <" + openName() + ">");
     if (s == an) return fail(an, "attributes must be separated by white space (start tag <" + openName() + ">)");
     const size_t anLen = static_cast<size_t>(p - an);
-    if (p < end_ && *p != '=') p = spaces(p);  // mostly name="value", no spaces
-    if (p >= end_ || *p != '=') {
-      return fail(p, "attribute " + std::string(reinterpret_cast<const char*>(an), anLen) + " of <" + openName() +
-                         "> has no value (expected '=')");
+    uint8_t quote;
+    if (end_ - p >= 2 && *p == '=' && (p[1] == '"' || p[1] == '\'')) {  // mostly name="value", no spaces
+      quote = p[1];
+      p += 2;
+    } else {
+      if (p < end_ && *p != '=') p = spaces(p);
+      if (p >= end_ || *p != '=') {
+        return fail(p, "attribute " + std::string(reinterpret_cast<const char*>(an), anLen) + " of <" + openName() +
+                           "> has no value (expected '=')");
+      }
+      ++p;
+      if (p < end_ && *p != '"' && *p != '\'') p = spaces(p);
+      if (p >= end_ || (*p != '"' && *p != '\'')) {
+        return fail(p, "the value of attribute " + std::string(reinterpret_cast<const char*>(an), anLen) +
+                           " must be in quotes");
+      }
+      quote = *p++;
     }
-    ++p;
-    if (p < end_ && *p != '"' && *p != '\'') p = spaces(p);
-    if (p >= end_ || (*p != '"' && *p != '\'')) {
-      return fail(p, "the value of attribute " + std::string(reinterpret_cast<const char*>(an), anLen) +
-                         " must be in quotes");
-    }
-    const uint8_t quote = *p++;
     if (attrPointers_.size() < 2 * count + 3) attrPointers_.resize(2 * count + 16);
 
     const size_t mark = attrs_.size();
     const Ptr q = scanDelims(p, end_, static_cast<char>(quote), '<', '&');
-    if (q < end_ && *q == quote) {
-      // A value as it stands: name and value copied in one go.
-      const size_t vLen = static_cast<size_t>(q - p);
-      char* dst = attrs_.reserve(anLen + vLen + 2 + 16);
+    if (q < end_ && *q == quote && p == an + anLen + 2) {
+      // name="value" as it stands: the bytes from the name to the closing
+      // quote in one copy.
+      const size_t n = static_cast<size_t>(q - an);
+      char* dst = attrs_.reserve(n + 1 + 16);
       if (!dst) return noMemory(an);
-      copyOut(dst, an, anLen);
+      copyOut(dst, an, n);
       dst[anLen] = 0;
-      copyOut(dst + anLen + 1, p, vLen);
-      dst[anLen + 1 + vLen] = 0;
-      attrs_.resize(mark + anLen + vLen + 2);
+      dst[n] = 0;
+      attrs_.resize(mark + n + 1);
       p = q + 1;
     } else {
-      if (!attrs_.append(an, anLen) || !attrs_.push('\0')) return noMemory(an);
+      if (!attrs_.append(an, anLen) || !attrs_.push('\0') || !attrs_.push(static_cast<char>(quote))) return noMemory(an);
       p = attributeValue(p, quote, an, anLen);
       if (!p) return nullptr;
     }
     if (attrs_.generation() != generation) {  // the buffer moved: point again
       generation = attrs_.generation();
       const char* at = attrs_.data();
-      for (size_t i = 0; i < 2 * count; ++i) {
+      for (size_t i = 0; i < 2 * count; i += 2) {
         attrPointers_[i] = at;
+        at += std::strlen(at) + 2;
+        attrPointers_[i + 1] = at;
         at += std::strlen(at) + 1;
       }
     }
     attrPointers_[2 * count] = attrs_.data() + mark;
-    attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 1;
+    attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 2;
     ++count;
     // A declaration or a prefix to check; "xml:", bound everywhere, is not
     // one (xml:lang stands on most presence elements).
@@ -433,7 +444,7 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
         const char* newest = attrPointers_[2 * count - 2];
         for (size_t i = 0; i + 1 < count; ++i) {
           const char* other = attrPointers_[2 * i];
-          if (static_cast<size_t>(attrPointers_[2 * i + 1] - other) == anLen + 1 && other[0] == newest[0] &&
+          if (static_cast<size_t>(attrPointers_[2 * i + 1] - other) == anLen + 2 && other[0] == newest[0] &&
               std::memcmp(other, newest, anLen) == 0)
             return duplicateAttribute(an, newest, anLen);
         }
@@ -491,7 +502,7 @@ Tokenizer::Failed Tokenizer::duplicateAttribute(Ptr nameAt, const char* name, si
 // one: open addressing over attribute numbers + 1, at most half full.
 bool Tokenizer::uniqueAttribute(Ptr nameAt, size_t count) {
   auto nameOf = [&](size_t i, size_t* len) {
-    *len = static_cast<size_t>(attrPointers_[2 * i + 1] - attrPointers_[2 * i] - 1);
+    *len = static_cast<size_t>(attrPointers_[2 * i + 1] - attrPointers_[2 * i] - 2);
     return attrPointers_[2 * i];
   };
   size_t len;

@@ -120,7 +120,7 @@ class Tokenizer {
 
   ByteBuffer names_;  // qualified names of the open elements, NUL-terminated
   std::vector<OpenElement> open_;
-  ByteBuffer attrs_;  // name NUL value NUL ... of the current start tag
+  ByteBuffer attrs_;  // name NUL filler value NUL ... of the current start tag
   std::vector<const char*> attrPointers_;  // into attrs_, for the handlers
   std::vector<uint32_t> attrIndex_;  // hash of attribute names, for large tags
   ByteBuffer text_;  // text rewritten for references and line ends
