@@ -23,11 +23,19 @@ constexpr uint16_t kChildInText = 4;
 // to a state where a single member that already has its value is allowed.
 constexpr uint16_t kRecovered = 8;
 bool validating(const PxSaxHandler* h) { return (h->validating & kValidating) != 0; }
-void diagStart(PxSaxHandler* h, const char* name, const OSUTF8CHAR* qname) {
-  if (h->validating & kDiagnosed) rtSaxDiagStartFunc(h, name, qname);
+// The diagnostic hook hears each handler entry by its exported name; the
+// name is looked up only when a hook is set.
+enum class Entry : uint8_t { Start, End };
+const char* entryName(const PxSaxHandler* h, Entry entry) {
+  const TypeDesc* d = typeOf(h);
+  if (entry == Entry::Start) return validating(h) ? d->diagVsaxStart : d->diagSaxStart;
+  return validating(h) ? d->diagVsaxEnd : d->diagSaxEnd;
 }
-void diagEnd(PxSaxHandler* h, const char* name, const OSUTF8CHAR* qname) {
-  if (h->validating & kDiagnosed) rtSaxDiagEndFunc(h, name, qname);
+void diagStart(PxSaxHandler* h, Entry entry, const OSUTF8CHAR* qname) {
+  if (h->validating & kDiagnosed) rtSaxDiagStartFunc(h, entryName(h, entry), qname);
+}
+void diagEnd(PxSaxHandler* h, Entry entry, const OSUTF8CHAR* qname) {
+  if (h->validating & kDiagnosed) rtSaxDiagEndFunc(h, entryName(h, entry), qname);
 }
 const char* pathOf(const PxSaxHandler* h) {
   return validating(h) ? typeOf(h)->module->vldt : typeOf(h)->module->sax;
@@ -763,7 +771,7 @@ void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, 
 int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   const TypeDesc* d = typeOf(h);
   RtContext* ctxt = h->head.context;
-  const char* diag = validating(h) ? d->diagVsaxStart : d->diagSaxStart;
+  constexpr Entry diag = Entry::Start;
   diagStart(h, diag, qname);
   if (h->head.level == 0) {
     ownStart(h, local, qname, attrs);
@@ -795,7 +803,7 @@ int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, 
 int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
   const TypeDesc* d = typeOf(h);
   RtContext* ctxt = h->head.context;
-  const char* diag = validating(h) ? d->diagVsaxEnd : d->diagSaxEnd;
+  constexpr Entry diag = Entry::End;
   diagStart(h, diag, qname);
 
   if (d->shape == Shape::SimpleContent) {
