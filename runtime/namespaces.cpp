@@ -104,18 +104,8 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
   ++generation_;
 }
 
-const Binding* Namespaces::find(std::string_view prefix) const {
-  if (prefix.data() == startPrefix_ && startPrefix_ && prefix.size() == startPrefixLength_) return startBinding_;
+const Binding* Namespaces::search(std::string_view prefix, Lookup* slot) const {
   const size_t n = prefix.size();
-  Lookup* slot = nullptr;
-  if (n <= kCachedPrefix) {
-    slot = &lookups_[(n + (n ? static_cast<unsigned char>(prefix[0]) : 0u)) % kLookups];
-    if (slot->generation == generation_ && slot->length == n) {
-      size_t i = 0;  // prefixes are a few bytes: no call
-      while (i < n && slot->prefix[i] == prefix[i]) ++i;
-      if (i == n) return slot->result;
-    }
-  }
   const Binding* found = nullptr;
   for (auto it = bindings_.begin() + static_cast<std::ptrdiff_t>(count_); it != bindings_.begin();) {
     --it;

@@ -37,8 +37,21 @@ class Namespaces {
 
   // Bind in the innermost scope (a scope is opened if none is).
   void bind(std::string_view prefix, std::string_view uri);
-  // Innermost binding of a prefix; null when unbound.
-  const Binding* find(std::string_view prefix) const;
+  // Innermost binding of a prefix; null when unbound. The answers the
+  // start tag's own prefix and the recent lookups give are inline: every
+  // prefixed element is resolved by the reader, and again by its handlers.
+  const Binding* find(std::string_view prefix) const {
+    if (prefix.data() == startPrefix_ && startPrefix_ && prefix.size() == startPrefixLength_) return startBinding_;
+    const size_t n = prefix.size();
+    if (n > kCachedPrefix) return search(prefix, nullptr);
+    Lookup* slot = &lookups_[(n + (n ? static_cast<unsigned char>(prefix[0]) : 0u)) % kLookups];
+    if (slot->generation == generation_ && slot->length == n) {
+      size_t i = 0;  // prefixes are a few bytes: no call
+      while (i < n && slot->prefix[i] == prefix[i]) ++i;
+      if (i == n) return slot->result;
+    }
+    return search(prefix, slot);
+  }
   // The same for a prefix text that may be a binding's own, as
   // rtXmlNSGetPrefix hands it out and encoders pass it back element after
   // element: a binding's text changes only with the generation, so the last
@@ -89,6 +102,9 @@ class Namespaces {
   // kept for reuse, so that binding the same declarations document after
   // document allocates nothing.
   const Binding* bindingFor(std::string_view uri) const;
+  struct Lookup;
+  // find() past its recent answers; the answer is kept in slot, if any.
+  const Binding* search(std::string_view prefix, Lookup* slot) const;
 
   std::deque<Binding> bindings_;
   size_t count_ = 0;
