@@ -80,8 +80,7 @@ RtSaxAnyHandler* ownerOf(void* handler, RtContextImpl** implOut) {
 
 // The tag being read now, when a parse is under way.
 bool tagSpan(RtContextImpl* impl, const char** doc, size_t* begin, size_t* end) {
-  pxrt::DocumentPosition* reading = impl->errors.documentPosition();
-  return reading && reading->tagSpan(doc, begin, end);
+  return impl->errors.documentPosition() && impl->reader && impl->reader->tagSpan(doc, begin, end);
 }
 
 OSUTF8CHAR* copyOfSpan(RtContext* ctxt, const Capture& cap, size_t end) {

@@ -16,9 +16,6 @@ namespace pxrt {
 class DocumentPosition {
  public:
   virtual void locate(uint32_t* line, uint32_t* column) = 0;
-  // The document and the bytes of the tag being handled: [begin, end) from
-  // its '<' to just past its '>' (a text run has none: false).
-  virtual bool tagSpan(const char** doc, size_t* begin, size_t* end) = 0;
 
  protected:
   ~DocumentPosition() = default;

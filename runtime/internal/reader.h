@@ -43,6 +43,7 @@ class Reader {
   void requestSkip() { driver_.requestSkip(); }
   bool skipRequestedInStart() const { return driver_.skipRequestedInStart(); }
   bool holdCapture() { return driver_.holdCapture(); }
+  bool tagSpan(const char** doc, size_t* begin, size_t* end) const { return driver_.tagSpan(doc, begin, end); }
 
  private:
   RtContext* ctxt_;

@@ -50,13 +50,6 @@ int EventDriver::finish() {
 
 void EventDriver::locate(uint32_t* line, uint32_t* column) { lines_.locate(at_, line, column); }
 
-bool EventDriver::tagSpan(const char** doc, size_t* begin, size_t* end) {
-  if (tagEnd_ <= at_ || tagEnd_ > size_) return false;
-  *doc = doc_;
-  *begin = at_;
-  *end = tagEnd_;
-  return true;
-}
 
 void EventDriver::fail(size_t at, int status, std::string_view what) {
   if (status_) return;

@@ -66,7 +66,16 @@ class EventDriver final : public DocumentPosition {
   bool holdCapture();
 
   void locate(uint32_t* line, uint32_t* column) override;
-  bool tagSpan(const char** doc, size_t* begin, size_t* end) override;
+  // The document and the bytes of the tag being handled: [begin, end) from
+  // its '<' to just past its '>' (a text run has none: false). Asked at
+  // every captured element, so inline.
+  bool tagSpan(const char** doc, size_t* begin, size_t* end) const {
+    if (tagEnd_ <= at_ || tagEnd_ > size_) return false;
+    *doc = doc_;
+    *begin = at_;
+    *end = tagEnd_;
+    return true;
+  }
 
  private:
   enum class Phase { Text, Start, End };
