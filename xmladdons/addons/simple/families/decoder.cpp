@@ -318,7 +318,8 @@ bool startAny(PxSaxHandler* h, RtDList* list, const OSUTF8CHAR* local, const OSU
   RtContext* ctxt = h->head.context;
   if (validating(h)) return false;  // validators keep no foreign element
   if (!childBlock(h)) return noBlock(h);
-  auto* item = static_cast<RtXmlString*>(rtxMemHeapAllocZ(ctxt, sizeof(RtXmlString)));
+  auto* item = static_cast<RtXmlString*>(rtxMemHeapAlloc(ctxt, sizeof(RtXmlString)));
+  if (item) *item = RtXmlString{};
   if (!item || !rtxDListAppend(ctxt, list, item)) {
     rtxMemHeapFreePtr(ctxt, item);
     rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
