@@ -149,6 +149,13 @@ bool Tokenizer::document() {
 }
 
 Tokenizer::Ptr Tokenizer::xmlDeclaration(Ptr p) {
+  // Nearly every document declares itself in one of these words, which the
+  // checks below accept as they stand.
+  static constexpr std::string_view kCommon[] = {
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "<?xml version=\"1.0\"?>",
+      "<?xml version='1.0' encoding='UTF-8'?>", "<?xml version='1.0'?>"};
+  for (std::string_view common : kCommon)
+    if (startsWith(p, common.data(), common.size())) return p + common.size();
   const Ptr decl = p;
   p += 5;
   std::string_view values[3];  // version, encoding, standalone
