@@ -50,7 +50,6 @@ int EventDriver::finish() {
 
 void EventDriver::locate(uint32_t* line, uint32_t* column) { lines_.locate(at_, line, column); }
 
-
 void EventDriver::fail(size_t at, int status, std::string_view what) {
   if (status_) return;
   status_ = status;
