@@ -8,6 +8,13 @@ namespace pxrt::xml {
 
 namespace {
 
+// "xmlns" or "xmlns:..." (a declaration), byte by byte: no call, and no
+// byte read past the end of a shorter name.
+bool isXmlns(const char* name) {
+  return name[0] == 'x' && name[1] == 'm' && name[2] == 'l' && name[3] == 'n' && name[4] == 's' &&
+         (name[5] == 0 || name[5] == ':');
+}
+
 bool equalsIgnoringCase(std::string_view a, const char* b) {
   size_t n = std::strlen(b);
   if (a.size() != n) return false;
@@ -99,7 +106,7 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
   bool scoped = false;
   for (const char* const* a = attrs; a[0]; a += 2) {
     const char* an = a[0];
-    if (std::strncmp(an, "xmlns", 5) != 0 || (an[5] != 0 && an[5] != ':')) continue;
+    if (!isXmlns(an)) continue;
     bool isDefault = an[5] == 0;
     if (!isDefault && !an[6]) continue;  // "xmlns:" alone declares nothing
     if (!isDefault && !a[1][0]) {
@@ -116,11 +123,14 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
   }
   // Declarations of the tag hold for its own attributes wherever they stand.
   for (const char* const* a = attrs; a[0]; a += 2) {
-    const char* colon = std::strchr(a[0], ':');
-    if (!colon) continue;
-    if (colon == a[0]) return emptyPrefix(at, a[0], qname);
-    std::string_view prefix(a[0], static_cast<size_t>(colon - a[0]));
-    if (prefix != "xmlns" && !prefixBound(prefix)) return unboundPrefix(at, prefix, a[0], qname);
+    const char* an = a[0];
+    if (isXmlns(an)) continue;
+    const char* colon = an;  // names are short: no call
+    while (*colon && *colon != ':') ++colon;
+    if (!*colon) continue;
+    if (colon == an) return emptyPrefix(at, an, qname);
+    std::string_view prefix(an, static_cast<size_t>(colon - an));
+    if (!prefixBound(prefix)) return unboundPrefix(at, prefix, an, qname);
   }
   return true;
 }
