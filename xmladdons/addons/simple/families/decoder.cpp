@@ -569,7 +569,10 @@ int quickRow(PxSaxHandler* h, const TypeDesc* d, const OSUTF8CHAR* local, int ns
     int r = h->head.curElemID >= 0 && h->head.curElemID < n ? h->head.curElemID : 0;
     for (int left = n; left > 0; --left) {
       const RtXmlElemInfo& info = d->elems[r];
-      if (info.name[0] == local[0] && info.nsidx == nsidx && std::strcmp(info.name + 1, cstr(local) + 1) == 0) {
+      // A wildcard row's empty name is no name ("p:", a prefix alone, has an
+      // empty local name too).
+      if (info.name[0] == local[0] && info.name[0] != 0 && info.nsidx == nsidx &&
+          std::strcmp(info.name + 1, cstr(local) + 1) == 0) {
         row = r;
         break;
       }
