@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "families/descriptor.h"
+#include "families/plain_output.h"
 
 namespace pxs {
 
@@ -62,8 +63,12 @@ enum class Quick { Done, NotTaken, NoMemory };
   if (k == Kind::Text || k == Kind::Collapsed) {
     if (validate) return Quick::Done;  // validators look at no text of these kinds
     if (k == Kind::Collapsed && hasBlankOrControl(text, length)) return Quick::NotTaken;
-    OSUTF8CHAR* copy = rtxUTF8Strndup(ctxt, text, length);
-    if (!copy) {
+    // The copy of a value of a few bytes makes no library call.
+    auto* copy = static_cast<OSUTF8CHAR*>(rtxMemHeapAlloc(ctxt, length + 1));
+    if (copy) {
+      plain::copy(copy, reinterpret_cast<const char*>(text), length);
+      copy[length] = 0;
+    } else {
       rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
       return Quick::NoMemory;
     }
