@@ -37,8 +37,8 @@ void Namespaces::setTable(const char* const* uris, int n) {
   tableLengths_.resize(static_cast<size_t>(n));
   for (int i = 0; i < n; ++i) tableLengths_[i] = uris[i] ? std::strlen(uris[i]) : static_cast<size_t>(-1);
   for (size_t i = 0; i < count_; ++i) {
-    bindings_[i].index = indexOf(bindings_[i].uri);
-    bindings_[i].indexTable = tableGeneration_;
+    entry(i).index = indexOf(entry(i).uri);
+    entry(i).indexTable = tableGeneration_;
   }
 }
 
@@ -86,7 +86,7 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
   if (count_ < bindings_.size()) {
     // A slot bound to the same declaration before (the next document's
     // root, mostly) keeps its texts and its made declaration.
-    Binding& b = bindings_[count_];
+    Binding& b = entry(count_);
     if (b.prefix != prefix || b.uri != uri) {
       b.prefix.assign(prefix);
       b.uri.assign(uri);
@@ -98,7 +98,8 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
       b.indexTable = tableGeneration_;
     }
   } else {
-    bindings_.push_back(Binding{std::string(prefix), std::string(uri), indexOf(uri), tableGeneration_, {}});
+    bindings_.push_back(
+        std::make_unique<Binding>(Binding{std::string(prefix), std::string(uri), indexOf(uri), tableGeneration_, {}}));
   }
   if (++count_ > used_) used_ = count_;
   ++generation_;
@@ -107,10 +108,10 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
 const Binding* Namespaces::search(std::string_view prefix, Lookup* slot) const {
   const size_t n = prefix.size();
   const Binding* found = nullptr;
-  for (auto it = bindings_.begin() + static_cast<std::ptrdiff_t>(count_); it != bindings_.begin();) {
-    --it;
-    if (it->prefix.size() == n && it->prefix.compare(0, n, prefix) == 0) {
-      found = &*it;
+  for (size_t i = count_; i-- > 0;) {
+    const Binding& b = entry(i);
+    if (b.prefix.size() == n && b.prefix.compare(0, n, prefix) == 0) {
+      found = &b;
       break;
     }
   }
@@ -158,7 +159,7 @@ bool Namespaces::hasUri(const Binding& b, const char* uri) const {
 
 const Binding* Namespaces::bindingFor(std::string_view uri) const {
   for (size_t i = count_; i-- > 0;) {
-    const Binding& b = bindings_[i];
+    const Binding& b = entry(i);
     if (b.uri != uri) continue;
     // The binding counts only when no inner binding reuses its prefix.
     if (findHandedOut(b.prefix) == &b) return &b;
@@ -189,9 +190,10 @@ void Namespaces::clear() {
   constexpr size_t kKeepBindings = 64, kKeepText = 1024;
   if (bindings_.size() > kKeepBindings) bindings_.resize(kKeepBindings);
   for (size_t i = 0; longTexts_ && i < used_ && i < bindings_.size(); ++i) {
-    if (bindings_[i].uri.capacity() > kKeepText) std::string().swap(bindings_[i].uri);
-    if (bindings_[i].prefix.capacity() > kKeepText) std::string().swap(bindings_[i].prefix);
-    if (bindings_[i].declarationText.capacity() > kKeepText) std::string().swap(bindings_[i].declarationText);
+    Binding& b = entry(i);
+    if (b.uri.capacity() > kKeepText) std::string().swap(b.uri);
+    if (b.prefix.capacity() > kKeepText) std::string().swap(b.prefix);
+    if (b.declarationText.capacity() > kKeepText) std::string().swap(b.declarationText);
   }
   used_ = 0;
   longTexts_ = false;

@@ -4,7 +4,7 @@
 #define PXRT_INTERNAL_NAMESPACES_H
 
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,25 +88,27 @@ class Namespaces {
   // prefix: the declarations of the innermost elements, mostly none.
   bool boundFrom(std::string_view prefix, size_t from) const {
     for (size_t i = count_; i > from; --i)
-      if (bindings_[i - 1].prefix == prefix) return true;
+      if (entry(i - 1).prefix == prefix) return true;
     return false;
   }
-  const Binding& binding(size_t i) const { return bindings_[i]; }
+  const Binding& binding(size_t i) const { return entry(i); }
 
   void clear();
 
  private:
-  // A deque keeps the address of every binding stable while scopes grow, so
-  // the prefix texts handed out by rtXmlNSGetPrefix stay valid until their
-  // scope is popped. The first count_ bindings are in force; the others are
-  // kept for reuse, so that binding the same declarations document after
-  // document allocates nothing.
+  // Each binding has a block of its own, so that its address stays while
+  // scopes grow and the prefix texts handed out by rtXmlNSGetPrefix stay
+  // valid until their scope is popped; reaching binding i is one load. The
+  // first count_ bindings are in force; the others are kept for reuse, so
+  // that binding the same declarations document after document allocates
+  // nothing.
   const Binding* bindingFor(std::string_view uri) const;
   struct Lookup;
   // find() past its recent answers; the answer is kept in slot, if any.
   const Binding* search(std::string_view prefix, Lookup* slot) const;
 
-  std::deque<Binding> bindings_;
+  Binding& entry(size_t i) const { return *bindings_[i]; }
+  std::vector<std::unique_ptr<Binding>> bindings_;
   size_t count_ = 0;
   // Recent answers of find(), each valid in the generation of bindings it
   // was made in. Children of one element mostly use one or two prefixes
