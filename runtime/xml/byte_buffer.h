@@ -49,20 +49,22 @@ class ByteBuffer {
   }
 
  private:
-  // A buffer starts at a page of its own: names and values are compared and
+  // A buffer starts a page of its own: names and values are compared and
   // measured with the C library's vector routines, which take a slower path
-  // for a text within a few vectors of a page's end. Buffer after buffer,
-  // document after document, the same texts would otherwise sit wherever
-  // the allocator left them -- for every element, in the worst case.
+  // for a text within a few vectors of a page's end. Document after
+  // document the same texts would otherwise sit wherever the allocator left
+  // the buffer -- in the worst case, every element's name near a page end.
+  // The first kilobyte of a page holds the names and values of most tags.
   static constexpr size_t kPage = 4096;
+  static constexpr size_t kFirst = 1024;
   [[gnu::noinline]] bool grow(size_t n) {
-    size_t cap = cap_ ? cap_ : kPage;
+    size_t cap = cap_ ? cap_ : kFirst;
     while (cap - size_ < n) {
       if (cap > (static_cast<size_t>(-1) >> 1)) return false;
       cap *= 2;
     }
-    void* p = std::aligned_alloc(kPage, cap);  // cap is a multiple of the page
-    if (!p) return false;
+    void* p = nullptr;
+    if (posix_memalign(&p, kPage, cap) != 0) return false;
     if (size_) std::memcpy(p, data_, size_);
     std::free(data_);
     data_ = static_cast<char*>(p);
