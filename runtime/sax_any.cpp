@@ -199,8 +199,8 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
   auto inside = [&cap](std::string_view prefix) { return declaredInside(cap, prefix); };
   notePrefixUse(impl, prefixOf(qName), true, inside);
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
-    std::string_view an = sv(a[0]);
-    if (an != "xmlns" && an.substr(0, 6) != "xmlns:") notePrefixUse(impl, prefixOf(a[0]), false, inside);
+    const char* an = reinterpret_cast<const char*>(a[0]);
+    if (!pxrt::isDeclarationName(an)) notePrefixUse(impl, prefixOf(a[0]), false, inside);
   }
   // A whole element copied from the document needs none of the events
   // inside it: the reader passes over them, telling only the prefixes used.

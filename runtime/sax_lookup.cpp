@@ -26,8 +26,7 @@ bool rowAccepts(const RtXmlElemInfo& row, const char* localName, int nsidx) {
 }
 
 bool isNamespaceOrXsi(const char* name) {
-  return (std::strncmp(name, "xmlns", 5) == 0 && (name[5] == 0 || name[5] == ':')) ||
-         std::strncmp(name, "xsi:", 4) == 0;
+  return pxrt::isDeclarationName(name) || std::strncmp(name, "xsi:", 4) == 0;
 }
 
 }  // namespace

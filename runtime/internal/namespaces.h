@@ -11,6 +11,13 @@
 
 namespace pxrt {
 
+// "xmlns" or "xmlns:..." (a declaration), byte by byte: no call, and no
+// byte read past the end of a shorter name.
+inline bool isDeclarationName(const char* name) {
+  return name[0] == 'x' && name[1] == 'm' && name[2] == 'l' && name[3] == 'n' && name[4] == 's' &&
+         (name[5] == 0 || name[5] == ':');
+}
+
 struct Binding {
   std::string prefix;  // "" for the default namespace
   std::string uri;     // "" undeclares the default namespace

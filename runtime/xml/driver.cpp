@@ -8,13 +8,6 @@ namespace pxrt::xml {
 
 namespace {
 
-// "xmlns" or "xmlns:..." (a declaration), byte by byte: no call, and no
-// byte read past the end of a shorter name.
-bool isXmlns(const char* name) {
-  return name[0] == 'x' && name[1] == 'm' && name[2] == 'l' && name[3] == 'n' && name[4] == 's' &&
-         (name[5] == 0 || name[5] == ':');
-}
-
 bool equalsIgnoringCase(std::string_view a, const char* b) {
   size_t n = std::strlen(b);
   if (a.size() != n) return false;
@@ -106,7 +99,7 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
   bool scoped = false;
   for (const char* const* a = attrs; a[0]; a += 2) {
     const char* an = a[0];
-    if (!isXmlns(an)) continue;
+    if (!isDeclarationName(an)) continue;
     bool isDefault = an[5] == 0;
     if (!isDefault && !an[6]) continue;  // "xmlns:" alone declares nothing
     if (!isDefault && !a[1][0]) {
@@ -124,7 +117,7 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
   // Declarations of the tag hold for its own attributes wherever they stand.
   for (const char* const* a = attrs; a[0]; a += 2) {
     const char* an = a[0];
-    if (isXmlns(an)) continue;
+    if (isDeclarationName(an)) continue;
     const char* colon = an;  // names are short: no call
     while (*colon && *colon != ':') ++colon;
     if (!*colon) continue;
