@@ -46,7 +46,7 @@ int declareLast(RtContext* ctxt) {
 // Declarations of the open tag that were bound when it was opened but not
 // yet written (the element's own scope holds them; a binding a caller popped
 // meanwhile is not declared).
-int writeScopeDecls(RtContext* ctxt) {
+[[gnu::noinline]] int writeBoundDecls(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
   for (uint32_t i : impl->openTagBindings)
     if (i < impl->ns.inForce())
@@ -54,23 +54,28 @@ int writeScopeDecls(RtContext* ctxt) {
   return 0;
 }
 
+// Most tags bind nothing: no call for them.
+inline int writeScopeDecls(RtContext* ctxt) {
+  return implOf(ctxt)->openTagBindings.empty() ? 0 : writeBoundDecls(ctxt);
+}
+
 // Content of an element may follow only a closed start tag. While the
 // parse-state byte says a start tag is being written (attribute values of
 // simple types are written by their own encoders), the tag stays open.
-int closeOpenTag(RtContext* ctxt) {
+inline int closeOpenTag(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
   if (!impl->out.tagOpen || ctxt->state == RT_STATE_TAG_OPEN) return 0;
   if (int st = writeScopeDecls(ctxt)) return st;
   if (int st = pxrt::outWriteChar(ctxt, '>')) return st;
   impl->out.tagOpen = false;
-  impl->out.tagDecls.clear();
+  if (!impl->out.tagDecls.empty()) impl->out.tagDecls.clear();
   impl->openTagBindings.clear();
   return 0;
 }
 
 // `<prefix:name`, or `</prefix:name>` with the close, in one piece.
-int writeTagName(RtContext* ctxt, std::string_view open, std::string_view prefix, std::string_view name,
-                 std::string_view close = {}) {
+[[gnu::always_inline]] inline int writeTagName(RtContext* ctxt, std::string_view open, std::string_view prefix,
+                                               std::string_view name, std::string_view close = {}) {
   const size_t n = open.size() + prefix.size() + (prefix.empty() ? 0 : 1) + name.size() + close.size();
   if (int st = pxrt::outReserve(ctxt, n)) return st;
   RtBuffer& b = ctxt->buffer;
@@ -78,11 +83,11 @@ int writeTagName(RtContext* ctxt, std::string_view open, std::string_view prefix
   std::memcpy(out, open.data(), open.size());
   out += open.size();
   if (!prefix.empty()) {
-    std::memcpy(out, prefix.data(), prefix.size());
+    pxrt::copyShort(out, prefix.data(), prefix.size());
     out += prefix.size();
     *out++ = ':';
   }
-  std::memcpy(out, name.data(), name.size());
+  pxrt::copyShort(out, name.data(), name.size());
   out += name.size();
   if (!close.empty()) std::memcpy(out, close.data(), close.size());
   b.byteIndex += n;
@@ -112,10 +117,18 @@ std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* 
   if (ns->prefix) {
     // A prefix the caller chose is declared where it does not yet mean this
     // namespace, so that the output stays namespace-well-formed.
+    auto& known = impl->boundPair;
+    if (ns->prefix == known.prefix && ns->uri == known.uri && impl->ns.generation() == known.generation)
+      return std::string_view(reinterpret_cast<const char*>(ns->prefix), known.prefixLength);
     std::string_view prefix = sv(ns->prefix);
+    const auto* uri = reinterpret_cast<const char*>(ns->uri);
     const pxrt::Binding* b = impl->ns.findHandedOut(prefix);
-    if (prefix != "xml" && (!b || !impl->ns.hasUri(*b, reinterpret_cast<const char*>(ns->uri)))) {
+    if (prefix != "xml" && (!b || !impl->ns.hasUri(*b, uri))) {
       bindOnTag(impl, prefix, sv(ns->uri));
+    } else if (b && b->prefix.data() == prefix.data() && impl->ns.hasConstantUri(*b, uri)) {
+      // The binding's own prefix text and a constant URI: both stay as they
+      // are until the bindings change.
+      known = {ns->prefix, ns->uri, prefix.size(), impl->ns.generation()};
     }
     return prefix;
   }
@@ -150,8 +163,10 @@ int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, 
   }
   if (int st = writeTagName(ctxt, "<", prefix, sv(name))) return st;
   impl->out.tagOpen = true;
-  impl->out.tagDecls.clear();
-  impl->elementPrefixes.emplace_back(prefix);
+  if (!impl->out.tagDecls.empty()) impl->out.tagDecls.clear();
+  const size_t prefixStart = impl->openPrefixText.size();
+  if (!prefix.empty()) impl->openPrefixText.append(prefix);
+  impl->openElements.push_back({static_cast<uint32_t>(prefixStart), static_cast<uint32_t>(prefix.size())});
   return 0;
 }
 
@@ -246,12 +261,18 @@ int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNames
       impl->out.tagDecls.clear();
       impl->openTagBindings.clear();
     }
+  } else if (impl->openElements.empty()) {
+    st = writeTagName(ctxt, "</", {}, sv(name), ">");
   } else {
-    std::string_view prefix = impl->elementPrefixes.empty() ? std::string_view() : impl->elementPrefixes.back();
+    const auto& open = impl->openElements.back();
+    std::string_view prefix(impl->openPrefixText.data() + open.prefixStart, open.prefixLength);
     st = writeTagName(ctxt, "</", prefix, sv(name), ">");
   }
   if (st) return PX_FAIL(ctxt, st);
-  if (!impl->elementPrefixes.empty()) impl->elementPrefixes.pop_back();
+  if (!impl->openElements.empty()) {
+    impl->openPrefixText.resize(impl->openElements.back().prefixStart);
+    impl->openElements.pop_back();
+  }
   impl->ns.pop();
   return 0;
 }

@@ -147,14 +147,16 @@ const Binding* Namespaces::findHandedOut(std::string_view prefix) const {
   return found;
 }
 
-bool Namespaces::hasUri(const Binding& b, const char* uri) const {
+bool Namespaces::hasConstantUri(const Binding& b, const char* uri) const {
   // The built-in URIs are constants: one given by its address, at the place
   // of the installed table where this binding's URI was found, is that URI.
   const int i = b.index;
-  if (i >= 0 && i < kDefaultUriTableSize && b.indexTable == tableGeneration_ && uri == kDefaultUriTable[i] &&
-      i < tableSize_ && table_[i] == uri)
-    return true;
-  return std::strcmp(b.uri.c_str(), uri) == 0;
+  return i >= 0 && i < kDefaultUriTableSize && b.indexTable == tableGeneration_ && uri == kDefaultUriTable[i] &&
+         i < tableSize_ && table_[i] == uri;
+}
+
+bool Namespaces::hasUri(const Binding& b, const char* uri) const {
+  return hasConstantUri(b, uri) || std::strcmp(b.uri.c_str(), uri) == 0;
 }
 
 const Binding* Namespaces::bindingFor(std::string_view uri) const {

@@ -61,10 +61,25 @@ struct RtContextImplData {
   Namespaces ns;
   Output out;
   // Encoding: declarations bound on the open start tag (positions in ns),
-  // and the prefix each open element was written with (its end tag uses the
-  // same).
+  // and the open elements, innermost last.
   std::vector<uint32_t> openTagBindings;
-  std::vector<std::string> elementPrefixes;
+  struct OpenElement {
+    // The prefix the element was written with: its end tag uses the same.
+    // The texts are kept end to end in openPrefixText, so that opening an
+    // element allocates nothing once the stack has grown.
+    uint32_t prefixStart, prefixLength;
+  };
+  std::vector<OpenElement> openElements;
+  std::string openPrefixText;
+  // The last element namespace pair found bound as it is, at its very
+  // addresses, in a generation of bindings: the children of one element
+  // come with the same pair, and the lookup is done once for all of them.
+  struct BoundPair {
+    const OSUTF8CHAR* prefix = nullptr;
+    const OSUTF8CHAR* uri = nullptr;
+    size_t prefixLength = 0;
+    uint64_t generation = 0;
+  } boundPair;
   Limits limits;
   PatternCache patterns;
   Capture capture;

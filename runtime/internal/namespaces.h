@@ -81,6 +81,11 @@ class Namespaces {
   int defaultIndex() const;
   // Whether a binding's URI is the given NUL-terminated text.
   bool hasUri(const Binding& b, const char* uri) const;
+  // Whether it is, and stays so until the generation changes: the URI is
+  // one of the built-in constants, found at its place in the table.
+  bool hasConstantUri(const Binding& b, const char* uri) const;
+  // Changes whenever the bindings in force change.
+  uint64_t generation() const { return generation_; }
   // Prefix in force for a URI, not shadowed by an inner binding; null if none.
   const std::string* prefixFor(std::string_view uri) const;
   // The same for a NUL-terminated URI, remembering recent answers: encoders

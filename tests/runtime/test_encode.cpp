@@ -157,13 +157,21 @@ TEST(Encode, APrefixTheCallerChoseIsDeclaredWhereItIsNotYetInForce) {
   const OSUTF8CHAR* const* uris = rtXmlNSDefaultURITable(&n);
   ASSERT_EQ(rtXmlNSSetURITable(ctxt, uris, n), 0);
   rtxResetOutput(ctxt);
+  // A pair found bound once is not looked up again for the next child,
+  // until a binding changes: inside an element that rebinds the prefix, and
+  // after it, the pair is looked at anew.
   RtXmlNamespace pidf{u("p"), uris[9]}, rpid{u("p"), uris[1]};
   ASSERT_EQ(rtXmlEncStartElement(ctxt, u("presence"), &pidf, nullptr, 1), 0);
-  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("tuple"), &pidf, nullptr, 1), 0);
-  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("mood"), &rpid, nullptr, 1), 0);
+  RtXmlNamespace handedPidf{rtXmlNSGetPrefix(ctxt, uris[9]), uris[9]};
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("tuple"), &handedPidf, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("mood"), &rpid, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("tuple"), &handedPidf, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("mood"), &rpid), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("tuple"), &handedPidf, nullptr, 1), 0);
   ASSERT_EQ(rtXmlEncEndElement(ctxt, u("presence"), &pidf), 0);
   EXPECT_EQ(out(ctxt), "<p:presence xmlns:p=\"urn:ietf:params:xml:ns:pidf\"><p:tuple/>"
-                       "<p:mood xmlns:p=\"urn:ietf:params:xml:ns:pidf:rpid\"/></p:presence>");
+                       "<p:mood xmlns:p=\"urn:ietf:params:xml:ns:pidf:rpid\"><p:tuple xmlns:p=\"urn:ietf:params:xml:ns:pidf\"/>"
+                       "</p:mood><p:tuple/></p:presence>");
   // A prefix that is bound nowhere and comes without its namespace cannot be
   // written: refused with the prefix and the element named.
   rtxResetOutput(ctxt);
