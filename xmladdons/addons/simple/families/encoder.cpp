@@ -158,6 +158,16 @@ int encodeText(RtContext* ctxt, const RtXmlString* s, const OSUTF8CHAR* name, co
   return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
 }
 
+int encodeChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+                  const RtXmlNamespace* ns);
+
+// A record inside the one being written: the context was checked by the
+// outermost call. A missing record gets the whole encoder's entries.
+inline int encodeNested(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+                        const RtXmlNamespace* ns) {
+  return record ? encodeChecked(ctxt, d, record, name, ns) : encodeType(ctxt, d, record, name, ns);
+}
+
 // One member of element content (or a chosen alternative) under the
 // children's namespace pair.
 int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, const void* record,
@@ -169,10 +179,10 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
   int st = 0;
   switch (m.kind) {
     case Kind::Record:
-      st = encodeType(ctxt, m.type, p, name, child);
+      st = encodeNested(ctxt, m.type, p, name, child);
       break;
     case Kind::Choice:
-      st = encodeType(ctxt, m.type, p, nullptr, received);
+      st = encodeNested(ctxt, m.type, p, nullptr, received);
       break;
     case Kind::Text:
     case Kind::Collapsed:
@@ -196,8 +206,8 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
       if (m.minOccurs > 0 && list->count < static_cast<uint32_t>(m.minOccurs))
         return countTooLow(ctxt, d, middle, m.field, list->count, path);
       for (const RtDListNode* n = list->head; n && !st; n = n->next) {
-        if (m.kind == Kind::RecordList) st = encodeType(ctxt, m.type, n->data, name, child);
-        else if (m.kind == Kind::SeqList) st = encodeType(ctxt, m.type, n->data, nullptr, received);
+        if (m.kind == Kind::RecordList) st = encodeNested(ctxt, m.type, n->data, name, child);
+        else if (m.kind == Kind::SeqList) st = encodeNested(ctxt, m.type, n->data, nullptr, received);
         else if (m.kind == Kind::AnyList) st = rtXmlEncAny(ctxt, static_cast<const RtXmlString*>(n->data), nullptr, child);
         else if (int tst = encodeText(ctxt, static_cast<const RtXmlString*>(n->data), name, child, path)) return tst;
       }
@@ -283,9 +293,11 @@ int startChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const O
     if (name)
       if (int st = rtXmlEncStartElement(ctxt, name, ns, nsAttrsOf(d, record), 0))
         return rtxErrSetData(ctxt, st, path, __LINE__);
+    // Declarations of simple content go before its attributes, or after
+    // them where the type says so.
     int st = d->attrsBeforeDecls ? writeAttributes(ctxt, d, record) : attrsChecked(ctxt, d, record);
     if (st) return rtxErrSetData(ctxt, st, path, __LINE__);
-    if (d->shape == Shape::SimpleContent)
+    if (d->shape == Shape::SimpleContent && d->attrsBeforeDecls)
       if (int st = rtXmlEncNSAttrs(ctxt, nsAttrsOf(d, record))) return rtxErrSetData(ctxt, st, path, __LINE__);
   } else if (int st = rtXmlEncStartElement(ctxt, name, ns, nullptr, 1)) {
     return rtxErrSetData(ctxt, st, path, __LINE__);
@@ -377,14 +389,24 @@ int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const 
   return encodeSimpleEnd(ctxt, name, ns, d->module->enc);
 }
 
-int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
-               const RtXmlNamespace* ns) {
+namespace {
+
+int encodeChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+                  const RtXmlNamespace* ns) {
   const char* path = d->module->enc;
-  if (int st = checkArguments(ctxt, record, path)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = startChecked(ctxt, d, record, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = contentsChecked(ctxt, d, record, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = encodeEnd(ctxt, d, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   return 0;
+}
+
+}  // namespace
+
+int encodeType(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
+               const RtXmlNamespace* ns) {
+  const char* path = d->module->enc;
+  if (int st = checkArguments(ctxt, record, path)) return rtxErrSetData(ctxt, st, path, __LINE__);
+  return encodeChecked(ctxt, d, record, name, ns);
 }
 
 int encodeSimpleStart(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, const char* path) {
