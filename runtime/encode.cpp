@@ -98,7 +98,7 @@ inline int closeOpenTag(RtContext* ctxt) {
 // Prefix of an element's namespace pair; binds the namespace as the default
 // one on this element when no prefix is in force for it. The text returned
 // stays valid while the element is open (a binding in force, or the caller's).
-std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
+[[gnu::noinline]] std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
   auto* impl = implOf(ctxt);
   if (!ns || !ns->uri) {
     if (ns && ns->prefix) {
@@ -117,9 +117,6 @@ std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* 
   if (ns->prefix) {
     // A prefix the caller chose is declared where it does not yet mean this
     // namespace, so that the output stays namespace-well-formed.
-    auto& known = impl->boundPair;
-    if (ns->prefix == known.prefix && ns->uri == known.uri && impl->ns.generation() == known.generation)
-      return std::string_view(reinterpret_cast<const char*>(ns->prefix), known.prefixLength);
     std::string_view prefix = sv(ns->prefix);
     const auto* uri = reinterpret_cast<const char*>(ns->uri);
     const pxrt::Binding* b = impl->ns.findHandedOut(prefix);
@@ -128,7 +125,7 @@ std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* 
     } else if (b && b->prefix.data() == prefix.data() && impl->ns.hasConstantUri(*b, uri)) {
       // The binding's own prefix text and a constant URI: both stay as they
       // are until the bindings change.
-      known = {ns->prefix, ns->uri, prefix.size(), impl->ns.generation()};
+      impl->boundPair = {ns->prefix, ns->uri, prefix.size(), impl->ns.generation()};
     }
     return prefix;
   }
@@ -137,7 +134,10 @@ std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* 
   return {};
 }
 
-int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, RtDList* nsAttrs) {
+// Inline in its two callers: it is most of what they do, element after
+// element.
+[[gnu::always_inline]] inline int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
+                                           RtDList* nsAttrs) {
   auto* impl = implOf(ctxt);
   if (int st = closeOpenTag(ctxt)) return st;
   impl->ns.push();
@@ -154,7 +154,13 @@ int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, 
     }
   }
   bool unbound = false;
-  std::string_view prefix = resolvePrefix(ctxt, ns, &unbound);
+  std::string_view prefix;
+  const auto& known = impl->boundPair;
+  if (ns && ns->prefix == known.prefix && ns->uri == known.uri && known.prefix &&
+      impl->ns.generation() == known.generation)
+    prefix = std::string_view(reinterpret_cast<const char*>(ns->prefix), known.prefixLength);
+  else
+    prefix = resolvePrefix(ctxt, ns, &unbound);
   if (unbound) {
     impl->ns.pop();
     rtxErrAddStrnParm(ctxt, prefix.data(), prefix.size());
@@ -237,7 +243,8 @@ int rtXmlEncStartElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNam
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   if (!name) return 0;
   if (int st = startTag(ctxt, name, ns, nsAttrs)) return PX_FAIL(ctxt, st);
-  if (terminate) return rtXmlEncTermStartElement(ctxt);
+  if (terminate)
+    if (int st = closeOpenTag(ctxt)) return PX_FAIL(ctxt, st);
   return 0;
 }
 

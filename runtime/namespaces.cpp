@@ -63,15 +63,6 @@ const std::string& Binding::declaration() const {
   return declarationText;
 }
 
-// Answers of find() stay good while no binding goes: a scope that bound
-// nothing (most encoded elements) leaves them.
-void Namespaces::pop() {
-  if (scopes_.empty()) return;
-  if (count_ != scopes_.back()) ++generation_;
-  count_ = scopes_.back();
-  scopes_.pop_back();
-}
-
 void Namespaces::truncate(size_t depth) {
   if (scopes_.size() <= depth) return;
   if (count_ != scopes_[depth]) ++generation_;

@@ -38,7 +38,14 @@ class Namespaces {
   int indexOf(std::string_view uri) const;
 
   void push() { scopes_.push_back(static_cast<uint32_t>(count_)); }
-  void pop();
+  // Answers of find() stay good while no binding goes: a scope that bound
+  // nothing (most encoded elements) leaves them.
+  void pop() {
+    if (scopes_.empty()) return;
+    if (count_ != scopes_.back()) ++generation_;
+    count_ = scopes_.back();
+    scopes_.pop_back();
+  }
   size_t depth() const { return scopes_.size(); }
   void truncate(size_t depth);  // pop scopes until depth remain
 
