@@ -293,6 +293,28 @@ int rtXmlEncEmptyElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNam
   return rtXmlEncEndElement(ctxt, name, ns);
 }
 
+int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8CHAR** prefix, size_t* prefixLen) {
+  auto* impl = implOf(ctxt);
+  if (!impl || !prefix || !prefixLen || !ns || !ns->uri || !ns->prefix || impl->out.hasPending()) return 1;
+  const auto& known = impl->boundPair;
+  size_t length = known.prefixLength;
+  if (ns->prefix != known.prefix || ns->uri != known.uri || impl->ns.generation() != known.generation) {
+    // Found as the start tag would find it, or not at all: a pair the start
+    // tag would declare, or the reserved prefix, takes the general path.
+    std::string_view text = sv(ns->prefix);
+    const auto* uri = reinterpret_cast<const char*>(ns->uri);
+    const pxrt::Binding* b = impl->ns.findHandedOut(text);
+    if (!b || text == "xml" || !impl->ns.hasUri(*b, uri)) return 1;
+    if (b->prefix.data() == text.data() && impl->ns.hasConstantUri(*b, uri))
+      impl->boundPair = {ns->prefix, ns->uri, text.size(), impl->ns.generation()};
+    length = text.size();
+  }
+  if (closeOpenTag(ctxt) != 0) return 1;
+  *prefix = ns->prefix;
+  *prefixLen = length;
+  return 0;
+}
+
 int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs) {
   auto* impl = implOf(ctxt);
   if (!impl) return ST_BAD_CONTEXT;

@@ -31,6 +31,15 @@ void Namespaces::setTable(const char* const* uris, int n) {
     uris = kDefaultUriTable;
     n = kDefaultUriTableSize;
   }
+  // The built-in URIs are constants: installing them again, as every
+  // document an encoder writes does, changes no answer.
+  const bool builtIn =
+      n <= kDefaultUriTableSize && std::memcmp(uris, kDefaultUriTable, static_cast<size_t>(n) * sizeof *uris) == 0;
+  if (builtIn && tableBuiltIn_ && n == tableSize_) {
+    table_ = uris;
+    return;
+  }
+  tableBuiltIn_ = builtIn;
   table_ = uris;
   tableSize_ = n;
   ++tableGeneration_;
@@ -167,7 +176,8 @@ const std::string* Namespaces::prefixFor(std::string_view uri) const {
 
 const std::string* Namespaces::prefixFor(const char* uri) const {
   UriLookup& slot = uriLookups_[(reinterpret_cast<uintptr_t>(uri) >> 3) % kUriLookups];
-  if (slot.generation == generation_ && slot.uri == uri && std::strcmp(slot.result->uri.c_str(), uri) == 0)
+  if (slot.generation == generation_ && slot.uri == uri &&
+      (hasConstantUri(*slot.result, uri) || std::strcmp(slot.result->uri.c_str(), uri) == 0))
     return &slot.result->prefix;
   const Binding* b = bindingFor(uri);
   if (b) slot = UriLookup{generation_, uri, b};

@@ -398,6 +398,19 @@ RT_API int rtXmlEncTermStartElement(RtContext* ctxt);
 RT_API int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
 RT_API int rtXmlEncEmptyElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
                                 RtDList* nsAttrs, OSBOOL terminate);
+/* For encoders that write a whole element's markup themselves: an element
+ * that declares nothing, with no child elements, leaves the state of the
+ * writing as it found it, so that its start tag, attributes, text and end
+ * tag can go straight into the output buffer. Returns 0 when that may be
+ * done for an element of the namespace pair here: the start tag being
+ * written, if any, is closed, and *prefix (*prefixLen bytes; "" for the
+ * default namespace) is the prefix to write. Returns 1, writing nothing,
+ * when the element must be written through rtXmlEncStartElement: its
+ * namespace is not in force under the pair's prefix, declarations are
+ * pending for the next start tag, or the open tag could not be closed (the
+ * general calls then record why). */
+RT_API int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8CHAR** prefix,
+                                size_t* prefixLen);
 /* Pending declarations and those of the list not yet on the open tag. */
 RT_API int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs);
 RT_API int rtXmlEncString(RtContext* ctxt, const RtXmlString* str, const OSUTF8CHAR* name,

@@ -173,6 +173,7 @@ class Namespaces {
   std::vector<uint32_t> scopes_;  // first binding of each scope
   const char* const* table_;
   uint64_t tableGeneration_ = 0;  // counts the tables installed
+  bool tableBuiltIn_ = false;     // the installed table holds the built-in URIs
   int tableSize_;
   std::vector<size_t> tableLengths_;
 };

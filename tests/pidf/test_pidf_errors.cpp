@@ -214,8 +214,10 @@ TEST(PidfErrors, ValidatorReportsAttributesOfForeignElementsNowhereButAttributes
 TEST(PidfErrors, AFixedBufferTooSmallFailsThroughEveryLevel) {
   SimpleCtx ctxt;
   tns_presence p;
+  // Elements written whole and by the general path, so that the buffer
+  // fills up inside each kind.
   std::string text = doc("<tuple id='a'><status><basic>open</basic></status><contact priority='0.5'>sip:x@y"
-                         "</contact></tuple>");
+                         "</contact><note xml:lang='en'>n</note><timestamp>2026-12-05T10:00:00Z</timestamp></tuple>");
   ASSERT_EQ(decodePresence(ctxt, text, &p), 0);
   std::string full = encodePresence(ctxt, &p);
   // Every size short of the whole document fails with -1, and the output

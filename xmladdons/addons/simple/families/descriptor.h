@@ -77,7 +77,7 @@ struct Member {
   const TypeDesc* type = nullptr;      // Record, RecordList, Choice, SeqList
   const SimpleType* simple = nullptr;  // Enum, Decimal, pattern-checked Text
   int64_t minValue = INT64_MIN;        // lower bound of a number
-  uint8_t nameLength = 0;              // of xmlName, for attributes (written often)
+  uint8_t nameLength = 0;              // of xmlName (0: not known, or no name)
 };
 
 // What a start tag found in the element table does to the record: fill a

@@ -127,6 +127,110 @@ inline bool writePlainAttribute(RtContext* ctxt, const Member& m, const void* re
   return st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
 }
 
+// Elements written whole, straight into the output buffer, when the
+// runtime says that the element declares nothing where it stands and every
+// piece of it is plain: byte for byte the markup of the general path,
+// without a call per piece. Anything else -- a value to escape or check, a
+// buffer that must grow, declarations, attribute wildcards -- leaves the
+// buffer as it was and takes the general path, which also records any
+// failure.
+class DirectElement {
+ public:
+  DirectElement(RtContext* ctxt, const char* name, size_t nameLength)
+      : ctxt_(ctxt), name_(name, nameLength ? nameLength : std::strlen(name)) {}
+  // `<prefix:name`.
+  bool start(const RtXmlNamespace* ns) {
+    const OSUTF8CHAR* prefix;
+    size_t prefixLength;
+    if (rtXmlEncDirectPrefix(ctxt_, ns, &prefix, &prefixLength) != 0) return false;
+    prefix_ = std::string_view(reinterpret_cast<const char*>(prefix), prefixLength);
+    mark_ = ctxt_->buffer.byteIndex;
+    return started_ = plain::writeTag(ctxt_, "<", prefix_, name_, {});
+  }
+  // `>text</prefix:name>`: the text needs no escape.
+  bool text(std::string_view text) {
+    return plain::write(ctxt_, ">") && plain::write(ctxt_, text) && plain::writeTag(ctxt_, "</", prefix_, name_, ">");
+  }
+  bool empty() { return plain::write(ctxt_, "/>"); }
+  // Whether it was written; if not, what was written of it goes.
+  bool done(bool written) {
+    if (!written && started_) {
+      ctxt_->buffer.byteIndex = mark_;
+      ctxt_->buffer.data[mark_] = 0;
+    }
+    return written;
+  }
+
+ private:
+  RtContext* ctxt_;
+  std::string_view name_, prefix_;
+  size_t mark_ = 0;
+  bool started_ = false;
+};
+
+// A text element whose text is plain.
+bool directText(RtContext* ctxt, const char* name, size_t nameLength, const RtXmlNamespace* ns,
+                std::string_view text) {
+  DirectElement e(ctxt, name, nameLength);
+  return e.done(e.start(ns) && e.text(text));
+}
+
+bool directEmpty(RtContext* ctxt, const char* name, size_t nameLength, const RtXmlNamespace* ns) {
+  DirectElement e(ctxt, name, nameLength);
+  return e.done(e.start(ns) && e.empty());
+}
+
+// The text of a simple-content value, when it is plain.
+bool plainValueText(const Member& m, const void* p, char (&digits)[24], std::string_view* text) {
+  if (m.kind == Kind::Int) {
+    auto r = std::to_chars(digits, digits + sizeof digits, *static_cast<const int32_t*>(p));
+    *text = std::string_view(digits, static_cast<size_t>(r.ptr - digits));
+    return true;
+  }
+  if ((m.kind != Kind::Text && m.kind != Kind::Collapsed && m.kind != Kind::DateTime) || hasOwnEncoder(m)) return false;
+  auto* s = static_cast<const RtXmlString*>(p);
+  size_t n = s->value && !s->cdata ? plain::length(s->value, plain::kText) : plain::kNotPlain;
+  if (n == plain::kNotPlain) return false;
+  *text = std::string_view(reinterpret_cast<const char*>(s->value), n);
+  return true;
+}
+
+bool hasAttributes(const TypeDesc* d) { return d->nAttrs > 0 || d->anyAttrMember >= 0 || d->nsAttrsMember >= 0; }
+
+// A record of simple or empty content with plain attributes, that keeps no
+// declarations and has none and no attribute wildcard to write.
+bool directRecord(RtContext* ctxt, const TypeDesc* d, const void* record, const char* name, size_t nameLength,
+                  const RtXmlNamespace* ns) {
+  if (d->keepsScope) return false;
+  if (d->nsAttrsMember >= 0 && at<RtDList>(record, d->members[d->nsAttrsMember].offset)->count != 0) return false;
+  if (d->anyAttrMember >= 0 && at<RtDList>(record, d->members[d->anyAttrMember].offset)->count != 0) return false;
+  char digits[24];
+  std::string_view value;
+  if (d->shape == Shape::SimpleContent) {
+    const Member* v = nullptr;
+    for (uint8_t i = 0; i < d->nMembers && !v; ++i)
+      if (d->members[i].role == Role::Value) v = &d->members[i];
+    if (!v || !plainValueText(*v, at<char>(record, v->offset), digits, &value)) return false;
+  }
+  DirectElement e(ctxt, name, nameLength);
+  bool written = e.start(ns);
+  for (uint8_t i = 0; written && i < d->nAttrs; ++i) {
+    const Member& m = d->members[d->attrMembers[i]];
+    written = !isPresent(d, record, m) || writePlainAttribute(ctxt, m, record);
+  }
+  written = written && (d->shape == Shape::SimpleContent ? e.text(value) : e.empty());
+  if (!e.done(written)) return false;
+  if (hasAttributes(d)) ctxt->state = RT_STATE_START_TAKEN;
+  return true;
+}
+
+// A text member's element, when its text is plain.
+bool directPlainText(RtContext* ctxt, const Member& m, const RtXmlString* s, const RtXmlNamespace* ns) {
+  size_t n = s->value && !s->cdata ? plain::length(s->value, plain::kText) : plain::kNotPlain;
+  return n != plain::kNotPlain &&
+         directText(ctxt, m.xmlName, m.nameLength, ns, std::string_view(reinterpret_cast<const char*>(s->value), n));
+}
+
 // A value text written where the runtime would write it -- as content,
 // closing an open start tag first, or as an attribute value while a start
 // tag is being written -- copied as it is when it needs no escape there.
@@ -143,11 +247,14 @@ int writeValueText(RtContext* ctxt, const OSUTF8CHAR* text, size_t plainInText, 
 }
 
 int encodeText(RtContext* ctxt, const RtXmlString* s, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
-               const char* path) {
-  // Text that needs no check and no escape: the tags by the runtime, the
-  // text copied in one piece.
+               const char* path, size_t nameLength = 0) {
+  // Text that needs no check and no escape: the whole element at once, or
+  // the tags by the runtime and the text copied in one piece.
   size_t n = s->value && !s->cdata ? plain::length(s->value, plain::kText) : plain::kNotPlain;
   if (n != plain::kNotPlain) {
+    if (name && directText(ctxt, reinterpret_cast<const char*>(name), nameLength, ns,
+                           std::string_view(reinterpret_cast<const char*>(s->value), n)))
+      return 0;
     int st = name ? rtXmlEncStartElement(ctxt, name, ns, nullptr, 1) : 0;
     if (!st) st = writeValueText(ctxt, s->value, n, name != nullptr);
     if (!st && name) st = rtXmlEncEndElement(ctxt, name, ns);
@@ -159,13 +266,13 @@ int encodeText(RtContext* ctxt, const RtXmlString* s, const OSUTF8CHAR* name, co
 }
 
 int encodeChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
-                  const RtXmlNamespace* ns);
+                  const RtXmlNamespace* ns, size_t nameLength = 0);
 
 // A record inside the one being written: the context was checked by the
 // outermost call. A missing record gets the whole encoder's entries.
 inline int encodeNested(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
-                        const RtXmlNamespace* ns) {
-  return record ? encodeChecked(ctxt, d, record, name, ns) : encodeType(ctxt, d, record, name, ns);
+                        const RtXmlNamespace* ns, size_t nameLength) {
+  return record ? encodeChecked(ctxt, d, record, name, ns, nameLength) : encodeType(ctxt, d, record, name, ns);
 }
 
 // One member of element content (or a chosen alternative) under the
@@ -179,25 +286,39 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
   int st = 0;
   switch (m.kind) {
     case Kind::Record:
-      st = encodeNested(ctxt, m.type, p, name, child);
+      st = encodeNested(ctxt, m.type, p, name, child, m.nameLength);
       break;
     case Kind::Choice:
-      st = encodeNested(ctxt, m.type, p, nullptr, received);
+      st = encodeNested(ctxt, m.type, p, nullptr, received, 0);
       break;
     case Kind::Text:
     case Kind::Collapsed:
     case Kind::DateTime:
-      if (hasOwnEncoder(m))
-        st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, m.simple->encPath ? m.simple->encPath : path);
-      else return encodeText(ctxt, static_cast<const RtXmlString*>(p), name, child, path);
+      // A type with an encoder of its own differs only in where it records
+      // failures: plain text has none.
+      if (!hasOwnEncoder(m) || (!m.simple->pattern && m.kind != Kind::Enum && m.kind != Kind::Decimal &&
+                                directPlainText(ctxt, m, static_cast<const RtXmlString*>(p), child)))
+        return hasOwnEncoder(m) ? 0 : encodeText(ctxt, static_cast<const RtXmlString*>(p), name, child, path, m.nameLength);
+      st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, m.simple->encPath ? m.simple->encPath : path);
       break;
     case Kind::Enum:
+      if (!m.simple->pattern && !m.simple->encPath) {
+        const OSUTF8CHAR* text = m.simple->toString(*static_cast<const uint16_t*>(p));
+        size_t n = text ? plain::length(text, plain::kText) : plain::kNotPlain;
+        if (n != plain::kNotPlain &&
+            directText(ctxt, m.xmlName, m.nameLength, child, std::string_view(reinterpret_cast<const char*>(text), n)))
+          return 0;
+      }
+      st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
+      break;
     case Kind::Decimal:
       st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
       break;
     case Kind::Bool: st = rtXmlEncBool(ctxt, *static_cast<const OSBOOL*>(p), name, child); break;
     case Kind::Int: st = rtXmlEncInt(ctxt, *static_cast<const int32_t*>(p), name, child); break;
-    case Kind::Empty: st = rtXmlEncEmptyElement(ctxt, name, child, nullptr, 1); break;
+    case Kind::Empty:
+      if (!directEmpty(ctxt, m.xmlName, m.nameLength, child)) st = rtXmlEncEmptyElement(ctxt, name, child, nullptr, 1);
+      break;
     case Kind::RecordList:
     case Kind::SeqList:
     case Kind::TextList:
@@ -206,10 +327,11 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
       if (m.minOccurs > 0 && list->count < static_cast<uint32_t>(m.minOccurs))
         return countTooLow(ctxt, d, middle, m.field, list->count, path);
       for (const RtDListNode* n = list->head; n && !st; n = n->next) {
-        if (m.kind == Kind::RecordList) st = encodeNested(ctxt, m.type, n->data, name, child);
-        else if (m.kind == Kind::SeqList) st = encodeNested(ctxt, m.type, n->data, nullptr, received);
+        if (m.kind == Kind::RecordList) st = encodeNested(ctxt, m.type, n->data, name, child, m.nameLength);
+        else if (m.kind == Kind::SeqList) st = encodeNested(ctxt, m.type, n->data, nullptr, received, 0);
         else if (m.kind == Kind::AnyList) st = rtXmlEncAny(ctxt, static_cast<const RtXmlString*>(n->data), nullptr, child);
-        else if (int tst = encodeText(ctxt, static_cast<const RtXmlString*>(n->data), name, child, path)) return tst;
+        else if (int tst = encodeText(ctxt, static_cast<const RtXmlString*>(n->data), name, child, path, m.nameLength))
+          return tst;
       }
       break;
     }
@@ -239,8 +361,6 @@ RtXmlNamespace childPair(RtContext* ctxt, const TypeDesc* d, const RtXmlNamespac
   const OSUTF8CHAR* uri = table ? table[d->childNs] : nullptr;
   return RtXmlNamespace{uri ? rtXmlNSGetPrefix(ctxt, uri) : nullptr, uri};
 }
-
-bool hasAttributes(const TypeDesc* d) { return d->nAttrs > 0 || d->anyAttrMember >= 0 || d->nsAttrsMember >= 0; }
 
 RtDList* nsAttrsOf(const TypeDesc* d, const void* record) {
   if (d->nsAttrsMember < 0) return nullptr;
@@ -392,8 +512,11 @@ int encodeEnd(RtContext* ctxt, const TypeDesc* d, const OSUTF8CHAR* name, const 
 namespace {
 
 int encodeChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const OSUTF8CHAR* name,
-                  const RtXmlNamespace* ns) {
+                  const RtXmlNamespace* ns, size_t nameLength) {
   const char* path = d->module->enc;
+  if (name && (d->shape == Shape::SimpleContent || d->shape == Shape::EmptyContent) &&
+      directRecord(ctxt, d, record, reinterpret_cast<const char*>(name), nameLength, ns))
+    return 0;
   if (int st = startChecked(ctxt, d, record, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = contentsChecked(ctxt, d, record, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = encodeEnd(ctxt, d, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);

@@ -135,6 +135,26 @@ inline bool writeAttribute(RtContext* ctxt, std::string_view name, std::string_v
   return true;
 }
 
+// `open prefix:name close` (no colon after an empty prefix) in one piece,
+// when it fits.
+inline bool writeTag(RtContext* ctxt, std::string_view open, std::string_view prefix, std::string_view name,
+                     std::string_view close) {
+  const size_t n = open.size() + prefix.size() + (prefix.empty() ? 0 : 1) + name.size() + close.size();
+  OSUTF8CHAR* out = room(ctxt, n);
+  if (!out) return false;
+  copy(out, open.data(), open.size());
+  out += open.size();
+  if (!prefix.empty()) {
+    copy(out, prefix.data(), prefix.size());
+    out += prefix.size();
+    *out++ = ':';
+  }
+  copy(out, name.data(), name.size());
+  copy(out + name.size(), close.data(), close.size());
+  commit(ctxt, n);
+  return true;
+}
+
 inline bool write(RtContext* ctxt, std::string_view text) {
   OSUTF8CHAR* out = room(ctxt, text.size());
   if (!out) return false;

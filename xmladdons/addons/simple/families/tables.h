@@ -22,8 +22,10 @@ constexpr int8_t kNoBit = -1;
 constexpr Member element(const char* field, Kind kind, int8_t bit, size_t offset, const char* xmlName, int8_t ns,
                          int32_t minOccurs, int32_t maxOccurs, const TypeDesc* type = nullptr,
                          const SimpleType* simple = nullptr) {
-  return Member{field, kind, Role::Element, bit, static_cast<uint16_t>(offset), xmlName, ns, minOccurs, maxOccurs,
-                type, simple};
+  const size_t length = xmlName ? std::char_traits<char>::length(xmlName) : 0;
+  if (length > UINT8_MAX) throw "element name too long";  // stops the build
+  return Member{field,     kind, Role::Element, bit, static_cast<uint16_t>(offset), xmlName, ns, minOccurs, maxOccurs,
+                type,      simple, INT64_MIN,   static_cast<uint8_t>(length)};
 }
 // The element wildcard list of a sequence.
 constexpr Member wildcard(const char* field, size_t offset, int8_t ns, int32_t minOccurs = 0) {
