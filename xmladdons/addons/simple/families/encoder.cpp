@@ -147,8 +147,8 @@ class DirectElement {
     mark_ = ctxt_->buffer.byteIndex;
     return started_ = plain::writeTag(ctxt_, "<", prefix_, name_, {});
   }
-  // `>text</prefix:name>`: the text needs no escape.
-  bool text(std::string_view text) {
+  // `>text</prefix:name>`.
+  bool text(const plain::Content& text) {
     return plain::write(ctxt_, ">") && plain::write(ctxt_, text) && plain::writeTag(ctxt_, "</", prefix_, name_, ">");
   }
   bool empty() { return plain::write(ctxt_, "/>"); }
@@ -170,7 +170,7 @@ class DirectElement {
 
 // A text element whose text is plain.
 bool directText(RtContext* ctxt, const char* name, size_t nameLength, const RtXmlNamespace* ns,
-                std::string_view text) {
+                const plain::Content& text) {
   DirectElement e(ctxt, name, nameLength);
   return e.done(e.start(ns) && e.text(text));
 }
@@ -180,19 +180,19 @@ bool directEmpty(RtContext* ctxt, const char* name, size_t nameLength, const RtX
   return e.done(e.start(ns) && e.empty());
 }
 
+// Character data of a text that is not to be written as CDATA.
+plain::Content contentOf(const RtXmlString* s) { return s->cdata ? plain::Content{} : plain::content(s->value); }
+
 // The text of a simple-content value, when it is plain.
-bool plainValueText(const Member& m, const void* p, char (&digits)[24], std::string_view* text) {
+plain::Content plainValueText(const Member& m, const void* p, char (&digits)[24]) {
   if (m.kind == Kind::Int) {
-    auto r = std::to_chars(digits, digits + sizeof digits, *static_cast<const int32_t*>(p));
-    *text = std::string_view(digits, static_cast<size_t>(r.ptr - digits));
-    return true;
+    auto r = std::to_chars(digits, digits + sizeof digits - 1, *static_cast<const int32_t*>(p));
+    *r.ptr = 0;
+    const auto n = static_cast<size_t>(r.ptr - digits);
+    return plain::Content{reinterpret_cast<const OSUTF8CHAR*>(digits), n, n};
   }
-  if ((m.kind != Kind::Text && m.kind != Kind::Collapsed && m.kind != Kind::DateTime) || hasOwnEncoder(m)) return false;
-  auto* s = static_cast<const RtXmlString*>(p);
-  size_t n = s->value && !s->cdata ? plain::length(s->value, plain::kText) : plain::kNotPlain;
-  if (n == plain::kNotPlain) return false;
-  *text = std::string_view(reinterpret_cast<const char*>(s->value), n);
-  return true;
+  if ((m.kind != Kind::Text && m.kind != Kind::Collapsed && m.kind != Kind::DateTime) || hasOwnEncoder(m)) return {};
+  return contentOf(static_cast<const RtXmlString*>(p));
 }
 
 bool hasAttributes(const TypeDesc* d) { return d->nAttrs > 0 || d->anyAttrMember >= 0 || d->nsAttrsMember >= 0; }
@@ -205,12 +205,12 @@ bool directRecord(RtContext* ctxt, const TypeDesc* d, const void* record, const 
   if (d->nsAttrsMember >= 0 && at<RtDList>(record, d->members[d->nsAttrsMember].offset)->count != 0) return false;
   if (d->anyAttrMember >= 0 && at<RtDList>(record, d->members[d->anyAttrMember].offset)->count != 0) return false;
   char digits[24];
-  std::string_view value;
+  plain::Content value;
   if (d->shape == Shape::SimpleContent) {
     const Member* v = nullptr;
     for (uint8_t i = 0; i < d->nMembers && !v; ++i)
       if (d->members[i].role == Role::Value) v = &d->members[i];
-    if (!v || !plainValueText(*v, at<char>(record, v->offset), digits, &value)) return false;
+    if (!v || !(value = plainValueText(*v, at<char>(record, v->offset), digits)).plain()) return false;
   }
   DirectElement e(ctxt, name, nameLength);
   bool written = e.start(ns);
@@ -226,9 +226,8 @@ bool directRecord(RtContext* ctxt, const TypeDesc* d, const void* record, const 
 
 // A text member's element, when its text is plain.
 bool directPlainText(RtContext* ctxt, const Member& m, const RtXmlString* s, const RtXmlNamespace* ns) {
-  size_t n = s->value && !s->cdata ? plain::length(s->value, plain::kText) : plain::kNotPlain;
-  return n != plain::kNotPlain &&
-         directText(ctxt, m.xmlName, m.nameLength, ns, std::string_view(reinterpret_cast<const char*>(s->value), n));
+  plain::Content text = contentOf(s);
+  return text.plain() && directText(ctxt, m.xmlName, m.nameLength, ns, text);
 }
 
 // A value text written where the runtime would write it -- as content,
@@ -248,13 +247,12 @@ int writeValueText(RtContext* ctxt, const OSUTF8CHAR* text, size_t plainInText, 
 
 int encodeText(RtContext* ctxt, const RtXmlString* s, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
                const char* path, size_t nameLength = 0) {
-  // Text that needs no check and no escape: the whole element at once, or
-  // the tags by the runtime and the text copied in one piece.
-  size_t n = s->value && !s->cdata ? plain::length(s->value, plain::kText) : plain::kNotPlain;
+  // Text that needs no check: the whole element at once; or, without an
+  // escape, the tags by the runtime and the text copied in one piece.
+  plain::Content text = contentOf(s);
+  if (name && text.plain() && directText(ctxt, reinterpret_cast<const char*>(name), nameLength, ns, text)) return 0;
+  size_t n = text.plain() && text.written == text.length ? text.length : plain::kNotPlain;
   if (n != plain::kNotPlain) {
-    if (name && directText(ctxt, reinterpret_cast<const char*>(name), nameLength, ns,
-                           std::string_view(reinterpret_cast<const char*>(s->value), n)))
-      return 0;
     int st = name ? rtXmlEncStartElement(ctxt, name, ns, nullptr, 1) : 0;
     if (!st) st = writeValueText(ctxt, s->value, n, name != nullptr);
     if (!st && name) st = rtXmlEncEndElement(ctxt, name, ns);
@@ -303,11 +301,8 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
       break;
     case Kind::Enum:
       if (!m.simple->pattern && !m.simple->encPath) {
-        const OSUTF8CHAR* text = m.simple->toString(*static_cast<const uint16_t*>(p));
-        size_t n = text ? plain::length(text, plain::kText) : plain::kNotPlain;
-        if (n != plain::kNotPlain &&
-            directText(ctxt, m.xmlName, m.nameLength, child, std::string_view(reinterpret_cast<const char*>(text), n)))
-          return 0;
+        plain::Content text = plain::content(m.simple->toString(*static_cast<const uint16_t*>(p)));
+        if (text.plain() && directText(ctxt, m.xmlName, m.nameLength, child, text)) return 0;
       }
       st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
       break;

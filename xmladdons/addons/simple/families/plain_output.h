@@ -163,6 +163,56 @@ inline bool write(RtContext* ctxt, std::string_view text) {
   return true;
 }
 
+// Character data for the fast path: the text, and the bytes it takes with
+// & < > written as references, as the general path writes them. Not plain
+// when a byte needs more than that: a control or non-ASCII byte, which
+// must be checked, or a carriage return.
+struct Content {
+  const OSUTF8CHAR* text = nullptr;
+  size_t length = kNotPlain;   // of the text
+  size_t written = kNotPlain;  // of its markup
+  bool plain() const { return written != kNotPlain; }
+};
+
+inline Content content(const OSUTF8CHAR* text) {
+  Content c{text};
+  if (!text) return c;
+  if (size_t n = length(text, kText); n != kNotPlain) {
+    c.length = c.written = n;
+    return c;
+  }
+  // References to write: counted byte by byte, which few texts need.
+  size_t written = 0;
+  const OSUTF8CHAR* p = text;
+  for (; *p; ++p) {
+    if (kTable.cls[*p] & kText) written += 1;
+    else if (*p == '&') written += 5;
+    else if (*p == '<' || *p == '>') written += 4;
+    else return c;
+  }
+  c.length = static_cast<size_t>(p - text);
+  c.written = written;
+  return c;
+}
+
+inline bool write(RtContext* ctxt, const Content& c) {
+  if (c.written == c.length) return write(ctxt, std::string_view(reinterpret_cast<const char*>(c.text), c.length));
+  OSUTF8CHAR* out = room(ctxt, c.written);
+  if (!out) return false;
+  for (size_t i = 0; i < c.length; ++i) {
+    const char* reference = c.text[i] == '&' ? "&amp;" : c.text[i] == '<' ? "&lt;" : c.text[i] == '>' ? "&gt;" : nullptr;
+    if (!reference) {
+      *out++ = c.text[i];
+      continue;
+    }
+    const size_t n = reference[1] == 'a' ? 5 : 4;
+    std::memcpy(out, reference, n);
+    out += n;
+  }
+  commit(ctxt, c.written);
+  return true;
+}
+
 }  // namespace pxs::plain
 
 #endif
