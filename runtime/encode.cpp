@@ -360,28 +360,36 @@ int rtXmlEncInt(RtContext* ctxt, int32_t value, const OSUTF8CHAR* name, const Rt
   return encodeValue(ctxt, name, ns, [&] { return writeInt(ctxt, value); });
 }
 
+int rtXmlDecimalText(RtContext* ctxt, double value, const RtDecimalFormat* format, char* text, size_t size) {
+  if (!implOf(ctxt)) return ST_BAD_CONTEXT;
+  if (!text || size == 0) return ST_BAD_ARGUMENT;
+  int len = pxrt::lex::formatDecimal(value, format, text, size);
+  if (len < 0) return len;
+  if (format && format->nPatterns && format->patterns) {
+    // A pattern that does not compile matches nothing here; the pattern
+    // calls say why.
+    bool matched = false;
+    std::string error;
+    for (uint8_t i = 0; i < format->nPatterns && !matched; ++i) {
+      const auto* program = format->patterns[i] ? implOf(ctxt)->patterns.get(format->patterns[i], &error) : nullptr;
+      matched = program && pxrt::pattern::matches(*program, std::string_view(text, static_cast<size_t>(len)));
+    }
+    if (!matched) return ST_PATTERN_MISMATCH;
+  }
+  return len;
+}
+
 int rtXmlEncDecimal(RtContext* ctxt, double value, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
                     const RtDecimalFormat* format) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   char text[400];
-  int len = pxrt::lex::formatDecimal(value, format, text, sizeof text);
+  int len = rtXmlDecimalText(ctxt, value, format, text, sizeof text);
   if (len < 0) {
     rtxErrAddStrParm(ctxt, "decimal");
     char shown[40];
-    std::snprintf(shown, sizeof shown, "%.17g", value);
-    rtxErrAddStrParm(ctxt, shown);
+    if (len != ST_PATTERN_MISMATCH) std::snprintf(shown, sizeof shown, "%.17g", value);
+    rtxErrAddStrParm(ctxt, len == ST_PATTERN_MISMATCH ? text : shown);
     return PX_FAIL(ctxt, len);
-  }
-  if (format && format->nPatterns && format->patterns) {
-    bool matched = false;
-    for (uint8_t i = 0; i < format->nPatterns && !matched; ++i)
-      matched = rtxMatchPattern(ctxt, reinterpret_cast<const OSUTF8CHAR*>(text),
-                                reinterpret_cast<const OSUTF8CHAR*>(format->patterns[i]));
-    if (!matched) {
-      rtxErrAddStrParm(ctxt, "decimal");
-      rtxErrAddStrParm(ctxt, text);
-      return PX_FAIL(ctxt, ST_PATTERN_MISMATCH);
-    }
   }
   return encodeValue(ctxt, name, ns, [&] { return outWrite(ctxt, std::string_view(text, len)); });
 }

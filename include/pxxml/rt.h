@@ -421,6 +421,11 @@ RT_API int rtXmlEncBool(RtContext* ctxt, OSBOOL value, const OSUTF8CHAR* name, c
 RT_API int rtXmlEncInt(RtContext* ctxt, int32_t value, const OSUTF8CHAR* name, const RtXmlNamespace* ns);
 RT_API int rtXmlEncDecimal(RtContext* ctxt, double value, const OSUTF8CHAR* name,
                            const RtXmlNamespace* ns, const RtDecimalFormat* format);
+/* The text rtXmlEncDecimal writes for a value, NUL-terminated in text (at
+ * most size - 1 bytes): returns its length, or a negative status, recording
+ * nothing, when the value has no such text or it does not fit (the encoding
+ * call then records why). */
+RT_API int rtXmlDecimalText(RtContext* ctxt, double value, const RtDecimalFormat* format, char* text, size_t size);
 /* Write a captured element (XML text) as it is. */
 RT_API int rtXmlEncAny(RtContext* ctxt, const RtXmlString* xml, const OSUTF8CHAR* name,
                        const RtXmlNamespace* ns);

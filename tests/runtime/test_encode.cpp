@@ -243,6 +243,12 @@ TEST(Encode, DecimalHonoursTheQvalueFormat) {
                                {-0.5, nullptr, ST_PATTERN_MISMATCH}};
   for (const auto& c : cases) {
     Context ctxt;
+    // The text alone: the same, or the same status with nothing recorded.
+    char text[8];
+    int len = rtXmlDecimalText(ctxt, c.value, &qvalue, text, sizeof text);
+    EXPECT_EQ(rtxErrGetCount(ctxt), 0) << c.value;
+    if (c.text) EXPECT_EQ(std::string(text, len > 0 ? len : 0), c.text);
+    else EXPECT_EQ(len, c.status) << c.value;
     int st = rtXmlEncDecimal(ctxt, c.value, nullptr, nullptr, &qvalue);
     if (c.text) {
       EXPECT_EQ(st, 0) << c.value;
@@ -252,6 +258,18 @@ TEST(Encode, DecimalHonoursTheQvalueFormat) {
       EXPECT_EQ(rtxErrGetStatus(ctxt, 0), c.status);
       EXPECT_EQ(out(ctxt), "");
     }
+  }
+  {
+    // A text that does not fit, and a pattern that does not compile: refused
+    // quietly, where the encoding call records.
+    Context ctxt;
+    char text[3];
+    EXPECT_LT(rtXmlDecimalText(ctxt, 0.125, &qvalue, text, sizeof text), 0);
+    static const char* const kBroken[] = {"0(("};
+    const RtDecimalFormat broken{-1, -1, -1, 1, 1, 0, 0, 1, kBroken};
+    char wide[8];
+    EXPECT_EQ(rtXmlDecimalText(ctxt, 0.5, &broken, wide, sizeof wide), ST_PATTERN_MISMATCH);
+    EXPECT_EQ(rtxErrGetCount(ctxt), 0);
   }
   Context ctxt;
   const RtDecimalFormat plain{-1, 2, 2, -1, 1, 1, 1, 0, nullptr};

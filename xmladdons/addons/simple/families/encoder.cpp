@@ -39,10 +39,20 @@ bool hasOwnEncoder(const Member& m) {
   return m.simple && (m.kind == Kind::Enum || m.kind == Kind::Decimal || m.simple->pattern || m.simple->encPath);
 }
 
+// Room for the text of any number the fast path writes; a decimal that
+// does not fit takes the general path.
+using Digits = char[48];
+
+// The text of a decimal as the format spells it, when the value has one.
+std::string_view decimalText(RtContext* ctxt, const Member& m, const void* p, Digits& digits) {
+  int n = rtXmlDecimalText(ctxt, *static_cast<const double*>(p), m.simple->decimal, digits, sizeof digits);
+  return n > 0 ? std::string_view(digits, static_cast<size_t>(n)) : std::string_view();
+}
+
 // The value of an attribute as its text, when that text needs no check and
 // no escape: a number, a boolean, an enumeration name or a plain string.
 // Empty when the member takes the general path.
-std::string_view plainAttrValue(const Member& m, const void* p, char (&digits)[24]) {
+std::string_view plainAttrValue(RtContext* ctxt, const Member& m, const void* p, Digits& digits) {
   auto number = [&](auto v) {
     auto r = std::to_chars(digits, digits + sizeof digits, v);
     return std::string_view(digits, static_cast<size_t>(r.ptr - digits));
@@ -69,6 +79,7 @@ std::string_view plainAttrValue(const Member& m, const void* p, char (&digits)[2
       return static_cast<int64_t>(v) < m.minValue ? std::string_view() : number(v);
     }
     case Kind::UInt64: return number(*static_cast<const uint64_t*>(p));
+    case Kind::Decimal: return decimalText(ctxt, m, p, digits);
     default: return {};
   }
 }
@@ -76,8 +87,8 @@ std::string_view plainAttrValue(const Member& m, const void* p, char (&digits)[2
 // The attribute in one piece when its value is plain and the buffer has
 // room; false when the general path must write it.
 inline bool writePlainAttribute(RtContext* ctxt, const Member& m, const void* record) {
-  char digits[24];
-  std::string_view value = plainAttrValue(m, at<char>(record, m.offset), digits);
+  Digits digits;
+  std::string_view value = plainAttrValue(ctxt, m, at<char>(record, m.offset), digits);
   return !value.empty() && plain::writeAttribute(ctxt, std::string_view(m.xmlName, m.nameLength), value);
 }
 
@@ -184,7 +195,7 @@ bool directEmpty(RtContext* ctxt, const char* name, size_t nameLength, const RtX
 plain::Content contentOf(const RtXmlString* s) { return s->cdata ? plain::Content{} : plain::content(s->value); }
 
 // The text of a simple-content value, when it is plain.
-plain::Content plainValueText(const Member& m, const void* p, char (&digits)[24]) {
+plain::Content plainValueText(const Member& m, const void* p, Digits& digits) {
   if (m.kind == Kind::Int) {
     auto r = std::to_chars(digits, digits + sizeof digits - 1, *static_cast<const int32_t*>(p));
     *r.ptr = 0;
@@ -204,7 +215,7 @@ bool directRecord(RtContext* ctxt, const TypeDesc* d, const void* record, const 
   if (d->keepsScope) return false;
   if (d->nsAttrsMember >= 0 && at<RtDList>(record, d->members[d->nsAttrsMember].offset)->count != 0) return false;
   if (d->anyAttrMember >= 0 && at<RtDList>(record, d->members[d->anyAttrMember].offset)->count != 0) return false;
-  char digits[24];
+  Digits digits;
   plain::Content value;
   if (d->shape == Shape::SimpleContent) {
     const Member* v = nullptr;
@@ -306,9 +317,16 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
       }
       st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
       break;
-    case Kind::Decimal:
+    case Kind::Decimal: {
+      Digits digits;
+      std::string_view text = decimalText(ctxt, m, p, digits);
+      if (!text.empty() &&
+          directText(ctxt, m.xmlName, m.nameLength, child,
+                     plain::Content{reinterpret_cast<const OSUTF8CHAR*>(text.data()), text.size(), text.size()}))
+        return 0;
       st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
       break;
+    }
     case Kind::Bool: st = rtXmlEncBool(ctxt, *static_cast<const OSBOOL*>(p), name, child); break;
     case Kind::Int: st = rtXmlEncInt(ctxt, *static_cast<const int32_t*>(p), name, child); break;
     case Kind::Empty:
