@@ -138,6 +138,10 @@ void rtxResetOutput(RtContext* ctxt) {
   if (ctxt->buffer.data && ctxt->buffer.size) ctxt->buffer.data[0] = 0;
   impl->out.clear();
   impl->ns.clear();
+  // Elements an abandoned encoding left open are gone with its output.
+  impl->openTagBindings.clear();
+  impl->openElements.clear();
+  impl->openPrefixText.clear();
 }
 
 const char* rtxGetOutput(RtContext* ctxt, size_t* len) {

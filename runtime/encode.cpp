@@ -315,6 +315,20 @@ int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8
   return 0;
 }
 
+int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  if (open) {
+    impl->out.tagOpen = true;
+    impl->openTagBindings.clear();
+    if (!impl->out.tagDecls.empty()) impl->out.tagDecls.clear();
+    return 0;
+  }
+  const bool stillOpen = impl->out.tagOpen;
+  impl->out.tagOpen = false;
+  return stillOpen ? 1 : 0;
+}
+
 int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs) {
   auto* impl = implOf(ctxt);
   if (!impl) return ST_BAD_CONTEXT;

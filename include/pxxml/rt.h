@@ -411,6 +411,13 @@ RT_API int rtXmlEncEmptyElement(RtContext* ctxt, const OSUTF8CHAR* name, const R
  * general calls then record why). */
 RT_API int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8CHAR** prefix,
                                 size_t* prefixLen);
+/* A start tag the caller wrote after rtXmlEncDirectPrefix, left open for
+ * content (open = 1): the next content written closes it with ">", as it
+ * closes any open start tag. At the element's end (open = 0): returns 1 when
+ * nothing closed it -- the caller then ends it as an empty element, "/>" --
+ * and 0 when the caller writes its end tag. Such an element declares
+ * nothing and opens no scope. */
+RT_API int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open);
 /* Pending declarations and those of the list not yet on the open tag. */
 RT_API int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs);
 RT_API int rtXmlEncString(RtContext* ctxt, const RtXmlString* str, const OSUTF8CHAR* name,

@@ -105,6 +105,9 @@ TEST(PidfRoundTrip, TupleMembersComeOutInSchemaOrder) {
   EXPECT_LT(contact, note);
   EXPECT_LT(note, stamp);
   EXPECT_NE(xml.find("<tns:contact priority=\"0.125\">sip:a@b.example.com</tns:contact>"), std::string::npos) << xml;
+  // A status with nothing in it is an empty element; a tuple with only that
+  // status holds it.
+  EXPECT_NE(xml.find("<tns:tuple id=\"t1\"><tns:status/></tns:tuple>"), std::string::npos) << xml;
   // Bit 1 clear: no timestamp even when the text is set.
   auto* t = static_cast<tns_tuple*>(p.tns_tuple.head->data);
   t->present &= ~2u;

@@ -163,6 +163,15 @@ class DirectElement {
     return plain::write(ctxt_, ">") && plain::write(ctxt_, text) && plain::writeTag(ctxt_, "</", prefix_, name_, ">");
   }
   bool empty() { return plain::write(ctxt_, "/>"); }
+  // The end of an element whose content was written in between: `/>` when
+  // its start tag is still open, `</prefix:name>` otherwise, growing the
+  // buffer as needed (a full one is recorded under path).
+  int finish(bool stillOpen, const char* path) {
+    if (stillOpen ? empty() : plain::writeTag(ctxt_, "</", prefix_, name_, ">")) return 0;
+    std::string end = stillOpen ? std::string("/>")
+                                : "</" + std::string(prefix_) + (prefix_.empty() ? "" : ":") + std::string(name_) + ">";
+    return writeRaw(ctxt_, end.data(), end.size(), path);
+  }
   // Whether it was written; if not, what was written of it goes.
   bool done(bool written) {
     if (!written && started_) {
@@ -208,13 +217,27 @@ plain::Content plainValueText(const Member& m, const void* p, Digits& digits) {
 
 bool hasAttributes(const TypeDesc* d) { return d->nAttrs > 0 || d->anyAttrMember >= 0 || d->nsAttrsMember >= 0; }
 
+// The start tag of a record with attributes: `<prefix:name` and its
+// attributes, when all of them are plain and it declares nothing.
+bool directStartTag(RtContext* ctxt, DirectElement& e, const TypeDesc* d, const void* record,
+                    const RtXmlNamespace* ns) {
+  if (d->keepsScope) return false;
+  if (d->nsAttrsMember >= 0 && at<RtDList>(record, d->members[d->nsAttrsMember].offset)->count != 0) return false;
+  if (d->anyAttrMember >= 0 && at<RtDList>(record, d->members[d->anyAttrMember].offset)->count != 0) return false;
+  bool written = e.start(ns);
+  for (uint8_t i = 0; written && i < d->nAttrs; ++i) {
+    const Member& m = d->members[d->attrMembers[i]];
+    written = !isPresent(d, record, m) || writePlainAttribute(ctxt, m, record);
+  }
+  return e.done(written);
+}
+
+int contentsChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const RtXmlNamespace* ns);
+
 // A record of simple or empty content with plain attributes, that keeps no
 // declarations and has none and no attribute wildcard to write.
 bool directRecord(RtContext* ctxt, const TypeDesc* d, const void* record, const char* name, size_t nameLength,
                   const RtXmlNamespace* ns) {
-  if (d->keepsScope) return false;
-  if (d->nsAttrsMember >= 0 && at<RtDList>(record, d->members[d->nsAttrsMember].offset)->count != 0) return false;
-  if (d->anyAttrMember >= 0 && at<RtDList>(record, d->members[d->anyAttrMember].offset)->count != 0) return false;
   Digits digits;
   plain::Content value;
   if (d->shape == Shape::SimpleContent) {
@@ -224,14 +247,26 @@ bool directRecord(RtContext* ctxt, const TypeDesc* d, const void* record, const 
     if (!v || !(value = plainValueText(*v, at<char>(record, v->offset), digits)).plain()) return false;
   }
   DirectElement e(ctxt, name, nameLength);
-  bool written = e.start(ns);
-  for (uint8_t i = 0; written && i < d->nAttrs; ++i) {
-    const Member& m = d->members[d->attrMembers[i]];
-    written = !isPresent(d, record, m) || writePlainAttribute(ctxt, m, record);
-  }
-  written = written && (d->shape == Shape::SimpleContent ? e.text(value) : e.empty());
-  if (!e.done(written)) return false;
+  if (!directStartTag(ctxt, e, d, record, ns)) return false;
+  if (!e.done(d->shape == Shape::SimpleContent ? e.text(value) : e.empty())) return false;
   if (hasAttributes(d)) ctxt->state = RT_STATE_START_TAKEN;
+  return true;
+}
+
+// A record of element content whose start tag is plain: its tags are
+// written here, its children as they come, and the runtime closes the start
+// tag before the first of them. False when the general path must write it;
+// otherwise *status tells how it went.
+bool directSequence(RtContext* ctxt, const TypeDesc* d, const void* record, const char* name, size_t nameLength,
+                    const RtXmlNamespace* ns, int* status) {
+  DirectElement e(ctxt, name, nameLength);
+  if (!directStartTag(ctxt, e, d, record, ns)) return false;
+  if (hasAttributes(d)) ctxt->state = RT_STATE_START_TAKEN;
+  rtXmlEncDirectOpenTag(ctxt, 1);
+  const char* path = d->module->enc;
+  int st = contentsChecked(ctxt, d, record, ns);
+  if (!st) st = e.finish(rtXmlEncDirectOpenTag(ctxt, 0) == 1, path);
+  *status = st ? rtxErrSetData(ctxt, st, path, __LINE__) : 0;
   return true;
 }
 
@@ -530,6 +565,9 @@ int encodeChecked(RtContext* ctxt, const TypeDesc* d, const void* record, const 
   if (name && (d->shape == Shape::SimpleContent || d->shape == Shape::EmptyContent) &&
       directRecord(ctxt, d, record, reinterpret_cast<const char*>(name), nameLength, ns))
     return 0;
+  if (int st = 0; name && d->shape == Shape::Sequence &&
+                  directSequence(ctxt, d, record, reinterpret_cast<const char*>(name), nameLength, ns, &st))
+    return st;
   if (int st = startChecked(ctxt, d, record, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = contentsChecked(ctxt, d, record, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = encodeEnd(ctxt, d, name, ns)) return rtxErrSetData(ctxt, st, path, __LINE__);
