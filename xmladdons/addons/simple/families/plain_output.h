@@ -59,26 +59,38 @@ inline unsigned stopMask(__m128i v, uint8_t context) {
 }
 #endif
 
-// The length of a NUL-terminated text whose every byte may be written as it
-// is in the given context, kNotPlain otherwise. Sixteen bytes at a time:
-// the loads are aligned, so that none reaches into a page the text does not
+// The first byte of a NUL-terminated text that may not be written as it is
+// in the given context (the NUL at the latest). Sixteen bytes at a time: the
+// loads are aligned, so that none reaches into a page the text does not
 // touch (the bytes around the text in its own blocks are read, and those
 // before it ignored), which is why the sanitizers must not look at them.
 #if defined(__SSE2__)
 [[gnu::no_sanitize_address, gnu::no_sanitize_thread]]
 #endif
-inline size_t length(const OSUTF8CHAR* text, uint8_t context) {
+inline const OSUTF8CHAR* firstStop(const OSUTF8CHAR* text, uint8_t context) {
 #if defined(__SSE2__)
   const uintptr_t at = reinterpret_cast<uintptr_t>(text);
   const auto* block = reinterpret_cast<const __m128i*>(at & ~uintptr_t{15});
   unsigned stops = stopMask(_mm_load_si128(block), context) >> (at & 15) << (at & 15);
   while (stops == 0) stops = stopMask(_mm_load_si128(++block), context);
-  const auto* p = reinterpret_cast<const OSUTF8CHAR*>(block) + __builtin_ctz(stops);
+  return reinterpret_cast<const OSUTF8CHAR*>(block) + __builtin_ctz(stops);
 #else
   const OSUTF8CHAR* p = text;
   while (kTable.cls[*p] & context) ++p;
+  return p;
 #endif
+}
+
+// The length of a text whose every byte may be written as it is in the
+// given context, kNotPlain otherwise.
+inline size_t length(const OSUTF8CHAR* text, uint8_t context) {
+  const OSUTF8CHAR* p = firstStop(text, context);
   return *p == 0 ? static_cast<size_t>(p - text) : kNotPlain;
+}
+
+// The reference character data writes for a markup byte, null for others.
+inline std::string_view textReference(OSUTF8CHAR c) {
+  return c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string_view();
 }
 
 // Where n more bytes and the NUL after them fit without growing the buffer;
@@ -113,8 +125,14 @@ inline void copy(OSUTF8CHAR* to, const char* from, size_t n) {
     std::memcpy(to + n - 4, &d, 4);
   } else if (n > 16) {
     std::memcpy(to, from, n);
-  } else {
-    for (size_t i = 0; i < n; ++i) to[i] = static_cast<OSUTF8CHAR>(from[i]);
+  } else if (n >= 2) {
+    uint16_t e, f;
+    std::memcpy(&e, from, 2);
+    std::memcpy(&f, from + n - 2, 2);
+    std::memcpy(to, &e, 2);
+    std::memcpy(to + n - 2, &f, 2);
+  } else if (n == 1) {
+    *to = static_cast<OSUTF8CHAR>(*from);
   }
 }
 
@@ -181,17 +199,16 @@ inline Content content(const OSUTF8CHAR* text) {
     c.length = c.written = n;
     return c;
   }
-  // References to write: counted byte by byte, which few texts need.
-  size_t written = 0;
-  const OSUTF8CHAR* p = text;
-  for (; *p; ++p) {
-    if (kTable.cls[*p] & kText) written += 1;
-    else if (*p == '&') written += 5;
-    else if (*p == '<' || *p == '>') written += 4;
-    else return c;
+  // References to write: each stop must be one of them.
+  size_t extra = 0;
+  const OSUTF8CHAR* p = firstStop(text, kText);
+  for (; *p; p = firstStop(p + 1, kText)) {
+    std::string_view reference = textReference(*p);
+    if (reference.empty()) return c;
+    extra += reference.size() - 1;
   }
   c.length = static_cast<size_t>(p - text);
-  c.written = written;
+  c.written = c.length + extra;
   return c;
 }
 
@@ -199,15 +216,16 @@ inline bool write(RtContext* ctxt, const Content& c) {
   if (c.written == c.length) return write(ctxt, std::string_view(reinterpret_cast<const char*>(c.text), c.length));
   OSUTF8CHAR* out = room(ctxt, c.written);
   if (!out) return false;
-  for (size_t i = 0; i < c.length; ++i) {
-    const char* reference = c.text[i] == '&' ? "&amp;" : c.text[i] == '<' ? "&lt;" : c.text[i] == '>' ? "&gt;" : nullptr;
-    if (!reference) {
-      *out++ = c.text[i];
-      continue;
-    }
-    const size_t n = reference[1] == 'a' ? 5 : 4;
-    std::memcpy(out, reference, n);
-    out += n;
+  // Runs of plain bytes, each followed by a reference (or the end).
+  for (const OSUTF8CHAR* p = c.text;;) {
+    const OSUTF8CHAR* stop = firstStop(p, kText);
+    copy(out, reinterpret_cast<const char*>(p), static_cast<size_t>(stop - p));
+    out += stop - p;
+    if (*stop == 0) break;
+    std::string_view reference = textReference(*stop);
+    copy(out, reference.data(), reference.size());
+    out += reference.size();
+    p = stop + 1;
   }
   commit(ctxt, c.written);
   return true;
