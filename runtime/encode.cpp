@@ -95,6 +95,31 @@ inline int closeOpenTag(RtContext* ctxt) {
   return 0;
 }
 
+// Whether an element of a pair with a prefix and a namespace may be written
+// under that prefix with no declaration: the prefix in force means the
+// namespace (*length: the prefix's). The answer for the binding's own prefix
+// text and a constant URI holds until the bindings change, and is kept: the
+// children of one element come with the same pair, element after element.
+[[gnu::noinline]] bool lookUpPair(RtContextImpl* impl, const RtXmlNamespace* ns, size_t* length) {
+  std::string_view text = sv(ns->prefix);
+  const auto* uri = reinterpret_cast<const char*>(ns->uri);
+  const pxrt::Binding* b = impl->ns.findHandedOut(text);
+  if (!b || !impl->ns.hasUri(*b, uri)) return false;
+  if (b->prefix.data() == text.data() && impl->ns.hasConstantUri(*b, uri))
+    impl->boundPair = {ns->prefix, ns->uri, text.size(), impl->ns.generation()};
+  *length = text.size();
+  return true;
+}
+
+inline bool pairInForce(RtContextImpl* impl, const RtXmlNamespace* ns, size_t* length) {
+  const auto& known = impl->boundPair;
+  if (ns->prefix == known.prefix && ns->uri == known.uri && known.prefix && impl->ns.generation() == known.generation) {
+    *length = known.prefixLength;
+    return true;
+  }
+  return lookUpPair(impl, ns, length);
+}
+
 // Prefix of an element's namespace pair; binds the namespace as the default
 // one on this element when no prefix is in force for it. The text returned
 // stays valid while the element is open (a binding in force, or the caller's).
@@ -118,15 +143,8 @@ inline int closeOpenTag(RtContext* ctxt) {
     // A prefix the caller chose is declared where it does not yet mean this
     // namespace, so that the output stays namespace-well-formed.
     std::string_view prefix = sv(ns->prefix);
-    const auto* uri = reinterpret_cast<const char*>(ns->uri);
-    const pxrt::Binding* b = impl->ns.findHandedOut(prefix);
-    if (prefix != "xml" && (!b || !impl->ns.hasUri(*b, uri))) {
-      bindOnTag(impl, prefix, sv(ns->uri));
-    } else if (b && b->prefix.data() == prefix.data() && impl->ns.hasConstantUri(*b, uri)) {
-      // The binding's own prefix text and a constant URI: both stay as they
-      // are until the bindings change.
-      impl->boundPair = {ns->prefix, ns->uri, prefix.size(), impl->ns.generation()};
-    }
+    size_t length;
+    if (prefix != "xml" && !pairInForce(impl, ns, &length)) bindOnTag(impl, prefix, sv(ns->uri));
     return prefix;
   }
   if (const std::string* p = impl->ns.prefixFor(sv(ns->uri))) return *p;
@@ -155,10 +173,9 @@ inline int closeOpenTag(RtContext* ctxt) {
   }
   bool unbound = false;
   std::string_view prefix;
-  const auto& known = impl->boundPair;
-  if (ns && ns->prefix == known.prefix && ns->uri == known.uri && known.prefix &&
-      impl->ns.generation() == known.generation)
-    prefix = std::string_view(reinterpret_cast<const char*>(ns->prefix), known.prefixLength);
+  size_t length;
+  if (ns && ns->uri && ns->prefix && pairInForce(impl, ns, &length))
+    prefix = std::string_view(reinterpret_cast<const char*>(ns->prefix), length);
   else
     prefix = resolvePrefix(ctxt, ns, &unbound);
   if (unbound) {
@@ -296,20 +313,9 @@ int rtXmlEncEmptyElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNam
 int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8CHAR** prefix, size_t* prefixLen) {
   auto* impl = implOf(ctxt);
   if (!impl || !prefix || !prefixLen || !ns || !ns->uri || !ns->prefix || impl->out.hasPending()) return 1;
-  const auto& known = impl->boundPair;
-  size_t length = known.prefixLength;
-  if (ns->prefix != known.prefix || ns->uri != known.uri || impl->ns.generation() != known.generation) {
-    // Found as the start tag would find it, or not at all: a pair the start
-    // tag would declare, or the reserved prefix, takes the general path.
-    std::string_view text = sv(ns->prefix);
-    const auto* uri = reinterpret_cast<const char*>(ns->uri);
-    const pxrt::Binding* b = impl->ns.findHandedOut(text);
-    if (!b || text == "xml" || !impl->ns.hasUri(*b, uri)) return 1;
-    if (b->prefix.data() == text.data() && impl->ns.hasConstantUri(*b, uri))
-      impl->boundPair = {ns->prefix, ns->uri, text.size(), impl->ns.generation()};
-    length = text.size();
-  }
-  if (closeOpenTag(ctxt) != 0) return 1;
+  // A pair the start tag would declare takes the general path.
+  size_t length;
+  if (!pairInForce(impl, ns, &length) || closeOpenTag(ctxt) != 0) return 1;
   *prefix = ns->prefix;
   *prefixLen = length;
   return 0;
@@ -399,10 +405,15 @@ int rtXmlEncDecimal(RtContext* ctxt, double value, const OSUTF8CHAR* name, const
   char text[400];
   int len = rtXmlDecimalText(ctxt, value, format, text, sizeof text);
   if (len < 0) {
+    // The text that does not match, or the value that has none.
     rtxErrAddStrParm(ctxt, "decimal");
-    char shown[40];
-    if (len != ST_PATTERN_MISMATCH) std::snprintf(shown, sizeof shown, "%.17g", value);
-    rtxErrAddStrParm(ctxt, len == ST_PATTERN_MISMATCH ? text : shown);
+    if (len == ST_PATTERN_MISMATCH) {
+      rtxErrAddStrParm(ctxt, text);
+    } else {
+      char shown[40];
+      std::snprintf(shown, sizeof shown, "%.17g", value);
+      rtxErrAddStrParm(ctxt, shown);
+    }
     return PX_FAIL(ctxt, len);
   }
   return encodeValue(ctxt, name, ns, [&] { return outWrite(ctxt, std::string_view(text, len)); });

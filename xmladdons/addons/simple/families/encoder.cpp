@@ -206,10 +206,8 @@ plain::Content contentOf(const RtXmlString* s) { return s->cdata ? plain::Conten
 // The text of a simple-content value, when it is plain.
 plain::Content plainValueText(const Member& m, const void* p, Digits& digits) {
   if (m.kind == Kind::Int) {
-    auto r = std::to_chars(digits, digits + sizeof digits - 1, *static_cast<const int32_t*>(p));
-    *r.ptr = 0;
-    const auto n = static_cast<size_t>(r.ptr - digits);
-    return plain::Content{reinterpret_cast<const OSUTF8CHAR*>(digits), n, n};
+    auto r = std::to_chars(digits, digits + sizeof digits, *static_cast<const int32_t*>(p));
+    return plain::plainContent(std::string_view(digits, static_cast<size_t>(r.ptr - digits)));
   }
   if ((m.kind != Kind::Text && m.kind != Kind::Collapsed && m.kind != Kind::DateTime) || hasOwnEncoder(m)) return {};
   return contentOf(static_cast<const RtXmlString*>(p));
@@ -338,11 +336,10 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
     case Kind::Text:
     case Kind::Collapsed:
     case Kind::DateTime:
+      if (!hasOwnEncoder(m)) return encodeText(ctxt, static_cast<const RtXmlString*>(p), name, child, path, m.nameLength);
       // A type with an encoder of its own differs only in where it records
-      // failures: plain text has none.
-      if (!hasOwnEncoder(m) || (!m.simple->pattern && m.kind != Kind::Enum && m.kind != Kind::Decimal &&
-                                directPlainText(ctxt, m, static_cast<const RtXmlString*>(p), child)))
-        return hasOwnEncoder(m) ? 0 : encodeText(ctxt, static_cast<const RtXmlString*>(p), name, child, path, m.nameLength);
+      // failures: plain text without a pattern to match has none.
+      if (!m.simple->pattern && directPlainText(ctxt, m, static_cast<const RtXmlString*>(p), child)) return 0;
       st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, m.simple->encPath ? m.simple->encPath : path);
       break;
     case Kind::Enum:
@@ -355,10 +352,7 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
     case Kind::Decimal: {
       Digits digits;
       std::string_view text = decimalText(ctxt, m, p, digits);
-      if (!text.empty() &&
-          directText(ctxt, m.xmlName, m.nameLength, child,
-                     plain::Content{reinterpret_cast<const OSUTF8CHAR*>(text.data()), text.size(), text.size()}))
-        return 0;
+      if (!text.empty() && directText(ctxt, m.xmlName, m.nameLength, child, plain::plainContent(text))) return 0;
       st = encodeSimple(ctxt, m.simple, m.kind, p, name, child, path);
       break;
     }

@@ -192,6 +192,11 @@ struct Content {
   bool plain() const { return written != kNotPlain; }
 };
 
+// A text known to be plain (digits, a formatted number).
+inline Content plainContent(std::string_view text) {
+  return Content{reinterpret_cast<const OSUTF8CHAR*>(text.data()), text.size(), text.size()};
+}
+
 inline Content content(const OSUTF8CHAR* text) {
   Content c{text};
   if (!text) return c;
