@@ -83,11 +83,11 @@ inline int closeOpenTag(RtContext* ctxt) {
   std::memcpy(out, open.data(), open.size());
   out += open.size();
   if (!prefix.empty()) {
-    pxrt::copyShort(out, prefix.data(), prefix.size());
+    std::memcpy(out, prefix.data(), prefix.size());
     out += prefix.size();
     *out++ = ':';
   }
-  pxrt::copyShort(out, name.data(), name.size());
+  std::memcpy(out, name.data(), name.size());
   out += name.size();
   if (!close.empty()) std::memcpy(out, close.data(), close.size());
   b.byteIndex += n;

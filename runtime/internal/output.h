@@ -3,7 +3,6 @@
 #ifndef PXRT_INTERNAL_OUTPUT_H
 #define PXRT_INTERNAL_OUTPUT_H
 
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -78,28 +77,6 @@ inline int outWriteChar(RtContext* ctxt, char c) {
   b.data[b.byteIndex] = 0;
   return 0;
 }
-// A copy of a few bytes -- a name, a prefix -- without a library call: two
-// overlapping moves of 8 or 4 bytes cover every length up to 16.
-inline void copyShort(OSUTF8CHAR* to, const char* from, size_t n) {
-  uint64_t a, b;
-  uint32_t c, d;
-  if (n >= 8 && n <= 16) {
-    std::memcpy(&a, from, 8);
-    std::memcpy(&b, from + n - 8, 8);
-    std::memcpy(to, &a, 8);
-    std::memcpy(to + n - 8, &b, 8);
-  } else if (n >= 4 && n < 8) {
-    std::memcpy(&c, from, 4);
-    std::memcpy(&d, from + n - 4, 4);
-    std::memcpy(to, &c, 4);
-    std::memcpy(to + n - 4, &d, 4);
-  } else if (n > 16) {
-    std::memcpy(to, from, n);
-  } else {
-    for (size_t i = 0; i < n; ++i) to[i] = static_cast<OSUTF8CHAR>(from[i]);
-  }
-}
-
 // Escaped character data: & < > and CR as references.
 int outWriteText(RtContext* ctxt, std::string_view text);
 // Escaped attribute value (double-quoted): & < > " and TAB, LF, CR.
