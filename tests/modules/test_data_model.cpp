@@ -172,6 +172,17 @@ TEST(DataModel, TypeEncoderDeclaresTheCallersPrefix) {
   ASSERT_EQ(PxXmlET_dm__person(ctxt, &p, u8("person"), &ns), 0);
   std::string xml = rtxGetOutput(ctxt, nullptr);
   EXPECT_EQ(xml, "<dm:person id=\"p\" xmlns:dm=\"urn:ietf:params:xml:ns:pidf:data-model\"><dm:note>n</dm:note></dm:person>");
+  // Where the prefix is in force already, a declaration registered for the
+  // next start tag still goes on it.
+  rtxResetOutput(ctxt);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u8("wrap"), &ns, nullptr, 1), 0);
+  RtXmlNamespace handed{rtXmlNSGetPrefix(ctxt, ns.uri), ns.uri};
+  ASSERT_EQ(rtXmlNSSetNamespace(ctxt, nullptr, u8("x"), u8("urn:x"), 0), 0);
+  ASSERT_EQ(PxXmlET_dm__person(ctxt, &p, u8("person"), &handed), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u8("wrap"), &ns), 0);
+  EXPECT_EQ(std::string(rtxGetOutput(ctxt, nullptr)),
+            "<dm:wrap xmlns:dm=\"urn:ietf:params:xml:ns:pidf:data-model\"><dm:person id=\"p\" xmlns:x=\"urn:x\">"
+            "<dm:note>n</dm:note></dm:person></dm:wrap>");
   dm__person back;
   EXPECT_EQ(decodeWith(ctxt, PxXmlD_dm_person, xml, &back), 0);
   auto shown = printed<dm__person, PxPrint_dm__person>;
