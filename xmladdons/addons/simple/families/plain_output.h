@@ -200,11 +200,8 @@ inline Content plainContent(std::string_view text) {
 inline Content content(const OSUTF8CHAR* text) {
   Content c{text};
   if (!text) return c;
-  if (size_t n = length(text, kText); n != kNotPlain) {
-    c.length = c.written = n;
-    return c;
-  }
-  // References to write: each stop must be one of them.
+  // Every stop before the NUL must be a byte with a reference; mostly there
+  // is none.
   size_t extra = 0;
   const OSUTF8CHAR* p = firstStop(text, kText);
   for (; *p; p = firstStop(p + 1, kText)) {
