@@ -80,6 +80,12 @@ OSBOOL rtSaxSkipRequested(RtContext* ctxt) {
   return impl && impl->reader && impl->reader->skipRequestedInStart();
 }
 
+const uint32_t* rtSaxAttrLengths(RtContext* ctxt, const OSUTF8CHAR* const* attrs) {
+  auto* impl = implOf(ctxt);
+  return impl && impl->reader && attrs ? impl->reader->attrLengths(reinterpret_cast<const char* const*>(attrs))
+                                       : nullptr;
+}
+
 void rtSaxSetDiagHook(RtContext* ctxt, RtSaxDiagFn fn, void* userData) {
   if (auto* impl = implOf(ctxt)) {
     impl->diag = fn;

@@ -569,6 +569,13 @@ RT_API int rtSaxGetPosition(RtContext* ctxt, int* line, int* column);
 RT_API int rtSaxSetSkipLevelToCurrent(RtContext* ctxt, int status);
 /* True when the current start tag is being dropped (see above). */
 RT_API OSBOOL rtSaxSkipRequested(RtContext* ctxt);
+/* The lengths of the texts in the attribute array a start-element handler
+ * was handed by the context's reader: attribute i's name has length [2i],
+ * its value [2i + 1]. Null when attrs is not the array that reader hands
+ * its handlers (a handler called directly with an array of its own) or when
+ * the reader does not count them (expat): the texts are NUL-terminated as
+ * ever, and strlen gives the same lengths. */
+RT_API const uint32_t* rtSaxAttrLengths(RtContext* ctxt, const OSUTF8CHAR* const* attrs);
 
 /* Diagnostics: a hook the caller may set to trace handler entries. */
 typedef void (*RtSaxDiagFn)(void* userData, const char* funcName, const OSUTF8CHAR* qName, OSBOOL entering);

@@ -43,6 +43,10 @@ class Reader {
   void requestSkip() { driver_.requestSkip(); }
   bool skipRequestedInStart() const { return driver_.skipRequestedInStart(); }
   bool holdCapture() { return driver_.holdCapture(); }
+  // rtSaxAttrLengths: our own tokenizer counts them.
+  const uint32_t* attrLengths(const char* const* attrs) const {
+    return backend_ == ReaderBackend::Own ? tokenizer_.attrLengths(attrs) : nullptr;
+  }
   bool tagSpan(const char** doc, size_t* begin, size_t* end) const { return driver_.tagSpan(doc, begin, end); }
 
  private:

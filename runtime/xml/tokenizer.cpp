@@ -132,6 +132,7 @@ void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t 
   attrs_.trim(kKeepBuffer);
   text_.trim(kKeepBuffer);
   if (attrPointers_.capacity() > kKeepBuffer) std::vector<const char*>().swap(attrPointers_);
+  if (attrLengths_.capacity() > kKeepBuffer) std::vector<uint32_t>().swap(attrLengths_);
   if (attrIndex_.capacity() > kKeepBuffer) std::vector<uint32_t>().swap(attrIndex_);
 }
 
@@ -408,7 +409,10 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
       }
       quote = *p++;
     }
-    if (attrPointers_.size() < 2 * count + 3) attrPointers_.resize(2 * count + 16);
+    if (attrPointers_.size() < 2 * count + 3) {
+      attrPointers_.resize(2 * count + 16);
+      attrLengths_.resize(2 * count + 16);
+    }
 
     const size_t mark = attrs_.size();
     const Ptr q = scanDelims(p, end_, static_cast<char>(quote), '<', '&');
@@ -440,6 +444,8 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     }
     attrPointers_[2 * count] = attrs_.data() + mark;
     attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 2;
+    attrLengths_[2 * count] = static_cast<uint32_t>(anLen);
+    attrLengths_[2 * count + 1] = static_cast<uint32_t>(attrs_.size() - mark - anLen - 3);
     ++count;
     // A declaration or a prefix to check; "xml:", bound everywhere, is not
     // one (xml:lang stands on most presence elements).

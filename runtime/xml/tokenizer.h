@@ -24,6 +24,12 @@ namespace pxrt::xml {
 class Tokenizer {
  public:
   void parse(EventDriver& driver, const char* doc, size_t size, size_t chunk);
+  // The name and value lengths of the attributes in attrs, when attrs is
+  // the array this tokenizer hands the handlers (it holds the latest start
+  // tag's attributes, and the lengths always match what it holds).
+  const uint32_t* attrLengths(const char* const* attrs) const {
+    return attrs == attrPointers_.data() ? attrLengths_.data() : nullptr;
+  }
 
  private:
   using Ptr = const uint8_t*;
@@ -122,6 +128,7 @@ class Tokenizer {
   std::vector<OpenElement> open_;
   ByteBuffer attrs_;  // name NUL filler value NUL ... of the current start tag
   std::vector<const char*> attrPointers_;  // into attrs_, for the handlers
+  std::vector<uint32_t> attrLengths_;      // name and value length of each, beside them
   std::vector<uint32_t> attrIndex_;  // hash of attribute names, for large tags
   ByteBuffer text_;  // text rewritten for references and line ends
 };

@@ -37,7 +37,16 @@ struct EventLog {
 
 inline int logStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   std::string e = "<" + std::string(reinterpret_cast<const char*>(qname)) + "|" + reinterpret_cast<const char*>(local);
+  // Lengths a back end counts must be the texts' own: a wrong one shows as
+  // an event the other back end (which counts none) does not have.
+  const uint32_t* lengths = rtSaxAttrLengths(static_cast<EventLog*>(h)->head.context, attrs);
   for (; attrs[0]; attrs += 2) {
+    if (lengths) {
+      if (lengths[0] != std::char_traits<char>::length(reinterpret_cast<const char*>(attrs[0])) ||
+          lengths[1] != std::char_traits<char>::length(reinterpret_cast<const char*>(attrs[1])))
+        e += " (lengths differ)";
+      lengths += 2;
+    }
     e += ' ';
     e += reinterpret_cast<const char*>(attrs[0]);
     e += "=[";

@@ -140,28 +140,43 @@ int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
   return st;
 }
 
+// Whether two names of n bytes (n >= 1) are the same: a few word loads,
+// the last one ending on the last byte, and no library call.
+bool sameName(const char* a, const char* b, size_t n) {
+  auto word = [](const char* s) {
+    uint64_t v;
+    std::memcpy(&v, s, sizeof v);
+    return v;
+  };
+  auto half = [](const char* s) {
+    uint32_t v;
+    std::memcpy(&v, s, sizeof v);
+    return v;
+  };
+  if (n >= 8) {
+    for (size_t i = 0; i + 8 < n; i += 8)
+      if (word(a + i) != word(b + i)) return false;
+    return word(a + n - 8) == word(b + n - 8);
+  }
+  if (n >= 4) return half(a) == half(b) && half(a + n - 4) == half(b + n - 4);
+  return a[0] == b[0] && a[n / 2] == b[n / 2] && a[n - 1] == b[n - 1];
+}
+
 // The declared attribute a name stands for, its bit set in seen; -1 for
 // none. Members carry their names as documents write them ("xml:lang" with
 // its prefix), so an equal name is the attribute: a prefixed name is no
 // unqualified attribute, and an unprefixed "lang" is not xml:lang.
 // Documents mostly write attributes in the order the schema declares them:
-// the search starts at the first one not seen yet, and two bytes tell most
-// other candidates apart before a whole comparison.
-int findAttribute(const TypeDesc* d, const char* name, uint32_t* seen) {
+// the search starts at the first one not seen yet, and the length tells
+// most other candidates apart before the bytes are compared.
+int findAttribute(const TypeDesc* d, const char* name, size_t length, uint32_t* seen) {
   const int n = d->nAttrs;
-  if (!name[0]) return -1;  // no declared name is empty
+  if (length == 0) return -1;  // no declared name is empty
   int start = *seen != ~0u ? __builtin_ctz(~*seen) : 0;
   if (start >= n) start = 0;
-  // A name that is not empty has its first byte and a second one or its NUL.
-  auto firstTwo = [](const char* s) {
-    uint16_t v;
-    std::memcpy(&v, s, sizeof v);
-    return v;
-  };
-  const uint16_t key = firstTwo(name);
   auto matches = [&](int i) {
-    const char* declared = d->members[d->attrMembers[i]].xmlName;
-    return firstTwo(declared) == key && std::strcmp(declared + 1, name + 1) == 0;
+    const Member& m = d->members[d->attrMembers[i]];
+    return m.nameLength == length && sameName(m.xmlName, name, length);
   };
   auto found = [&](int i) {
     if (i < 32) *seen |= 1u << i;
@@ -179,11 +194,21 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   const TypeDesc* d = typeOf(h);
   const char* path = pathOf(h);
   uint32_t seen = 0;
+  // Our reader counted the texts already; another gives NUL-terminated ones.
+  const uint32_t* lengths = rtSaxAttrLengths(ctxt, attrs);
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     const char* name = cstr(a[0]);
     const char* value = cstr(a[1]);
-    int id = findAttribute(d, name, &seen);
-    const size_t length = std::strlen(value);
+    size_t nameLength, length;
+    if (lengths) {
+      nameLength = lengths[0];
+      length = lengths[1];
+      lengths += 2;
+    } else {
+      nameLength = std::strlen(name);
+      length = std::strlen(value);
+    }
+    int id = findAttribute(d, name, nameLength, &seen);
     if (id >= 0) {
       // Most values convert without the general converters and without
       // setting up a decode input. The bit is set once the attribute is
