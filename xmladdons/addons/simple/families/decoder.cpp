@@ -334,7 +334,14 @@ PXS_CHILD_STEP bool startNested(PxSaxHandler* h, const TypeDesc* type, void* rec
   auto* child = static_cast<PxSaxHandler*>(h->head.nestedMem);
   initHandler(h->head.context, type, child, record, 0, validating(h), (h->validating & kDiagnosed) != 0);
   h->nested = child;
-  saxStart(child, local, qname, attrs);  // what its entry point would call
+  // What its entry point would do: a new handler takes its own start tag.
+  if (child->validating & kDiagnosed) {
+    saxStart(child, local, qname, attrs);
+  } else {
+    ownStart(child, local, qname, attrs);
+    if (type->shape == Shape::OpenContent) startOpenContent(child);
+    child->head.level++;
+  }
   return true;
 }
 
@@ -777,6 +784,56 @@ bool ownEndChecks(PxSaxHandler* h, int* status) {
   return false;
 }
 
+// The end tag of a simple-content handler's own element: the text it
+// collected becomes the value. False (the status in *status) when the text
+// is refused; the rest of the element is then dropped.
+bool endSimpleValue(PxSaxHandler* h, int* status) {
+  const TypeDesc* d = typeOf(h);
+  RtContext* ctxt = h->head.context;
+  if (h->validating & kChildInText) {
+    rtxMemBufReset(&ctxt->charData);
+  } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
+    RtMemBuf& mb = ctxt->charData;
+    rtxInitContextBuffer(ctxt, mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""),
+                         mb.usedcnt);
+    rtxMemBufReset(&mb);
+    for (uint8_t i = 0; i < d->nMembers; ++i) {
+      const Member& m = d->members[i];
+      if (m.role != Role::Value) continue;
+      Scratch scratch{};
+      void* dest = validating(h) ? static_cast<void*>(&scratch) : at<char>(h->record, m.offset);
+      if (int st = convertInput(ctxt, m, dest, validating(h), false, pathOf(h))) {
+        rtSaxIncErrors(ctxt);
+        rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
+        *status = rtSaxSetSkipLevelToCurrent(ctxt, st);
+        return false;
+      }
+    }
+  }
+  // The level stays: the owner drops this handler right after.
+  ctxt->state = RT_STATE_ENDED;
+  return true;
+}
+
+// A child handler's own end tag, as its entry point would take it: the
+// common cases here, without the entry point's general steps; with a
+// diagnostic hook set, or a level left unusual by a skip, the entry point.
+void endChildHandler(PxSaxHandler* c, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
+  const TypeDesc* d = typeOf(c);
+  if ((c->validating & kDiagnosed) || c->head.level != 1 || d->shape == Shape::OpenContent) {
+    saxEnd(c, local, qname);
+    return;
+  }
+  int status = 0;
+  if (d->shape == Shape::SimpleContent) {
+    endSimpleValue(c, &status);
+    return;
+  }
+  c->head.level = 0;
+  if (!validating(c) && ownEndChecks(c, &status)) return;
+  c->head.context->state = RT_STATE_ENDED;
+}
+
 }  // namespace
 
 void saxRelease(PxSaxHandler* h) {
@@ -841,27 +898,8 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
       diagEnd(h, diag, qname);
       return 0;
     }
-    if (h->validating & kChildInText) {
-      rtxMemBufReset(&ctxt->charData);
-    } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
-      RtMemBuf& mb = ctxt->charData;
-      rtxInitContextBuffer(ctxt, mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""),
-                           mb.usedcnt);
-      rtxMemBufReset(&mb);
-      for (uint8_t i = 0; i < d->nMembers; ++i) {
-        const Member& m = d->members[i];
-        if (m.role != Role::Value) continue;
-        Scratch scratch{};
-        void* dest = validating(h) ? static_cast<void*>(&scratch) : at<char>(h->record, m.offset);
-        if (int st = convertInput(ctxt, m, dest, validating(h), false, pathOf(h))) {
-          rtSaxIncErrors(ctxt);
-          rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
-          return rtSaxSetSkipLevelToCurrent(ctxt, st);
-        }
-      }
-    }
-    // The level stays: the owner drops this handler right after.
-    ctxt->state = RT_STATE_ENDED;
+    int status = 0;
+    if (!endSimpleValue(h, &status)) return status;
     diagEnd(h, diag, qname);
     return 0;
   }
@@ -885,7 +923,7 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
     if (h->nested) {
       auto* child = static_cast<RtSaxHandler*>(h->nested);
       if (isAnyHandler(child)) child->endElement(child, local, qname);
-      else saxEnd(static_cast<PxSaxHandler*>(h->nested), local, qname);  // what its entry point would call
+      else endChildHandler(static_cast<PxSaxHandler*>(h->nested), local, qname);
       dropNested(h);
     } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
       if (int st = childEnd(h, qname)) return st;
