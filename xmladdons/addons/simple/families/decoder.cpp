@@ -693,15 +693,45 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   return true;
 }
 
+// The text collected for the element that ends, taken out of the buffer.
+// The general converters, and reports of a refused value, read it as the
+// decode input; it is made that only when they need it.
+struct Collected {
+  const OSUTF8CHAR* text;
+  size_t length;
+  bool isInput = false;
+  void makeInput(RtContext* ctxt) {
+    if (!isInput) rtxInitContextBuffer(ctxt, text, length);
+    isInput = true;
+  }
+  int refused(RtContext* ctxt, int status) {
+    makeInput(ctxt);
+    return status;
+  }
+};
+Collected takeCollected(RtContext* ctxt) {
+  RtMemBuf& mb = ctxt->charData;
+  Collected c{mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""), mb.usedcnt};
+  rtxMemBufReset(&mb);
+  return c;
+}
+// Most values convert straight from the buffer, as attribute values do.
+int convertCollected(PxSaxHandler* h, const Member& m, void* dest, Collected* c) {
+  RtContext* ctxt = h->head.context;
+  Quick done = quickConvert(ctxt, m, dest, c->text, c->length, validating(h), pathOf(h));
+  if (done == Quick::Done) return 0;
+  if (done == Quick::NoMemory) return c->refused(ctxt, ST_NO_MEMORY);
+  c->makeInput(ctxt);
+  return convertInput(ctxt, m, dest, validating(h), false, pathOf(h));
+}
+
 // Level 1 end tag of a simple-typed child: convert the collected text.
 int childEnd(PxSaxHandler* h, const OSUTF8CHAR* qname) {
   RtContext* ctxt = h->head.context;
-  RtMemBuf& mb = ctxt->charData;
-  rtxInitContextBuffer(ctxt, mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""), mb.usedcnt);
-  rtxMemBufReset(&mb);
   void* owner;
   const TypeDesc* ownerType;
   const Member* m = simpleTarget(h, h->head.curElemID, &owner, &ownerType);
+  Collected text = takeCollected(ctxt);
   if (!m) return 0;
   bool decode = !validating(h);
   int st = 0;
@@ -711,13 +741,13 @@ int childEnd(PxSaxHandler* h, const OSUTF8CHAR* qname) {
       auto* item = static_cast<RtXmlString*>(rtxMemHeapAllocZ(ctxt, sizeof(RtXmlString)));
       Member textMember = *m;
       textMember.kind = Kind::Text;
-      st = item ? convertInput(ctxt, textMember, item, false, false, pathOf(h)) : ST_NO_MEMORY;
-      if (st == 0 && !rtxDListAppend(ctxt, at<RtDList>(owner, m->offset), item)) st = ST_NO_MEMORY;
+      st = item ? convertCollected(h, textMember, item, &text) : text.refused(ctxt, ST_NO_MEMORY);
+      if (st == 0 && !rtxDListAppend(ctxt, at<RtDList>(owner, m->offset), item)) st = text.refused(ctxt, ST_NO_MEMORY);
       if (st != 0) rtxMemHeapFreePtr(ctxt, item);
     }
   } else {
     void* dest = decode ? at<char>(owner, m->offset) : static_cast<void*>(&scratch);
-    st = convertInput(ctxt, *m, dest, !decode, false, pathOf(h));
+    st = convertCollected(h, *m, dest, &text);
     if (st == 0 && decode) setBit(ownerType, owner, *m);
   }
   if (st == 0) return 0;
@@ -746,7 +776,21 @@ int listTooShort(PxSaxHandler* h, const std::string& field, uint32_t count) {
 }
 
 // Lists below their minimum and required choices left empty; decoding only.
+bool ownEndChecksFound(PxSaxHandler* h, int* status);
+// Most types have neither a list with a minimum nor a choice: a glance at
+// the element members, before the checks themselves.
 bool ownEndChecks(PxSaxHandler* h, int* status) {
+  const TypeDesc* d = typeOf(h);
+  if (d->shape == Shape::ChoiceContent) return ownEndChecksFound(h, status);
+  for (uint8_t i = 0; i < d->nMembers; ++i) {
+    const Member& m = d->members[i];
+    if (m.role == Role::Attribute) break;  // element members come first (the table check holds it)
+    if ((m.minOccurs > 0 && isList(m.kind)) || m.kind == Kind::Choice) return ownEndChecksFound(h, status);
+  }
+  return false;
+}
+
+bool ownEndChecksFound(PxSaxHandler* h, int* status) {
   const TypeDesc* d = typeOf(h);
   void* record = h->record;
   auto checkChoice = [&](const TypeDesc* cd, void* choice, const std::string& prefix) -> bool {
@@ -793,16 +837,13 @@ bool endSimpleValue(PxSaxHandler* h, int* status) {
   if (h->validating & kChildInText) {
     rtxMemBufReset(&ctxt->charData);
   } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
-    RtMemBuf& mb = ctxt->charData;
-    rtxInitContextBuffer(ctxt, mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""),
-                         mb.usedcnt);
-    rtxMemBufReset(&mb);
+    Collected text = takeCollected(ctxt);
     for (uint8_t i = 0; i < d->nMembers; ++i) {
       const Member& m = d->members[i];
       if (m.role != Role::Value) continue;
       Scratch scratch{};
       void* dest = validating(h) ? static_cast<void*>(&scratch) : at<char>(h->record, m.offset);
-      if (int st = convertInput(ctxt, m, dest, validating(h), false, pathOf(h))) {
+      if (int st = convertCollected(h, m, dest, &text)) {
         rtSaxIncErrors(ctxt);
         rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
         *status = rtSaxSetSkipLevelToCurrent(ctxt, st);
