@@ -415,6 +415,7 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     }
 
     const size_t mark = attrs_.size();
+    size_t valueLength;
     const Ptr q = scanDelims(p, end_, static_cast<char>(quote), '<', '&');
     if (q < end_ && *q == quote && p == an + anLen + 2) {
       // name="value" as it stands: the bytes from the name to the closing
@@ -426,11 +427,13 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
       dst[anLen] = 0;
       dst[n] = 0;
       attrs_.resize(mark + n + 1);
+      valueLength = n - anLen - 2;
       p = q + 1;
     } else {
       if (!attrs_.append(an, anLen) || !attrs_.push('\0') || !attrs_.push(static_cast<char>(quote))) return noMemory(an);
       p = attributeValue(p, quote, an, anLen);
       if (!p) return nullptr;
+      valueLength = attrs_.size() - mark - anLen - 3;  // the value and its NUL follow the name, NUL and quote
     }
     if (attrs_.generation() != generation) {  // the buffer moved: point again
       generation = attrs_.generation();
@@ -445,7 +448,7 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     attrPointers_[2 * count] = attrs_.data() + mark;
     attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 2;
     attrLengths_[2 * count] = static_cast<uint32_t>(anLen);
-    attrLengths_[2 * count + 1] = static_cast<uint32_t>(attrs_.size() - mark - anLen - 3);
+    attrLengths_[2 * count + 1] = static_cast<uint32_t>(valueLength);
     ++count;
     // A declaration or a prefix to check; "xml:", bound everywhere, is not
     // one (xml:lang stands on most presence elements).

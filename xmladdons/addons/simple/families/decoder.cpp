@@ -142,7 +142,7 @@ int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
 
 // Whether two names of n bytes (n >= 1) are the same: a few word loads,
 // the last one ending on the last byte, and no library call.
-bool sameName(const char* a, const char* b, size_t n) {
+[[gnu::always_inline]] inline bool sameName(const char* a, const char* b, size_t n) {
   auto word = [](const char* s) {
     uint64_t v;
     std::memcpy(&v, s, sizeof v);
