@@ -60,40 +60,79 @@ namespace {
 // either case but their own level, which the element's end restores. With
 // a diagnostic hook set the chain is used, so that every handler entry
 // reports itself.
-PxSaxHandler* innermost(PxSaxHandler* root, PxSaxHandler** parent) {
-  PxSaxHandler* h = root;
-  *parent = nullptr;
-  while (h->nested && static_cast<RtSaxHandler*>(h->nested)->startElement != SAXAnyStartElement) {
-    *parent = h;
-    h = static_cast<PxSaxHandler*>(h->nested);
-  }
-  return h;
+//
+// The router keeps that chain as it changes, rather than walking it from
+// the root at every event: a handler opens a child's handler only while it
+// takes a start tag, and drops it only while it takes that child's end
+// tag, both handed over here. A chain deeper than the router keeps is
+// walked from the root for the rest of the document.
+bool opensHandler(const PxSaxHandler* h) {
+  return h->nested && static_cast<RtSaxHandler*>(h->nested)->startElement != SAXAnyStartElement;
 }
 
+struct Router {
+  static constexpr unsigned kKept = 64;
+  PxSaxHandler root;
+  PxSaxHandler* chain[kKept];  // chain[0] is the root, chain[depth] the innermost
+  unsigned depth = 0;
+  bool walking = false;  // the chain grew deeper than kept
+
+  explicit Router() { chain[0] = &root; }
+  PxSaxHandler* innermost() const { return walking ? walk(nullptr) : chain[depth]; }
+  PxSaxHandler* parentOfInnermost() const {
+    if (!walking) return depth ? chain[depth - 1] : nullptr;
+    PxSaxHandler* parent;
+    walk(&parent);
+    return parent;
+  }
+  PxSaxHandler* walk(PxSaxHandler** parent) const {
+    auto* h = const_cast<PxSaxHandler*>(&root);
+    if (parent) *parent = nullptr;
+    while (opensHandler(h)) {
+      if (parent) *parent = h;
+      h = static_cast<PxSaxHandler*>(h->nested);
+    }
+    return h;
+  }
+  // After h took a start tag: the child's handler it opened, if any.
+  void opened(PxSaxHandler* h) {
+    if (walking || !opensHandler(h)) return;
+    if (depth + 1 == kKept) {
+      walking = true;
+      return;
+    }
+    chain[++depth] = static_cast<PxSaxHandler*>(h->nested);
+  }
+};
+
 int routeStart(void* handler, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
-  auto* root = static_cast<PxSaxHandler*>(handler);
-  PxSaxHandler* parent;
-  PxSaxHandler* h = innermost(root, &parent);
+  auto* router = static_cast<Router*>(handler);
+  PxSaxHandler* h = router->innermost();
   int st = saxStart(h, local, qname, attrs);
-  return h == root ? st : 0;  // a refusal below the root is the skip it requested
+  router->opened(h);
+  return h == &router->root ? st : 0;  // a refusal below the root is the skip it requested
 }
 
 int routeEnd(void* handler, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
-  auto* root = static_cast<PxSaxHandler*>(handler);
-  PxSaxHandler* parent;
-  PxSaxHandler* h = innermost(root, &parent);
-  if (parent && h->head.level == 1) h = parent;  // the handler's own end: its parent drops it
+  auto* router = static_cast<Router*>(handler);
+  PxSaxHandler* h = router->innermost();
+  if (h->head.level == 1 && h != &router->root) {
+    // The handler's own end: its parent drops it.
+    PxSaxHandler* parent = router->parentOfInnermost();
+    int st = saxEnd(parent, local, qname);
+    if (!router->walking && parent->nested != h) router->depth--;
+    return parent == &router->root ? st : 0;
+  }
   int st = saxEnd(h, local, qname);
-  return h == root ? st : 0;
+  return h == &router->root ? st : 0;
 }
 
 int routeChars(void* handler, const OSUTF8CHAR* text, int len) {
-  auto* root = static_cast<PxSaxHandler*>(handler);
-  PxSaxHandler* parent;
-  PxSaxHandler* h = innermost(root, &parent);
+  auto* router = static_cast<Router*>(handler);
+  PxSaxHandler* h = router->innermost();
   if (textAfterEndDropped(h)) return 0;
   int st = saxChars(h, text, len);
-  return h == root ? st : 0;
+  return h == &router->root ? st : 0;
 }
 
 // The root handler of a complex-typed document on this stack frame, the
@@ -101,8 +140,9 @@ int routeChars(void* handler, const OSUTF8CHAR* text, int len) {
 int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool validate) {
   const TypeDesc* d = doc->type;
   ErrorMark before = markErrors(ctxt);
-  PxSaxHandler root;
-  RtSaxReader* reader = !rtSaxDiagEnabled(ctxt) ? rtSaxCCreateXmlReader(ctxt, &root, routeStart, routeEnd, routeChars)
+  Router router;
+  PxSaxHandler& root = router.root;
+  RtSaxReader* reader = !rtSaxDiagEnabled(ctxt) ? rtSaxCCreateXmlReader(ctxt, &router, routeStart, routeEnd, routeChars)
                         : validate ? rtSaxCCreateXmlReader(ctxt, &root, d->vsaxStart, d->vsaxEnd, d->vsaxChars)
                                    : rtSaxCCreateXmlReader(ctxt, &root, d->saxStart, d->saxEnd, d->saxChars);
   if (!reader)
