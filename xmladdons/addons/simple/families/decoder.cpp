@@ -22,6 +22,8 @@ constexpr uint16_t kChildInText = 4;
 // A child was taken out of its place: the content model may have gone back
 // to a state where a single member that already has its value is allowed.
 constexpr uint16_t kRecovered = 8;
+// The child being started was dropped whole (see dropChild).
+constexpr uint16_t kChildDropped = 16;
 bool validating(const PxSaxHandler* h) { return (h->validating & kValidating) != 0; }
 // The diagnostic hook hears each handler entry by its exported name; the
 // name is looked up only when a hook is set.
@@ -319,10 +321,17 @@ void startOpenContent(PxSaxHandler* h) {
 // to a call that passes seven arguments.
 #define PXS_CHILD_STEP [[gnu::always_inline]] inline
 
-// Without the block for child handlers (its allocation failed and was
-// recorded by childBlock) a child is dropped whole.
-bool noBlock(PxSaxHandler* h) {
+// A child that cannot be kept (an allocation failed and was recorded) is
+// dropped whole; the handler notes it, so that the step that started the
+// child need not ask the reader.
+void dropChild(PxSaxHandler* h) {
+  h->validating |= kChildDropped;
   rtSaxSetSkipLevelToCurrent(h->head.context, ST_NO_MEMORY);
+}
+
+// Without the block for child handlers a child is dropped whole.
+bool noBlock(PxSaxHandler* h) {
+  dropChild(h);
   return false;
 }
 
@@ -371,9 +380,8 @@ PXS_CHILD_STEP void* newRecord(PxSaxHandler* h, const TypeDesc* type, RtDList* l
     if (rtxDListAppend(ctxt, list, record)) return record;
     rtxMemHeapFreePtr(ctxt, record);
   }
-  // The child cannot be kept: it is dropped whole.
   rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
-  rtSaxSetSkipLevelToCurrent(ctxt, ST_NO_MEMORY);
+  dropChild(h);
   return nullptr;
 }
 
@@ -679,7 +687,8 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   h->head.curElemID = static_cast<int16_t>(id);
   if (id < 32) h->rowsSeen |= 1u << id;
   bool nested = startChild(h, static_cast<int16_t>(id), local, qname, attrs);
-  if (rtSaxSkipRequested(ctxt)) {
+  if (h->validating & kChildDropped) {
+    h->validating &= static_cast<uint16_t>(~kChildDropped);
     *status = ST_NO_MEMORY;  // dropped whole, after a failed allocation
     return false;
   }
