@@ -45,6 +45,12 @@ const char* pathOf(const PxSaxHandler* h) {
 const char* cstr(const OSUTF8CHAR* p) { return reinterpret_cast<const char*>(p); }
 
 bool isNsDecl(const char* name) { return std::strncmp(name, "xmlns", 5) == 0 && (name[5] == 0 || name[5] == ':'); }
+// A declaration (isNsDecl) the runtime binds without a report: the default
+// namespace, or a prefix other than none and "xmlns". The reader refuses a
+// document that undeclares a prefix before any handler sees it.
+bool boundAsIs(const char* name, size_t length) {
+  return length == 5 || (length > 6 && !(length == 11 && std::memcmp(name + 6, "xmlns", 5) == 0));
+}
 bool isXsi(const char* name) { return std::strncmp(name, "xsi:", 4) == 0 && name[4] != 0; }
 
 // One block serves every child handler a type builds: decoding and
@@ -198,6 +204,7 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   uint32_t seen = 0;
   // Our reader counted the texts already; another gives NUL-terminated ones.
   const uint32_t* lengths = rtSaxAttrLengths(ctxt, attrs);
+  const bool fromReader = lengths != nullptr;
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     const char* name = cstr(a[0]);
     const char* value = cstr(a[1]);
@@ -232,7 +239,10 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
     } else if (isNsDecl(name)) {
       if (!validating(h)) {
         RtDList* keep = d->nsAttrsMember >= 0 ? at<RtDList>(h->record, d->members[d->nsAttrsMember].offset) : nullptr;
-        st = rtXmlDecNSAttr(ctxt, a[0], a[1], keep, nullptr, 0);
+        // Our reader binds a tag's declarations before it hands the tag
+        // over; one the record does not keep, and that the runtime would
+        // take without a report, needs nothing more.
+        if (keep || !fromReader || !boundAsIs(name, nameLength)) st = rtXmlDecNSAttr(ctxt, a[0], a[1], keep, nullptr, 0);
       }
     } else if (isXsi(name)) {
       if (!validating(h)) st = rtXmlDecXSIAttr(ctxt, a[0], a[1]);
