@@ -157,6 +157,15 @@ int rtXmlDecDateTime(RtContext* ctxt, RtDateTime* out) {
   }, __LINE__);
 }
 
+int rtxParseDecimalString(const OSUTF8CHAR* text, size_t len, double* out) {
+  if (!text && len) return ST_BAD_VALUE;
+  double value = 0;
+  int st = pxrt::lex::parseDecimal(std::string_view(text ? reinterpret_cast<const char*>(text) : "", len), &value);
+  if (st != 0) return ST_BAD_VALUE;
+  if (out) *out = value;
+  return 0;
+}
+
 int rtxParseDateTimeString(const OSUTF8CHAR* text, size_t len, RtDateTime* out) {
   if (!text) return ST_BAD_VALUE;
   RtDateTime value{};

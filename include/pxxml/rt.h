@@ -318,6 +318,10 @@ RT_API OSBOOL rtxMatchPattern2(RtContext* ctxt, const OSUTF8CHAR* pattern);
 /* xs:dateTime: positive (bytes read) on success, a negative status otherwise.
  * Records nothing; whitespace around the value is allowed. */
 RT_API int rtxParseDateTimeString(const OSUTF8CHAR* text, size_t len, RtDateTime* out);
+/* An xs:decimal text of len bytes (blanks around it allowed) as a double,
+ * as rtXmlDecDecimal reads the decode input: 0, or ST_BAD_VALUE with
+ * nothing recorded and *out untouched. */
+RT_API int rtxParseDecimalString(const OSUTF8CHAR* text, size_t len, double* out);
 
 /* ---------------------------------------------------------------- printing */
 /* One line per value on standard output: "name = value". */

@@ -52,8 +52,16 @@ TEST(ConvertNumbers, AcceptAndRejectWithTypeAndText) {
     check<uint64_t>(rtXmlDecUInt64, "unsignedLong", t, st, v);
   for (auto [t, st, v] : {std::tuple<const char*, int, double>{"3.25", 0, 3.25}, {"-0.5", 0, -0.5}, {".5", 0, 0.5},
                           {"5.", 0, 5.0}, {" +12 ", 0, 12.0}, {"1e5", BAD, 0}, {"INF", BAD, 0}, {"NaN", BAD, 0},
-                          {".", BAD, 0}, {"1.2.3", BAD, 0}, {"", BAD, 0}})
+                          {".", BAD, 0}, {"1.2.3", BAD, 0}, {"", BAD, 0}}) {
     check<double>(rtXmlDecDecimal, "decimal", t, st, v);
+    // The same reading of a text outside the decode input, recording nothing.
+    double parsed = 99;
+    EXPECT_EQ(rtxParseDecimalString(u8(t), std::strlen(t), &parsed), st) << t;
+    EXPECT_EQ(parsed, st ? 99.0 : v) << t;
+  }
+  double bounded = 0;
+  EXPECT_EQ(rtxParseDecimalString(u8("0.25junk"), 4, &bounded), 0);  // the length bounds the text
+  EXPECT_EQ(bounded, 0.25);
 }
 
 TEST(ConvertDateTime, DecoderAndParser) {

@@ -49,7 +49,8 @@ inline bool hasBlankOrControl(const OSUTF8CHAR* text, size_t length) {
 // without a blank or control byte, which whitespace treatment would leave
 // as it is), an enumeration text found in its table, a whole number of one
 // to nine digits (a value every integer kind holds) at or above the
-// member's bound. Anything else -- signs, blanks, longer numbers, unknown
+// member's bound, a decimal the runtime reads as its converter would.
+// Anything else -- signs, blanks, longer numbers, unknown
 // texts, patterns, faults -- is left to the general path, which converts
 // and reports. dest is the member's storage, or scratch when validating.
 enum class Quick { Done, NotTaken, NoMemory };
@@ -82,6 +83,13 @@ enum class Quick { Done, NotTaken, NoMemory };
     int pos = t->enumTable ? rtxLookupEnum(text, length, t->enumTable, t->enumCount) : -1;
     if (pos < 0) return Quick::NotTaken;
     if (!validate) *static_cast<uint16_t*>(dest) = static_cast<uint16_t>(t->enumTable[pos].value & 0xFFFF);
+    return Quick::Done;
+  }
+  if (k == Kind::Decimal) {
+    // Refused texts go to the general converter, which reports them.
+    double number;
+    if (rtxParseDecimalString(text, length, &number) != 0) return Quick::NotTaken;
+    if (!validate) *static_cast<double*>(dest) = number;
     return Quick::Done;
   }
   if (k != Kind::UInt && k != Kind::UInt64 && k != Kind::Int) return Quick::NotTaken;
