@@ -2,6 +2,8 @@
 // checks, failures, namespace declarations and the skip rule.
 #include "xml/driver.h"
 
+#include "internal/reader.h"
+
 #include <string>
 
 namespace pxrt::xml {
@@ -97,7 +99,9 @@ void EventDriver::growScopes() { scopeAt_.resize(depth_ < 32 ? 64 : 2 * depth_);
 
 bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* const* attrs) {
   bool scoped = false;
-  for (const char* const* a = attrs; a[0]; a += 2) {
+  // Our tokenizer counted the texts; expat's are measured here.
+  const uint32_t* lengths = impl_->reader ? impl_->reader->attrLengths(attrs) : nullptr;
+  for (const char* const* a = attrs; a[0]; a += 2, lengths = lengths ? lengths + 2 : nullptr) {
     const char* an = a[0];
     if (!isDeclarationName(an)) continue;
     bool isDefault = an[5] == 0;
@@ -112,7 +116,9 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
       impl_->ns.push();  // a scope only for elements that declare something
       scoped = true;
     }
-    impl_->ns.bind(isDefault ? "" : an + 6, a[1]);
+    const std::string_view uri = lengths ? std::string_view(a[1], lengths[1]) : std::string_view(a[1]);
+    if (isDefault) impl_->ns.bind("", uri);
+    else impl_->ns.bind(lengths ? std::string_view(an + 6, lengths[0] - 6) : std::string_view(an + 6), uri);
   }
   // Declarations of the tag hold for its own attributes wherever they stand.
   for (const char* const* a = attrs; a[0]; a += 2) {
