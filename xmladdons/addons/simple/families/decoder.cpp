@@ -202,6 +202,10 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   const TypeDesc* d = typeOf(h);
   const char* path = pathOf(h);
   uint32_t seen = 0;
+  if (!attrs || !attrs[0]) {  // most elements: only the required ones to report
+    if (d->requiredMask) rtSaxTestAttributesPresent(ctxt, 0, d->requiredMask, d->attrNames, d->nAttrs, d->name);
+    return;
+  }
   // Our reader counted the texts already; another gives NUL-terminated ones.
   const uint32_t* lengths = rtSaxAttrLengths(ctxt, attrs);
   const bool fromReader = lengths != nullptr;
