@@ -322,9 +322,7 @@ int rtxMemBufAppend(RtMemBuf* mb, const OSUTF8CHAR* data, size_t len) {
 }
 
 void rtxMemBufReset(RtMemBuf* mb) {
-  if (!mb) return;
-  mb->startidx = 0;
-  mb->usedcnt = 0;
+  if (mb) rtxMemBufEmpty(mb);
 }
 
 }  // extern "C"

@@ -16,6 +16,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <string.h>
 
 #if defined(PXXMLCOMMON_BUILD)
 #define RT_API __attribute__((visibility("default")))
@@ -297,6 +298,21 @@ RT_API size_t rtxErrFormat(RtContext* ctxt, char* buf, size_t size);
 
 RT_API int rtxMemBufAppend(RtMemBuf* mb, const OSUTF8CHAR* data, size_t len);
 RT_API void rtxMemBufReset(RtMemBuf* mb);
+/* The same, inline, for a buffer that is there: handlers empty the
+ * context's buffer at nearly every element. */
+static inline void rtxMemBufEmpty(RtMemBuf* mb) {
+  mb->startidx = 0;
+  mb->usedcnt = 0;
+}
+/* rtxMemBufAppend to a buffer that is there, with its common case -- the
+ * text fits -- inline. */
+static inline int rtxMemBufAdd(RtMemBuf* mb, const OSUTF8CHAR* data, size_t len) {
+  const size_t end = mb->startidx + mb->usedcnt;
+  if (len == 0 || len > mb->bufsize - end) return rtxMemBufAppend(mb, data, len);
+  memcpy(mb->data + end, data, len);
+  mb->usedcnt += len;
+  return 0;
+}
 
 /* ------------------------------------------------------- text utilities */
 

@@ -67,7 +67,7 @@ void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* reco
   h->head.context = ctxt;
   h->head.level = level;
   h->head.startLevel = static_cast<uint16_t>(level);
-  if (ctxt) rtxMemBufReset(&ctxt->charData);
+  if (ctxt) rtxMemBufEmpty(&ctxt->charData);
   h->head.startElement = validate ? d->vsaxStart : d->saxStart;
   h->head.endElement = validate ? d->vsaxEnd : d->saxEnd;
   h->head.characters = validate ? d->vsaxChars : d->saxChars;
@@ -671,7 +671,7 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
       *status = rtSaxSetSkipLevelToCurrent(ctxt, refused);
       return false;
     }
-    rtxMemBufReset(&ctxt->charData);
+    rtxMemBufEmpty(&ctxt->charData);
     h->head.curElemID = 0;
     return true;
   }
@@ -709,7 +709,7 @@ bool childStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qnam
   // This handler collects the child's text itself: whatever an earlier
   // element left in the buffer (the text of a simple-content element that
   // held a child element, say) belongs to that element, not to this one.
-  if (!nested) rtxMemBufReset(&ctxt->charData);
+  if (!nested) rtxMemBufEmpty(&ctxt->charData);
   if (attrs && attrs[0] && !nested) {
     if (int st = rtSaxReportUnexpAttrs(ctxt, attrs, d->elems[id].name)) rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
   }
@@ -735,7 +735,7 @@ struct Collected {
 Collected takeCollected(RtContext* ctxt) {
   RtMemBuf& mb = ctxt->charData;
   Collected c{mb.data ? mb.data + mb.startidx : reinterpret_cast<const OSUTF8CHAR*>(""), mb.usedcnt};
-  rtxMemBufReset(&mb);
+  rtxMemBufEmpty(&mb);
   return c;
 }
 // Most values convert straight from the buffer, as attribute values do.
@@ -858,7 +858,7 @@ bool endSimpleValue(PxSaxHandler* h, int* status) {
   const TypeDesc* d = typeOf(h);
   RtContext* ctxt = h->head.context;
   if (h->validating & kChildInText) {
-    rtxMemBufReset(&ctxt->charData);
+    rtxMemBufEmpty(&ctxt->charData);
   } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
     Collected text = takeCollected(ctxt);
     for (uint8_t i = 0; i < d->nMembers; ++i) {
@@ -1020,7 +1020,7 @@ int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len) {
     if (!collecting) return 0;
   }
   ctxt->state = RT_STATE_IN_TEXT;
-  if (int st = rtxMemBufAppend(&ctxt->charData, text, static_cast<size_t>(len))) {
+  if (int st = rtxMemBufAdd(&ctxt->charData, text, static_cast<size_t>(len))) {
     rtSaxIncErrors(ctxt);
     rtxErrSetNewData(ctxt, st, pathOf(h), __LINE__);
     return rtSaxSetSkipLevelToCurrent(ctxt, st);
