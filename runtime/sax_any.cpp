@@ -46,7 +46,8 @@ bool declaredInside(const Capture& cap, std::string_view prefix) {
 // Remember a prefix the capture uses; it is declared on the root unless the
 // captured markup declares it itself (as `inside` tells).
 template <typename DeclaredInside>
-void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement, DeclaredInside inside) {
+[[gnu::always_inline]] inline void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement,
+                                                 DeclaredInside inside) {
   Capture& cap = impl->capture;
   if (prefix == "xml" || prefix == "xmlns") return;
   if (prefix.empty() && !forElement) return;  // unprefixed attributes have no namespace
@@ -63,7 +64,7 @@ void notePrefixUse(RtContextImpl* impl, std::string_view prefix, bool forElement
 
 // The declarations a top-level element of the capture needs, as attribute
 // text appended to decls; the list starts again for the next one.
-void rootDecls(Capture& cap, std::string& decls) {
+[[gnu::always_inline]] inline void rootDecls(Capture& cap, std::string& decls) {
   if (cap.undeclaresDefault) decls += " xmlns=\"\"";
   for (const pxrt::Binding* b : cap.external) decls += b->declaration();
   cap.external.clear();
