@@ -124,13 +124,11 @@ const Binding* Namespaces::search(std::string_view prefix, Lookup* slot) const {
   return found;
 }
 
-int Namespaces::defaultIndex() const {
-  if (defaultGeneration_ != generation_ || defaultTable_ != tableGeneration_) {
-    const Binding* b = find(std::string_view());
-    defaultIndex_ = !b || b->uri.empty() ? -2 : b->index;  // RT_NS_NONE
-    defaultGeneration_ = generation_;
-    defaultTable_ = tableGeneration_;
-  }
+int Namespaces::findDefaultIndex() const {
+  const Binding* b = find(std::string_view());
+  defaultIndex_ = !b || b->uri.empty() ? -2 : b->index;  // RT_NS_NONE
+  defaultGeneration_ = generation_;
+  defaultTable_ = tableGeneration_;
   return defaultIndex_;
 }
 

@@ -85,7 +85,10 @@ class Namespaces {
   // RT_NS_NONE outside any (-2). Most elements of a document are unprefixed
   // and each is resolved by its handler: the answer is kept while no binding
   // and no URI table changes.
-  int defaultIndex() const;
+  int defaultIndex() const {
+    if (defaultGeneration_ == generation_ && defaultTable_ == tableGeneration_) return defaultIndex_;
+    return findDefaultIndex();
+  }
   // Whether a binding's URI is the given NUL-terminated text.
   bool hasUri(const Binding& b, const char* uri) const;
   // Whether it is, and stays so until the generation changes: the URI is
@@ -161,6 +164,7 @@ class Namespaces {
   const Binding* startBinding_ = nullptr;
   uint64_t generation_ = 1;
   mutable Lookup lookups_[kLookups];
+  int findDefaultIndex() const;  // defaultIndex when the kept answer no longer holds
   mutable uint64_t defaultGeneration_ = 0;  // of the binding generation and
   mutable uint64_t defaultTable_ = 0;       // the table the answer holds for
   mutable int defaultIndex_ = 0;
