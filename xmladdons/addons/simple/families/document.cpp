@@ -130,7 +130,7 @@ int routeEnd(void* handler, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
 int routeChars(void* handler, const OSUTF8CHAR* text, int len) {
   auto* router = static_cast<Router*>(handler);
   PxSaxHandler* h = router->innermost();
-  if (textAfterEndDropped(h)) return 0;
+  if (textDropped(h)) return 0;
   int st = saxChars(h, text, len);
   return h == &router->root ? st : 0;
 }

@@ -60,6 +60,13 @@ int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len);
 inline bool textAfterEndDropped(const PxSaxHandler* h) {
   return h->head.context->state == RT_STATE_ENDED && !h->nested;
 }
+// The router's test before the characters step: also text between the
+// children of element content, which that step drops as well.
+inline bool textDropped(const PxSaxHandler* h) {
+  if (textAfterEndDropped(h)) return true;
+  const Shape shape = static_cast<const TypeDesc*>(h->type)->shape;
+  return h->head.level <= 1 && shape != Shape::SimpleContent && shape != Shape::OpenContent;
+}
 // Free the handler's block and those of every handler still open below it.
 void saxRelease(PxSaxHandler* h);
 
