@@ -105,14 +105,8 @@ int rtxLookupEnum(const OSUTF8CHAR* text, size_t len, const RtEnumItem* table, u
   // Most enumerations have a few texts: their lengths and first bytes tell
   // them apart before any comparison.
   if (n <= kLinearEnum) {
-    for (uint16_t i = 0; i < n; ++i) {
-      if (table[i].namelen != len) continue;
-      const char* name = cstr(table[i].name);
-      const char* key = cstr(text);
-      size_t j = 0;
-      while (j < len && name[j] == key[j]) ++j;  // a few bytes: no library call
-      if (j == len) return i;
-    }
+    for (uint16_t i = 0; i < n; ++i)
+      if (table[i].namelen == len && rtxSameBytes(table[i].name, text, len)) return i;
     return ST_ENUM_UNKNOWN;
   }
   int lo = 0, hi = static_cast<int>(n) - 1;

@@ -317,6 +317,34 @@ static inline int rtxMemBufAdd(RtMemBuf* mb, const OSUTF8CHAR* data, size_t len)
 /* ------------------------------------------------------- text utilities */
 
 RT_API OSBOOL rtxUTF8StrEqual(const OSUTF8CHAR* a, const OSUTF8CHAR* b);
+/* Whether the n bytes at a and at b are the same: a few word loads that
+ * stay inside the n bytes, for the short names and texts handlers compare
+ * at every element, without a library call. */
+static inline int rtxSameBytes(const void* a, const void* b, size_t n) {
+  const unsigned char* x = (const unsigned char*)a;
+  const unsigned char* y = (const unsigned char*)b;
+  if (n >= 8) {
+    uint64_t u, v;
+    size_t i;
+    for (i = 0; i + 8 < n; i += 8) {
+      memcpy(&u, x + i, 8);
+      memcpy(&v, y + i, 8);
+      if (u != v) return 0;
+    }
+    memcpy(&u, x + n - 8, 8);
+    memcpy(&v, y + n - 8, 8);
+    return u == v;
+  }
+  if (n >= 4) {
+    uint32_t u1, v1, u2, v2;
+    memcpy(&u1, x, 4);
+    memcpy(&v1, y, 4);
+    memcpy(&u2, x + n - 4, 4);
+    memcpy(&v2, y + n - 4, 4);
+    return u1 == v1 && u2 == v2;
+  }
+  return n == 0 || (x[0] == y[0] && x[n / 2] == y[n / 2] && x[n - 1] == y[n - 1]);
+}
 RT_API OSBOOL rtXmlStrCmpAsc(const OSUTF8CHAR* a, const char* b);
 RT_API size_t rtxUTF8LenBytes(const OSUTF8CHAR* text);
 /* 0 for valid UTF-8 (null counts as empty); else records ST_INVALID_UTF8. */

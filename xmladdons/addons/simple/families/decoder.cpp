@@ -148,28 +148,6 @@ int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
   return st;
 }
 
-// Whether two names of n bytes (n >= 1) are the same: a few word loads,
-// the last one ending on the last byte, and no library call.
-[[gnu::always_inline]] inline bool sameName(const char* a, const char* b, size_t n) {
-  auto word = [](const char* s) {
-    uint64_t v;
-    std::memcpy(&v, s, sizeof v);
-    return v;
-  };
-  auto half = [](const char* s) {
-    uint32_t v;
-    std::memcpy(&v, s, sizeof v);
-    return v;
-  };
-  if (n >= 8) {
-    for (size_t i = 0; i + 8 < n; i += 8)
-      if (word(a + i) != word(b + i)) return false;
-    return word(a + n - 8) == word(b + n - 8);
-  }
-  if (n >= 4) return half(a) == half(b) && half(a + n - 4) == half(b + n - 4);
-  return a[0] == b[0] && a[n / 2] == b[n / 2] && a[n - 1] == b[n - 1];
-}
-
 // The declared attribute a name stands for, its bit set in seen; -1 for
 // none. Members carry their names as documents write them ("xml:lang" with
 // its prefix), so an equal name is the attribute: a prefixed name is no
@@ -184,7 +162,7 @@ int findAttribute(const TypeDesc* d, const char* name, size_t length, uint32_t* 
   if (start >= n) start = 0;
   auto matches = [&](int i) {
     const Member& m = d->members[d->attrMembers[i]];
-    return m.nameLength == length && sameName(m.xmlName, name, length);
+    return m.nameLength == length && rtxSameBytes(m.xmlName, name, length);
   };
   auto found = [&](int i) {
     if (i < 32) *seen |= 1u << i;
