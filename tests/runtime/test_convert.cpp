@@ -168,6 +168,14 @@ TEST(ConvertEnum, SearchFindsEveryEntryAndNothingElse) {
                              "on-the-phon", "zzz", "\xC3\xA9", "\xC3\xA9t\xC3\xA9s", "\xFF"})
       EXPECT_EQ(rtxLookupEnum(u8(miss), std::strlen(miss), table, n), ST_ENUM_UNKNOWN) << miss << " n=" << n;
   }
+  // A text of an entry's length that differs from it in any one byte is
+  // another text (texts are compared a word at a time).
+  for (const char* name : names)
+    for (size_t at = 0; at < std::strlen(name); ++at) {
+      std::string other = name;
+      other[at] = static_cast<char>(other[at] ^ 0x20);
+      EXPECT_EQ(rtxLookupEnum(u8(other.c_str()), other.size(), table, kN), ST_ENUM_UNKNOWN) << other;
+    }
   EXPECT_EQ(rtxLookupEnum(u8("busy-ish"), 4, table, kN), 1);  // the length bounds the text
   EXPECT_EQ(rtxLookupEnum(u8("in-transit"), 2, table, kN), 4);
   EXPECT_EQ(rtxLookupEnum(u8("away"), 4, nullptr, 0), ST_ENUM_UNKNOWN);
