@@ -155,8 +155,9 @@ TEST(ConvertText, XmlStrIsAHeapCopy) {
 }
 
 TEST(ConvertEnum, SearchFindsEveryEntryAndNothingElse) {
-  const char* names[] = {"away", "busy", "busy-ish", "idle", "in", "in-transit", "on-the-phone", "\xC3\xA9t\xC3\xA9"};
-  constexpr int kN = 8;
+  const char* names[] = {"away",         "busy",        "busy-ish",           "idle", "in", "in-transit",
+                         "on-the-phone", "on-the-phone-and-away", "\xC3\xA9t\xC3\xA9"};
+  constexpr int kN = 9;
   RtEnumItem table[kN];
   for (int i = 0; i < kN; ++i)
     table[i] = {u8(names[i]), 100 + i, static_cast<uint16_t>(std::strlen(names[i])), static_cast<uint16_t>(i)};
