@@ -54,6 +54,11 @@ TEST(PidfErrors, AttributesAreKnownByTheirWholeNames) {
       {"<tuple i='a' id='t'><status/></tuple>", {{ST_UNKNOWN_ATTRIBUTE, {"tns_tuple", "i"}}}},
       {"<tuple idx='a'><status/></tuple>",
        {{ST_UNKNOWN_ATTRIBUTE, {"tns_tuple", "idx"}}, {ST_MISSING_ATTRIBUTE, {"tns_tuple", "id"}}}},
+      // Declarations the reader takes and binds may still be refused here.
+      {"<tuple xmlns:='urn:x' id='t'><status/></tuple>",
+       {{ST_BAD_NAMESPACE, {"xmlns:"}}, {ST_BAD_ATTRIBUTE_VALUE, {"tns_tuple", "xmlns:"}}}},
+      {"<tuple xmlns:xmlns='urn:x' id='t'><status/></tuple>",
+       {{ST_BAD_NAMESPACE, {"xmlns:xmlns", "urn:x"}}, {ST_BAD_ATTRIBUTE_VALUE, {"tns_tuple", "xmlns:xmlns"}}}},
   };
   for (const Row& row : rows) {
     int st = 0;
