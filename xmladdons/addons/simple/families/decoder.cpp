@@ -63,18 +63,17 @@ constexpr size_t kNestedSize = sizeof(PxSaxHandler) > sizeof(RtSaxAnyHandler) ? 
 void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
                  bool diagnosed) {
   if (!h) return;
-  std::memset(h, 0, sizeof *h);
-  h->head.context = ctxt;
-  h->head.level = level;
-  h->head.startLevel = static_cast<uint16_t>(level);
+  // Every field once, the others zero (no clearing first).
+  RtSaxHandler head{};
+  head.startElement = validate ? d->vsaxStart : d->saxStart;
+  head.endElement = validate ? d->vsaxEnd : d->saxEnd;
+  head.characters = validate ? d->vsaxChars : d->saxChars;
+  head.context = ctxt;
+  head.level = level;
+  head.startLevel = static_cast<uint16_t>(level);
+  *h = PxSaxHandler{head, d, validate ? nullptr : record, nullptr, -1,
+                    static_cast<uint16_t>((validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0)), 0, nullptr};
   if (ctxt) rtxMemBufEmpty(&ctxt->charData);
-  h->head.startElement = validate ? d->vsaxStart : d->saxStart;
-  h->head.endElement = validate ? d->vsaxEnd : d->saxEnd;
-  h->head.characters = validate ? d->vsaxChars : d->saxChars;
-  h->type = d;
-  h->record = validate ? nullptr : record;
-  h->validating = (validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0);
-  h->itemElemID = -1;
 }
 
 bool isAnyHandler(const RtSaxHandler* head) { return head->startElement == SAXAnyStartElement; }
