@@ -131,8 +131,10 @@ void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t 
   names_.trim(kKeepBuffer);
   attrs_.trim(kKeepBuffer);
   text_.trim(kKeepBuffer);
-  if (attrPointers_.capacity() > kKeepBuffer) std::vector<const char*>().swap(attrPointers_);
-  if (attrLengths_.capacity() > kKeepBuffer) std::vector<uint32_t>().swap(attrLengths_);
+  if (attrPointers_.capacity() > kKeepBuffer) {  // the two grow together, and go together
+    std::vector<const char*>().swap(attrPointers_);
+    std::vector<uint32_t>().swap(attrLengths_);
+  }
   if (attrIndex_.capacity() > kKeepBuffer) std::vector<uint32_t>().swap(attrIndex_);
 }
 
