@@ -71,8 +71,14 @@ void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* reco
   head.context = ctxt;
   head.level = level;
   head.startLevel = static_cast<uint16_t>(level);
-  *h = PxSaxHandler{head, d, validate ? nullptr : record, nullptr, -1,
-                    static_cast<uint16_t>((validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0)), 0, nullptr};
+  *h = PxSaxHandler{.head = head,
+                    .type = d,
+                    .record = validate ? nullptr : record,
+                    .item = nullptr,
+                    .itemElemID = -1,
+                    .validating = static_cast<uint16_t>((validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0)),
+                    .rowsSeen = 0,
+                    .nested = nullptr};
   if (ctxt) rtxMemBufEmpty(&ctxt->charData);
 }
 
