@@ -120,6 +120,13 @@ inline bool pairInForce(RtContextImpl* impl, const RtXmlNamespace* ns, size_t* l
   return lookUpPair(impl, ns, length);
 }
 
+// Whether the start tag being opened declares the prefix itself.
+bool declaredOnThisTag(RtContextImpl* impl, std::string_view prefix) {
+  for (uint32_t i : impl->openTagBindings)
+    if (impl->ns.binding(i).prefix == prefix) return true;
+  return false;
+}
+
 // Prefix of an element's namespace pair; binds the namespace as the default
 // one on this element when no prefix is in force for it. The text returned
 // stays valid while the element is open (a binding in force, or the caller's).
@@ -139,17 +146,34 @@ inline bool pairInForce(RtContextImpl* impl, const RtXmlNamespace* ns, size_t* l
     }
     return {};
   }
+  const std::string_view uri = sv(ns->uri);
   if (ns->prefix) {
     // A prefix the caller chose is declared where it does not yet mean this
-    // namespace, so that the output stays namespace-well-formed.
+    // namespace, so that the output stays namespace-well-formed; unless the
+    // tag's own declarations give it another namespace (a record written
+    // back with the declarations it kept): then the namespace is named as
+    // if no prefix had been chosen.
     std::string_view prefix = sv(ns->prefix);
     size_t length;
-    if (prefix != "xml" && !pairInForce(impl, ns, &length)) bindOnTag(impl, prefix, sv(ns->uri));
-    return prefix;
+    if (prefix == "xml" || pairInForce(impl, ns, &length)) return prefix;
+    if (!declaredOnThisTag(impl, prefix)) {
+      bindOnTag(impl, prefix, uri);
+      return prefix;
+    }
   }
-  if (const std::string* p = impl->ns.prefixFor(sv(ns->uri))) return *p;
-  bindOnTag(impl, "", sv(ns->uri));
-  return {};
+  if (const std::string* p = impl->ns.prefixFor(uri)) return *p;
+  if (!declaredOnThisTag(impl, "")) {
+    bindOnTag(impl, "", uri);
+    return {};
+  }
+  // Both taken on this tag: a prefix of our own, the first "nsN" not in force.
+  std::string fresh;
+  for (unsigned i = 1;; ++i) {
+    fresh = "ns" + std::to_string(i);
+    if (!impl->ns.find(fresh)) break;
+  }
+  bindOnTag(impl, fresh, uri);
+  return impl->ns.binding(impl->ns.inForce() - 1).prefix;
 }
 
 // Inline in its two callers: it is most of what they do, element after

@@ -315,4 +315,12 @@ TEST(PartialPidf, SelectorsKeepTheirNamespacesThroughRoundTrips) {
                       "<d:remove xmlns:q='urn:ietf:params:xml:ns:pidf' sel='q:presence/q:note'/></d:pidf-diff>";
   once = roundTrip(ctxt, inner);
   EXPECT_EQ(selectorScopes(ctxt, once), selectorScopes(ctxt, inner)) << once;
+  // An operation that gives the prefix its diff's element was written with
+  // another namespace: the operation is written under a prefix still meaning
+  // the diff's namespace.
+  inner = "<d:pidf-diff xmlns:e='urn:ietf:params:xml:ns:pidf-diff' xmlns:d='urn:ietf:params:xml:ns:pidf-diff'>"
+          "<e:remove xmlns:d='urn:ietf:params:xml:ns:pidf' sel='d:presence/d:note'/></d:pidf-diff>";
+  once = roundTrip(ctxt, inner);
+  EXPECT_EQ(roundTrip(ctxt, once), once);
+  EXPECT_EQ(selectorScopes(ctxt, once), selectorScopes(ctxt, inner)) << once;
 }

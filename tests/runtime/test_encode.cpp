@@ -172,6 +172,22 @@ TEST(Encode, APrefixTheCallerChoseIsDeclaredWhereItIsNotYetInForce) {
   EXPECT_EQ(out(ctxt), "<p:presence xmlns:p=\"urn:ietf:params:xml:ns:pidf\"><p:tuple/>"
                        "<p:mood xmlns:p=\"urn:ietf:params:xml:ns:pidf:rpid\"><p:tuple xmlns:p=\"urn:ietf:params:xml:ns:pidf\"/>"
                        "</p:mood><p:tuple/></p:presence>");
+  // Declarations on the element's own tag that give the chosen prefix
+  // another namespace win over it: the element's namespace is then named
+  // by the default one, or, when the tag takes that too, by a prefix made
+  // for it.
+  rtxResetOutput(ctxt);
+  RtDList decls;
+  rtxDListInit(&decls);
+  ASSERT_EQ(rtXmlNSSetNamespace(ctxt, &decls, u("dm"), u("urn:other"), 0), 0);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("person"), &dm, nullptr, 1), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("a"), &dm, &decls, 1), 0);
+  ASSERT_EQ(rtXmlNSSetNamespace(ctxt, &decls, nullptr, u("urn:y"), 0), 0);
+  ASSERT_EQ(rtXmlEncEmptyElement(ctxt, u("b"), &dm, &decls, 1), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("person"), &dm), 0);
+  EXPECT_EQ(out(ctxt), "<dm:person xmlns:dm=\"urn:dm\"><a xmlns:dm=\"urn:other\" xmlns=\"urn:dm\"/>"
+                       "<ns1:b xmlns:dm=\"urn:other\" xmlns=\"urn:y\" xmlns:ns1=\"urn:dm\"/></dm:person>");
+  rtXmlNSFreeAttrList(ctxt, &decls);
   // A prefix that is bound nowhere and comes without its namespace cannot be
   // written: refused with the prefix and the element named.
   rtxResetOutput(ctxt);
