@@ -127,6 +127,15 @@ bool declaredOnThisTag(RtContextImpl* impl, std::string_view prefix) {
   return false;
 }
 
+// A prefix made for a namespace the caller's prefixes cannot name at this
+// place: the first "nsN" not in force.
+std::string unusedPrefix(RtContextImpl* impl) {
+  for (unsigned i = 1;; ++i) {
+    std::string made = "ns" + std::to_string(i);
+    if (!impl->ns.find(made)) return made;
+  }
+}
+
 // Prefix of an element's namespace pair; binds the namespace as the default
 // one on this element when no prefix is in force for it. The text returned
 // stays valid while the element is open (a binding in force, or the caller's).
@@ -166,14 +175,40 @@ bool declaredOnThisTag(RtContextImpl* impl, std::string_view prefix) {
     bindOnTag(impl, "", uri);
     return {};
   }
-  // Both taken on this tag: a prefix of our own, the first "nsN" not in force.
-  std::string fresh;
-  for (unsigned i = 1;; ++i) {
-    fresh = "ns" + std::to_string(i);
-    if (!impl->ns.find(fresh)) break;
-  }
-  bindOnTag(impl, fresh, uri);
+  // Both taken on this tag: a prefix of our own.
+  bindOnTag(impl, unusedPrefix(impl), uri);
   return impl->ns.binding(impl->ns.inForce() - 1).prefix;
+}
+
+// The prefix of the element whose start tag is open.
+std::string_view openElementPrefix(const RtContextImpl* impl) {
+  if (impl->openElements.empty()) return {};
+  const auto& open = impl->openElements.back();
+  return std::string_view(impl->openPrefixText.data() + open.prefixStart, open.prefixLength);
+}
+
+// The prefix a foreign attribute of namespace `uri` is written with (*out):
+// its own where it means `uri` at this place, or where it can be declared so
+// on the open tag; but where the element's name or another declaration of
+// the tag uses it, another prefix in force for `uri`, or one made for it.
+int attributePrefix(RtContext* ctxt, std::string_view wanted, std::string_view uri, std::string_view* out) {
+  auto* impl = implOf(ctxt);
+  const pxrt::Binding* b = impl->ns.find(wanted);
+  *out = wanted;
+  if (b && b->uri == uri) return 0;
+  std::string made;
+  if (wanted.empty() || wanted == openElementPrefix(impl) || impl->out.declaredOnTag(wanted) || declaredOnThisTag(impl, wanted)) {
+    const std::string* other = impl->ns.prefixFor(uri);
+    if (other && !other->empty()) {
+      *out = *other;
+      return 0;
+    }
+    made = unusedPrefix(impl);
+  }
+  impl->ns.bind(made.empty() ? wanted : std::string_view(made), uri);
+  if (int st = declareLast(ctxt)) return st;
+  *out = impl->ns.binding(impl->ns.inForce() - 1).prefix;
+  return 0;
 }
 
 // Inline in its two callers: it is most of what they do, element after
@@ -493,18 +528,19 @@ int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs) {
     auto* nv = static_cast<const RtNameValue*>(n->data);
     if (!nv || !nv->name) continue;
     std::string_view name = sv(nv->name);
-    // A prefixed pair that knows its namespace gets its prefix declared
-    // when the prefix means something else, or nothing, at this place.
+    std::string renamed;
     size_t colon = name.find(':');
     if (nv->nsUri && colon != std::string_view::npos && name.substr(0, colon) != "xml" && impl->out.tagOpen) {
-      std::string_view prefix = name.substr(0, colon);
-      const pxrt::Binding* b = impl->ns.find(prefix);
-      if (!impl->out.declaredOnTag(prefix) && (!b || b->uri != sv(nv->nsUri))) {
-        impl->ns.bind(prefix, sv(nv->nsUri));
-        if (int st = declareLast(ctxt)) return PX_FAIL(ctxt, st);
+      std::string_view prefix;
+      if (int st = attributePrefix(ctxt, name.substr(0, colon), sv(nv->nsUri), &prefix)) return PX_FAIL(ctxt, st);
+      if (prefix != name.substr(0, colon)) {
+        renamed.append(prefix).append(name.substr(colon));
+        name = renamed;
       }
     }
-    if (int st = rtXmlEncUTF8Attr2(ctxt, nv->name, name.size(), nv->value, sv(nv->value).size())) return st;
+    if (int st = rtXmlEncUTF8Attr2(ctxt, reinterpret_cast<const OSUTF8CHAR*>(name.data()), name.size(), nv->value,
+                                   sv(nv->value).size()))
+      return st;
   }
   return 0;
 }

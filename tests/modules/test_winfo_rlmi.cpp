@@ -171,6 +171,21 @@ TEST(Rlmi, ForeignAttributeIsKeptAsOnePairWithoutError) {
             capturedStdout([&] { PxPrint_rlmi__list("l", &l); }));
   PxMemFree_rlmi__list(ctxt, &back);
   PxMemFree_rlmi__list(ctxt, &l);
+  // The same where the attribute's prefix is the one the list is written
+  // with: the attribute takes another prefix, and the list stays RLMI's.
+  text = std::string("<r:list xmlns:r='urn:ietf:params:xml:ns:rlmi' uri='sip:l' version='1' fullState='false'>") +
+         "<r:resource xmlns:rlmi='urn:e' rlmi:tag='v' uri='sip:r'/></r:list>";
+  ASSERT_EQ(decodeWith(ctxt, PxXmlD_rlmi_list, text, &l), 0);
+  rtxResetOutput(ctxt);
+  ASSERT_EQ(PxXmlE_rlmi_list(ctxt, &l), 0);
+  xml = rtxGetOutput(ctxt, nullptr);
+  ASSERT_EQ(decodeWith(ctxt, PxXmlD_rlmi_list, xml, &back), 0) << xml;
+  std::string printed = capturedStdout([&] { PxPrint_rlmi__list("l", &l); });
+  ASSERT_NE(printed.find("rlmi:tag"), std::string::npos);
+  printed.replace(printed.find("rlmi:tag"), 4, "ns1");
+  EXPECT_EQ(capturedStdout([&] { PxPrint_rlmi__list("l", &back); }), printed);
+  PxMemFree_rlmi__list(ctxt, &back);
+  PxMemFree_rlmi__list(ctxt, &l);
 }
 
 TEST(Rlmi, NameAfterInstanceReportedAndKeptForeignElementInInstanceKept) {

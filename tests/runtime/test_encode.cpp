@@ -188,6 +188,27 @@ TEST(Encode, APrefixTheCallerChoseIsDeclaredWhereItIsNotYetInForce) {
   EXPECT_EQ(out(ctxt), "<dm:person xmlns:dm=\"urn:dm\"><a xmlns:dm=\"urn:other\" xmlns=\"urn:dm\"/>"
                        "<ns1:b xmlns:dm=\"urn:other\" xmlns=\"urn:y\" xmlns:ns1=\"urn:dm\"/></dm:person>");
   rtXmlNSFreeAttrList(ctxt, &decls);
+  // So do they over a foreign attribute's prefix: an attribute whose prefix
+  // the element's name uses for another namespace is written under a prefix
+  // in force for its own, or under one made for it.
+  rtxResetOutput(ctxt);
+  rtxDListInit(&decls);
+  ASSERT_EQ(rtXmlNSSetNamespace(ctxt, &decls, u("o"), u("urn:other"), 0), 0);
+  RtXmlNamespace plain{nullptr, u("urn:p")};
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("r"), &plain, &decls, 1), 0);
+  RtNameValue own{u("dm:k"), u("1"), u("urn:dm")}, inForce{u("dm:j"), u("2"), u("urn:other")},
+      none{u("dm:i"), u("3"), u("urn:z")};
+  RtDList any;
+  rtxDListInit(&any);
+  for (RtNameValue* nv : {&own, &inForce, &none}) rtxDListAppend(ctxt, &any, nv);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("e"), &dm, nullptr, 0), 0);
+  ASSERT_EQ(rtXmlEncAnyAttr(ctxt, &any), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("e"), &dm), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("r"), &plain), 0);
+  EXPECT_EQ(out(ctxt), "<r xmlns:o=\"urn:other\" xmlns=\"urn:p\"><dm:e dm:k=\"1\" o:j=\"2\" xmlns:ns1=\"urn:z\" "
+                       "ns1:i=\"3\" xmlns:dm=\"urn:dm\"/></r>");
+  rtxDListFreeNodes(ctxt, &any);
+  rtXmlNSFreeAttrList(ctxt, &decls);
   // A prefix that is bound nowhere and comes without its namespace cannot be
   // written: refused with the prefix and the element named.
   rtxResetOutput(ctxt);
