@@ -440,6 +440,12 @@ RT_API void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs);
 
 RT_API int rtXmlEncStartDocument(RtContext* ctxt);
 RT_API int rtXmlEncEndDocument(RtContext* ctxt);
+/* The element is named through the pair: its prefix where that prefix means
+ * the pair's namespace here, or can be declared to mean it on this tag; where
+ * the tag's own declarations (nsAttrs, or those registered for it) give the
+ * prefix another namespace, or the pair has none, a prefix in force for the
+ * namespace, else the default namespace declared on the tag, else a prefix
+ * "nsN" made for it (the first not in force). */
 RT_API int rtXmlEncStartElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
                                 RtDList* nsAttrs, OSBOOL terminate);
 RT_API int rtXmlEncTermStartElement(RtContext* ctxt);
@@ -490,6 +496,11 @@ RT_API int rtXmlEncIntAttr(RtContext* ctxt, int32_t value, const OSUTF8CHAR* nam
 RT_API int rtXmlEncUIntAttr(RtContext* ctxt, uint32_t value, const OSUTF8CHAR* name, size_t nameLen);
 RT_API int rtXmlEncUInt64Attr(RtContext* ctxt, uint64_t value, const OSUTF8CHAR* name, size_t nameLen);
 RT_API int rtXmlEncBoolAttr(RtContext* ctxt, OSBOOL value, const OSUTF8CHAR* name, size_t nameLen);
+/* Foreign attributes; a prefixed one that knows its namespace (nsUri) keeps
+ * its prefix where it means that namespace here or can be declared so on
+ * the open tag. Where the element's name or another declaration of the tag
+ * uses the prefix, the attribute is written under a prefix in force for its
+ * namespace, or under a made "nsN": the name changes, the namespace stays. */
 RT_API int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs);
 
 /* ---------------------------------------------------------------- decoding */
