@@ -150,6 +150,16 @@ bool EventDriver::emptyPrefix(size_t at, const char* name, const char* tag) {
   return false;
 }
 
+bool EventDriver::notQName(size_t at, std::string_view name, std::string_view tag) {
+  std::string what;
+  if (name.data() == tag.data()) what.append("<").append(name).append(">");
+  else what.append("attribute ").append(name).append(" of <").append(tag).append(">");
+  what += name.back() == ':' ? " has nothing after its colon" : " has more than one colon";
+  what += ", which namespaces in XML do not allow: a name is a local name, or a prefix, one colon and a local name";
+  fail(at, ST_XML_MALFORMED, what);
+  return false;
+}
+
 bool EventDriver::unboundPrefix(size_t at, std::string_view prefix, const char* name, const char* tag) {
   std::string what = "the prefix \"" + std::string(prefix) + "\" of ";
   what += name == tag ? std::string("<") + name + ">" : std::string("attribute ") + name + " of <" + tag + ">";

@@ -52,6 +52,17 @@ class EventDriver final : public DocumentPosition {
 
   // Stops the parse with a reader failure at a byte of the document.
   void fail(size_t at, int status, std::string_view what);
+  // Namespaces in XML: a name is a local name, or a prefix, one colon and a
+  // local name. A name with a second colon, or with nothing after its colon,
+  // fails the parse here (tag: the element's name; name == tag for the
+  // element itself). "xmlns:" alone is let through: it declares nothing, and
+  // the decoders report it.
+  static bool isQName(std::string_view name) {
+    const size_t colon = name.find(':');
+    return colon == std::string_view::npos || name == "xmlns:" ||
+           (colon + 1 < name.size() && name.find(':', colon + 1) == std::string_view::npos);
+  }
+  bool notQName(size_t at, std::string_view name, std::string_view tag);
   bool failed() const { return status_ != 0; }
 
   // The skip rule (rtSaxSetSkipLevelToCurrent).

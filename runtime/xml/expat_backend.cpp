@@ -59,11 +59,25 @@ void ExpatBackend::parse(EventDriver& driver, const char* doc, size_t size, size
 void XMLCALL ExpatBackend::onStart(void* user, const XML_Char* name, const XML_Char** attrs) {
   auto* self = static_cast<ExpatBackend*>(user);
   if (self->d_->failed()) return;
-  bool nsAttrs = false;
-  for (const XML_Char** a = attrs; a[0] && !nsAttrs; a += 2)
-    nsAttrs = std::strncmp(a[0], "xmlns", 5) == 0 || (std::strchr(a[0], ':') && std::strncmp(a[0], "xml:", 4) != 0);
-  const char* colon = std::strchr(name, ':');
   size_t at = self->offset();
+  // Expat reads names without namespaces: the names namespaces forbid are
+  // refused here, as our reader refuses them.
+  if (!EventDriver::isQName(name)) {
+    self->d_->notQName(at, name, name);
+    XML_StopParser(self->parser_, XML_FALSE);
+    return;
+  }
+  bool nsAttrs = false;
+  for (const XML_Char** a = attrs; a[0]; a += 2) {
+    if (!EventDriver::isQName(a[0])) {
+      self->d_->notQName(at, a[0], name);
+      XML_StopParser(self->parser_, XML_FALSE);
+      return;
+    }
+    nsAttrs = nsAttrs || std::strncmp(a[0], "xmlns", 5) == 0 ||
+              (std::strchr(a[0], ':') && std::strncmp(a[0], "xml:", 4) != 0);
+  }
+  const char* colon = std::strchr(name, ':');
   self->lastTagEnd_ = at + static_cast<size_t>(XML_GetCurrentByteCount(self->parser_));
   if (!self->d_->startElement(at, self->lastTagEnd_, name, colon ? colon + 1 : name, attrs, nsAttrs))
     XML_StopParser(self->parser_, XML_FALSE);

@@ -34,6 +34,12 @@ Tokenizer::Failed Tokenizer::fail(Ptr at, const std::string& what) {
   return {};
 }
 
+Tokenizer::Failed Tokenizer::notQName(Ptr tag, Ptr name, size_t len) {
+  const std::string_view n(reinterpret_cast<const char*>(name), len);
+  d_->notQName(static_cast<size_t>(tag - base_), n, n);
+  return {};
+}
+
 Tokenizer::Failed Tokenizer::noMemory(Ptr at) {
   d_->fail(static_cast<size_t>(at - base_), ST_NO_MEMORY, "no memory for the reader's buffers");
   return {};
@@ -329,13 +335,18 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
     const __m128i v = load16(n);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(slot), v);
     if (unsigned colons = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(':')))) &
-                          ((1u << len) - 1))
+                          ((1u << len) - 1)) {
       e.local = static_cast<uint32_t>(__builtin_ctz(colons) + 1);
+      if ((colons & (colons - 1)) || e.local == len) return notQName(tag, n, len);
+    }
   } else
 #endif
   {
     std::memcpy(slot, n, len);
-    if (const void* colon = std::memchr(n, ':', len)) e.local = static_cast<uint32_t>(static_cast<Ptr>(colon) - n + 1);
+    if (const void* colon = std::memchr(n, ':', len)) {
+      e.local = static_cast<uint32_t>(static_cast<Ptr>(colon) - n + 1);
+      if (e.local == len || std::memchr(n + e.local, ':', len - e.local)) return notQName(tag, n, len);
+    }
   }
   slot[len] = 0;
   names_.resize(e.name + len + 1);
@@ -454,7 +465,14 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     ++count;
     // A declaration or a prefix to check; "xml:", bound everywhere, is not
     // one (xml:lang stands on most presence elements).
-    if (!*nsAttrs && hasColon(an, anLen) && !(an[3] == ':' && std::memcmp(an, "xml", 3) == 0)) *nsAttrs = true;
+    if (const unsigned c = colons(an, anLen)) {
+      if ((c > 1 || an[anLen - 1] == ':') && !(anLen == 6 && std::memcmp(an, "xmlns:", 6) == 0)) {
+        d_->notQName(static_cast<size_t>(an - base_), std::string_view(reinterpret_cast<const char*>(an), anLen),
+                     openName());
+        return nullptr;
+      }
+      if (!(an[3] == ':' && std::memcmp(an, "xml", 3) == 0)) *nsAttrs = true;
+    }
     if (anLen == 5 && std::memcmp(an, "xmlns", 5) == 0) *nsAttrs = true;
     if (count > 1) {
       if (count <= kLinearAttributes) {

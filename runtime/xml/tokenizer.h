@@ -86,14 +86,20 @@ class Tokenizer {
 #endif
     return nameSlow(p);
   }
-  // Whether the len bytes at p hold a ':' (names are short: one vector).
-  bool hasColon(Ptr p, size_t len) const {
+  // The colons of the len bytes at p: 0 none, 1 one, 2 more (names are
+  // short: one vector).
+  unsigned colons(Ptr p, size_t len) const {
 #if defined(__SSE2__)
-    if (len <= 16 && end_ - p >= 16)
-      return (static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(load16(p), _mm_set1_epi8(':')))) &
-              ((1u << len) - 1)) != 0;
+    if (len <= 16 && end_ - p >= 16) {
+      const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(load16(p), _mm_set1_epi8(':')))) &
+                         ((1u << len) - 1);
+      return m == 0 ? 0 : (m & (m - 1)) == 0 ? 1 : 2;
+    }
 #endif
-    return std::memchr(p, ':', len) != nullptr;
+    const void* first = std::memchr(p, ':', len);
+    if (!first) return 0;
+    const Ptr rest = static_cast<Ptr>(first) + 1;
+    return std::memchr(rest, ':', static_cast<size_t>(p + len - rest)) ? 2 : 1;
   }
   Ptr nameSlow(Ptr p) const;
   Ptr nameRest(Ptr q) const;  // the rest of a name that has started
@@ -116,6 +122,7 @@ class Tokenizer {
   // failed) for anything else.
   Ptr pastCharacter(Ptr at);
   Failed unexpected(Ptr at, const std::string& where);
+  Failed notQName(Ptr tag, Ptr name, size_t len);  // an element's name namespaces forbid
   Failed noMemory(Ptr at);
   std::string openName() const;
 

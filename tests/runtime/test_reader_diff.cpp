@@ -64,7 +64,15 @@ const Row kWellFormed[] = {
     {"empty root", "<a/>", 0},
     {"attributes in both quotes, space around =", "<a x = '1' y=\"2\" z='\"' w=\"'\"/>", 0},
     {"prefixed names and declarations", "<p:a xmlns:p='urn:p' xmlns='urn:d'><p:b p:x='1'/><c/></p:a>", 0},
-    {"colons after a bound prefix", "<a:b:c xmlns:a='urn:a' a:d:e='1'><a:f:/></a:b:c>", 0},
+    // Namespaces allow a prefix, one colon and a local name; "xmlns:" alone
+    // is left to the decoders, which report it.
+    {"two colons in an element name", "<a:b:c xmlns:a='urn:a'/>", ST_XML_MALFORMED},
+    {"two colons in a long element name", "<a:bbbbbbbbbbbbbbbbbbbbbbbbb:c xmlns:a='urn:a'/>", ST_XML_MALFORMED},
+    {"two colons in an attribute name", "<a xmlns:a='urn:a' a:d:e='1'/>", ST_XML_MALFORMED},
+    {"two colons in a declaration", "<a xmlns:d:p='urn:a'/>", ST_XML_MALFORMED},
+    {"nothing after an element name's colon", "<a xmlns:a='urn:a'><a:/></a>", ST_XML_MALFORMED},
+    {"nothing after an attribute name's colon", "<a xmlns:a='urn:a' a:='1'/>", ST_XML_MALFORMED},
+    {"xmlns: alone", "<a xmlns:='urn:a'/>", 0},
     {"name characters - . digits", "<a-._9 b-.9='x'/>", 0},
     {"non-ASCII names", "<\xC3\xA9l\xC3\xA9ment \xE4\xB8\xAD='1'><a\xC2\xB7\xCC\x80/></\xC3\xA9l\xC3\xA9ment>", 0},
     {"predefined entities in text", "<a>&lt;&gt;&amp;&apos;&quot;</a>", 0},
