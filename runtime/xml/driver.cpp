@@ -160,6 +160,13 @@ bool EventDriver::notQName(size_t at, std::string_view name, std::string_view ta
   return false;
 }
 
+bool EventDriver::colonInTarget(size_t at, std::string_view target) {
+  std::string what = "processing instruction target ";
+  what.append(target).append(" has a colon, which namespaces in XML do not allow: rename the target");
+  fail(at, ST_XML_MALFORMED, what);
+  return false;
+}
+
 bool EventDriver::unboundPrefix(size_t at, std::string_view prefix, const char* name, const char* tag) {
   std::string what = "the prefix \"" + std::string(prefix) + "\" of ";
   what += name == tag ? std::string("<") + name + ">" : std::string("attribute ") + name + " of <" + tag + ">";

@@ -63,6 +63,8 @@ class EventDriver final : public DocumentPosition {
            (colon + 1 < name.size() && name.find(':', colon + 1) == std::string_view::npos);
   }
   bool notQName(size_t at, std::string_view name, std::string_view tag);
+  // Nor may a processing instruction's target hold a colon.
+  bool colonInTarget(size_t at, std::string_view target);
   bool failed() const { return status_ != 0; }
 
   // The skip rule (rtSaxSetSkipLevelToCurrent).

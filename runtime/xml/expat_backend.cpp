@@ -23,6 +23,7 @@ bool ExpatBackend::prepare() {
   XML_SetElementHandler(parser_, &ExpatBackend::onStart, &ExpatBackend::onEnd);
   XML_SetCharacterDataHandler(parser_, &ExpatBackend::onText);
   XML_SetXmlDeclHandler(parser_, &ExpatBackend::onXmlDecl);
+  XML_SetProcessingInstructionHandler(parser_, &ExpatBackend::onProcessingInstruction);
   // Untrusted input: no document type, hence no entity of any kind.
   XML_SetStartDoctypeDeclHandler(parser_, &ExpatBackend::onDoctype);
   XML_SetEntityDeclHandler(parser_, &ExpatBackend::onEntityDecl);
@@ -106,6 +107,13 @@ void XMLCALL ExpatBackend::onXmlDecl(void* user, const XML_Char* version, const 
   if (self->d_->failed()) return;
   if (!self->d_->declaration(self->offset(), version ? version : "", encoding ? encoding : ""))
     XML_StopParser(self->parser_, XML_FALSE);
+}
+
+void XMLCALL ExpatBackend::onProcessingInstruction(void* user, const XML_Char* target, const XML_Char*) {
+  auto* self = static_cast<ExpatBackend*>(user);
+  if (self->d_->failed() || !std::strchr(target, ':')) return;
+  self->d_->colonInTarget(self->offset(), target);
+  XML_StopParser(self->parser_, XML_FALSE);
 }
 
 void ExpatBackend::refuseDoctype(const char* what, const char* name) {

@@ -28,6 +28,7 @@ class ExpatBackend {
   static void XMLCALL onEnd(void* user, const XML_Char* name);
   static void XMLCALL onText(void* user, const XML_Char* text, int len);
   static void XMLCALL onXmlDecl(void* user, const XML_Char* version, const XML_Char* encoding, int standalone);
+  static void XMLCALL onProcessingInstruction(void* user, const XML_Char* target, const XML_Char* data);
   static void XMLCALL onDoctype(void* user, const XML_Char* name, const XML_Char*, const XML_Char*, int);
   static void XMLCALL onEntityDecl(void* user, const XML_Char* name, int, const XML_Char*, int, const XML_Char*,
                                    const XML_Char*, const XML_Char*, const XML_Char*);

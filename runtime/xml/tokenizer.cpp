@@ -789,6 +789,11 @@ Tokenizer::Ptr Tokenizer::processingInstruction(Ptr p) {
     return fail(p, "processing instruction target " + std::string(reinterpret_cast<const char*>(t), 3) +
                        " is reserved");
   }
+  if (std::memchr(t, ':', static_cast<size_t>(te - t))) {
+    d_->colonInTarget(static_cast<size_t>(p - base_),
+                      std::string_view(reinterpret_cast<const char*>(t), static_cast<size_t>(te - t)));
+    return nullptr;
+  }
   if (startsWith(te, "?>", 2)) return te + 2;
   if (te >= end_ || !isSpaceByte(*te)) return unexpected(te, "after a processing instruction target");
   Ptr q = te;
