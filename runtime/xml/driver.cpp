@@ -106,6 +106,7 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
     if (!isDeclarationName(an)) continue;
     bool isDefault = an[5] == 0;
     if (!isDefault && !an[6]) continue;  // "xmlns:" alone declares nothing
+    if (!isDefault && std::strchr(an + 6, ':')) return notQName(at, an, qname);
     if (!isDefault && !a[1][0]) {
       fail(at, ST_XML_MALFORMED,
            std::string("<") + qname + "> undeclares the prefix \"" + (an + 6) +
@@ -127,6 +128,7 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
     const char* colon = an;  // names are short: no call
     while (*colon && *colon != ':') ++colon;
     if (!*colon) continue;
+    if (!colon[1] || std::strchr(colon + 1, ':')) return notQName(at, an, qname);
     if (colon == an) return emptyPrefix(at, an, qname);
     std::string_view prefix(an, static_cast<size_t>(colon - an));
     if (!prefixBound(prefix)) return unboundPrefix(at, prefix, an, qname);

@@ -337,7 +337,7 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
     if (unsigned colons = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(':')))) &
                           ((1u << len) - 1)) {
       e.local = static_cast<uint32_t>(__builtin_ctz(colons) + 1);
-      if ((colons & (colons - 1)) || e.local == len) return notQName(tag, n, len);
+      if (notQName(colons, len)) return notQName(tag, n, len);
     }
   } else
 #endif
@@ -465,14 +465,11 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     ++count;
     // A declaration or a prefix to check; "xml:", bound everywhere, is not
     // one (xml:lang stands on most presence elements).
-    if (const unsigned c = colons(an, anLen)) {
-      if ((c > 1 || an[anLen - 1] == ':') && !(anLen == 6 && std::memcmp(an, "xmlns:", 6) == 0)) {
-        d_->notQName(static_cast<size_t>(an - base_), std::string_view(reinterpret_cast<const char*>(an), anLen),
-                     openName());
-        return nullptr;
-      }
-      if (!(an[3] == ':' && std::memcmp(an, "xml", 3) == 0)) *nsAttrs = true;
-    }
+    // An "xml:" name with a second colon, or nothing after its colon, goes
+    // to the namespace checks too, which refuse it.
+    if (!*nsAttrs)
+      if (const unsigned c = colons(an, anLen))
+        if (!(an[3] == ':' && std::memcmp(an, "xml", 3) == 0) || notQName(c, anLen)) *nsAttrs = true;
     if (anLen == 5 && std::memcmp(an, "xmlns", 5) == 0) *nsAttrs = true;
     if (count > 1) {
       if (count <= kLinearAttributes) {

@@ -86,21 +86,23 @@ class Tokenizer {
 #endif
     return nameSlow(p);
   }
-  // The colons of the len bytes at p: 0 none, 1 one, 2 more (names are
-  // short: one vector).
+  // The colons of the len bytes at p, as a mask with a bit for each (names
+  // are short: one vector); of a longer name 1 for one colon where a local
+  // name follows, 3 for more or for a colon last. Either way notQName(m, len)
+  // tells a name that namespaces forbid.
   unsigned colons(Ptr p, size_t len) const {
 #if defined(__SSE2__)
-    if (len <= 16 && end_ - p >= 16) {
-      const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(load16(p), _mm_set1_epi8(':')))) &
-                         ((1u << len) - 1);
-      return m == 0 ? 0 : (m & (m - 1)) == 0 ? 1 : 2;
-    }
+    if (len <= 16 && end_ - p >= 16)
+      return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(load16(p), _mm_set1_epi8(':')))) &
+             ((1u << len) - 1);
 #endif
     const void* first = std::memchr(p, ':', len);
     if (!first) return 0;
     const Ptr rest = static_cast<Ptr>(first) + 1;
-    return std::memchr(rest, ':', static_cast<size_t>(p + len - rest)) ? 2 : 1;
+    return rest == p + len || std::memchr(rest, ':', static_cast<size_t>(p + len - rest)) ? 3 : 1;
   }
+  // A second colon, or a colon last.
+  static bool notQName(unsigned colons, size_t len) { return ((colons & (colons - 1)) | (colons >> (len - 1))) != 0; }
   Ptr nameSlow(Ptr p) const;
   Ptr nameRest(Ptr q) const;  // the rest of a name that has started
   Ptr spaces(Ptr p) const {
