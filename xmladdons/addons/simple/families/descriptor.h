@@ -64,6 +64,28 @@ struct SimpleType {
 
 struct TypeDesc;
 
+// What releasing a member takes, by its kind; the release walk reads it
+// instead of testing the kind. Alternatives are released through their
+// choice's tag, values hold nothing.
+enum class ReleaseOp : uint8_t { None, Text, List, Record };
+constexpr ReleaseOp releaseOpOf(Kind k, Role r) {
+  if (r == Role::Alternative) return ReleaseOp::None;
+  switch (k) {
+    case Kind::Text:
+    case Kind::Collapsed:
+    case Kind::DateTime: return ReleaseOp::Text;
+    case Kind::RecordList:
+    case Kind::TextList:
+    case Kind::AnyList:
+    case Kind::SeqList:
+    case Kind::AnyAttr:
+    case Kind::NsAttrs: return ReleaseOp::List;
+    case Kind::Record:
+    case Kind::Choice: return ReleaseOp::Record;
+    default: return ReleaseOp::None;
+  }
+}
+
 struct Member {
   const char* field;   // record field name, used in printed names and messages
   Kind kind;
@@ -78,6 +100,7 @@ struct Member {
   const SimpleType* simple = nullptr;  // Enum, Decimal, pattern-checked Text
   int64_t minValue = INT64_MIN;        // lower bound of a number
   uint8_t nameLength = 0;              // of xmlName (0: not known, or no name)
+  ReleaseOp release = releaseOpOf(kind, role);
 };
 
 // What a start tag found in the element table does to the record: fill a

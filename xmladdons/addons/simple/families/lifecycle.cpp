@@ -216,19 +216,13 @@ void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
   const uint32_t present = presentBits(d, record);
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     const Member& m = d->members[i];
-    if (m.role == Role::Alternative || (m.bit >= 0 && !((present >> m.bit) & 1u))) continue;
+    const ReleaseOp op = m.release;
+    if (op == ReleaseOp::None || (m.bit >= 0 && !((present >> m.bit) & 1u))) continue;
     // Texts are most members, and most lists stay empty: both are done
-    // here, without the general step; values hold nothing to give back.
-    // Tests in order of frequency rather than a jump on the kind, which
-    // changes from member to member and would mostly be mispredicted.
-    const Kind k = m.kind;
-    if (k == Kind::Text || k == Kind::Collapsed || k == Kind::DateTime) {
-      freeText(ctxt, at<RtXmlString>(record, m.offset));
-    } else if (isList(k) || k == Kind::AnyAttr || k == Kind::NsAttrs) {
-      if (at<RtDList>(record, m.offset)->head) releaseMember(ctxt, m, record);
-    } else if (k == Kind::Record || k == Kind::Choice) {
-      releaseMember(ctxt, m, record);
-    }
+    // here, without the general step. Tests in order of frequency rather
+    // than a jump, which would mostly be mispredicted.
+    if (op == ReleaseOp::Text) freeText(ctxt, at<RtXmlString>(record, m.offset));
+    else if (op == ReleaseOp::Record || at<RtDList>(record, m.offset)->head) releaseMember(ctxt, m, record);
   }
 }
 
