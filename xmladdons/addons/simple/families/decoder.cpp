@@ -783,17 +783,10 @@ int listTooShort(PxSaxHandler* h, const std::string& field, uint32_t count) {
 
 // Lists below their minimum and required choices left empty; decoding only.
 bool ownEndChecksFound(PxSaxHandler* h, int* status);
-// Most types have neither a list with a minimum nor a choice: a glance at
-// the element members, before the checks themselves.
+// Most types have neither a list with a minimum nor a choice: their tables
+// say so, and the checks themselves are skipped.
 bool ownEndChecks(PxSaxHandler* h, int* status) {
-  const TypeDesc* d = typeOf(h);
-  if (d->shape == Shape::ChoiceContent) return ownEndChecksFound(h, status);
-  for (uint8_t i = 0; i < d->nMembers; ++i) {
-    const Member& m = d->members[i];
-    if (m.role == Role::Attribute) break;  // element members come first (the table check holds it)
-    if ((m.minOccurs > 0 && isList(m.kind)) || m.kind == Kind::Choice) return ownEndChecksFound(h, status);
-  }
-  return false;
+  return typeOf(h)->endChecked && ownEndChecksFound(h, status);
 }
 
 bool ownEndChecksFound(PxSaxHandler* h, int* status) {
@@ -844,7 +837,8 @@ bool endSimpleValue(PxSaxHandler* h, int* status) {
     rtxMemBufEmpty(&ctxt->charData);
   } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
     Collected text = takeCollected(ctxt);
-    for (uint8_t i = 0; i < d->nMembers; ++i) {
+    const int only = d->valueMember;
+    for (int i = only >= 0 ? only : 0; i < (only >= 0 ? only + 1 : d->nMembers); ++i) {
       const Member& m = d->members[i];
       if (m.role != Role::Value) continue;
       Scratch scratch{};

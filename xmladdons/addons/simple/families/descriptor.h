@@ -134,6 +134,27 @@ struct Module {
   const char* dec;
 };
 
+// A list with a minimum count, or a choice, among the element members
+// (they come first: the table check holds it); choice content always.
+constexpr bool hasEndChecks(Shape shape, const Member* members, uint8_t n) {
+  if (shape == Shape::ChoiceContent) return true;
+  for (uint8_t i = 0; i < n && members[i].role != Role::Attribute; ++i) {
+    const Kind k = members[i].kind;
+    const bool list = k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList;
+    if ((members[i].minOccurs > 0 && list) || k == Kind::Choice) return true;
+  }
+  return false;
+}
+constexpr int8_t onlyValueMember(const Member* members, uint8_t n) {
+  int found = -1;
+  for (uint8_t i = 0; i < n; ++i) {
+    if (members[i].role != Role::Value) continue;
+    if (found >= 0 || i > 127) return -1;
+    found = i;
+  }
+  return static_cast<int8_t>(found);
+}
+
 struct TypeDesc {
   const char* name;  // record type name, used in messages
   Shape shape;
@@ -197,6 +218,12 @@ struct TypeDesc {
   const char* diagSaxEnd = nullptr;
   const char* diagVsaxStart = nullptr;
   const char* diagVsaxEnd = nullptr;
+  // Worked out from the members when the tables are initialised, for the
+  // steps that run at every element: whether the end of the element has
+  // counts or a choice to check, and which member takes the text of
+  // simple content (-1: none, or more than one).
+  bool endChecked = hasEndChecks(shape, members, nMembers);
+  int8_t valueMember = onlyValueMember(members, nMembers);
 };
 
 // A global element that can stand as a document.
