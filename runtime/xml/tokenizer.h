@@ -101,8 +101,11 @@ class Tokenizer {
     const Ptr rest = static_cast<Ptr>(first) + 1;
     return rest == p + len || std::memchr(rest, ':', static_cast<size_t>(p + len - rest)) ? 3 : 1;
   }
-  // A second colon, or a colon last.
-  static bool notQName(unsigned colons, size_t len) { return ((colons & (colons - 1)) | (colons >> (len - 1))) != 0; }
+  // A second colon, or a colon last (a mask's top bit; a longer name's
+  // colons() said so already).
+  static bool notQName(unsigned colons, size_t len) {
+    return ((colons & (colons - 1)) | (len <= 16 ? colons >> (len - 1) : 0)) != 0;
+  }
   Ptr nameSlow(Ptr p) const;
   Ptr nameRest(Ptr q) const;  // the rest of a name that has started
   Ptr spaces(Ptr p) const {

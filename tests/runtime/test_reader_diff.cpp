@@ -75,6 +75,8 @@ const Row kWellFormed[] = {
     {"xml: names too", "<a xml:l='1' xml:a:b='2'/>", ST_XML_MALFORMED},
     {"xml: alone", "<a xml:='1'/>", ST_XML_MALFORMED},
     {"a long attribute name with two colons", "<a xml:aaaaaaaaaaaaaaaaaaaa:b='1'/>", ST_XML_MALFORMED},
+    {"long names with one colon", "<p:aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa xml:aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa='1' "
+     "xmlns:p='urn:p' p:aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa='2'/>", 0},
     {"xmlns: alone", "<a xmlns:='urn:a'/>", 0},
     {"a colon in a processing instruction's target", "<a><?p:i x?></a>", ST_XML_MALFORMED},
     {"a colon in a target before the root", "<?p:i?><a/>", ST_XML_MALFORMED},
