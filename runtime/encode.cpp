@@ -7,6 +7,7 @@
 
 #include "internal/context_impl.h"
 #include "internal/lexical.h"
+#include "xml/chars.h"
 
 using pxrt::implOf;
 using pxrt::outWrite;
@@ -528,6 +529,13 @@ int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs) {
     auto* nv = static_cast<const RtNameValue*>(n->data);
     if (!nv || !nv->name) continue;
     std::string_view name = sv(nv->name);
+    // Only a name that stands as an attribute of its own: any other would
+    // make the document unreadable, and a declaration written here would
+    // escape the bindings the rest of the document is named by.
+    if (!pxrt::xml::isQualifiedName(name) || (name.substr(0, 5) == "xmlns" && (name.size() == 5 || name[5] == ':'))) {
+      rtxErrAddStrParm(ctxt, std::string(name).c_str());
+      return PX_FAIL(ctxt, ST_BAD_ARGUMENT);
+    }
     std::string renamed;
     size_t colon = name.find(':');
     if (nv->nsUri && colon != std::string_view::npos && name.substr(0, colon) != "xml" && impl->out.tagOpen) {

@@ -500,7 +500,10 @@ RT_API int rtXmlEncBoolAttr(RtContext* ctxt, OSBOOL value, const OSUTF8CHAR* nam
  * its prefix where it means that namespace here or can be declared so on
  * the open tag. Where the element's name or another declaration of the tag
  * uses the prefix, the attribute is written under a prefix in force for its
- * namespace, or under a made "nsN": the name changes, the namespace stays. */
+ * namespace, or under a made "nsN": the name changes, the namespace stays.
+ * A pair whose name is no qualified XML name, or is a namespace declaration
+ * ("xmlns", "xmlns:p": those go in a record's nsAttrs), is refused with
+ * ST_BAD_ARGUMENT and the name, before anything of it is written. */
 RT_API int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs);
 
 /* ---------------------------------------------------------------- decoding */

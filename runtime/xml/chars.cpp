@@ -49,4 +49,26 @@ const uint8_t kNameClass[256] = {
 bool isNameStartCodePoint(uint32_t cp) { return inRanges(kNameStartRanges, cp); }
 bool isNameCodePoint(uint32_t cp) { return inRanges(kNameRanges, cp); }
 
+bool isQualifiedName(std::string_view name) {
+  const auto* p = reinterpret_cast<const uint8_t*>(name.data());
+  const auto* end = p + name.size();
+  bool partStart = true, sawColon = false;
+  while (p < end) {
+    uint32_t cp = *p;
+    size_t n = 1;
+    if (cp >= 0x80 && (n = decodeMultiByte(p, end, &cp)) == 0) return false;
+    if (cp == ':') {
+      if (partStart || sawColon) return false;  // nothing before it, or a second one
+      sawColon = partStart = true;
+    } else {
+      const bool ok = cp < 0x80 ? (kNameClass[cp] & (partStart ? kNameStart : kNameChar)) != 0
+                                : (partStart ? isNameStartCodePoint(cp) : isNameCodePoint(cp));
+      if (!ok) return false;
+      partStart = false;
+    }
+    p += n;
+  }
+  return !partStart;  // not empty, nothing missing after a colon
+}
+
 }  // namespace pxrt::xml

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -28,6 +29,9 @@ inline bool isSpace(uint8_t c) { return c == ' ' || c == '\n' || c == '\t' || c 
 // Non-ASCII characters (code points) of names.
 bool isNameStartCodePoint(uint32_t cp);
 bool isNameCodePoint(uint32_t cp);
+// A name namespaces allow: a local name, or a prefix, one colon and a local
+// name, each an XML name without colons (UTF-8).
+bool isQualifiedName(std::string_view name);
 
 // A character XML allows (its Char production).
 inline bool isXmlChar(uint32_t cp) {

@@ -254,6 +254,29 @@ TEST(Encode, AttributesOfEveryKind) {
             "<e i=\"-2147483648\" u=\"4294967295\" l=\"18446744073709551615\" b=\"true\" xml:lang=\"en\" "
             "x:y=\"1&lt;2\" z=\"\"/>");
   rtxDListFreeNodes(ctxt, &any);
+  // A foreign pair's name must stand as an attribute name of its own: no
+  // other, and no namespace declaration, is written.
+  for (const char* bad : {"a b", "1x", ":x", "x:", "a:b:c", "", "xmlns", "xmlns:p", "a\xC3"}) {
+    rtxResetOutput(ctxt);
+    rtxErrReset(ctxt);
+    RtNameValue nv{u(bad), u("v"), nullptr};
+    rtxDListInit(&any);
+    rtxDListAppend(ctxt, &any, &nv);
+    ASSERT_EQ(rtXmlEncStartElement(ctxt, u("e"), nullptr, nullptr, 0), 0);
+    EXPECT_EQ(rtXmlEncAnyAttr(ctxt, &any), ST_BAD_ARGUMENT) << bad;
+    EXPECT_EQ(statusParams(ctxt), (std::vector<StatusParams>{{ST_BAD_ARGUMENT, {bad}}})) << bad;
+    EXPECT_EQ(out(ctxt), "<e") << bad;
+    rtxDListFreeNodes(ctxt, &any);
+  }
+  rtxResetOutput(ctxt);
+  RtNameValue good{u("\xC3\xA9:_x-1.\xC3\xBC"), u("v"), nullptr}, xmlnsLike{u("xmlnsx"), u("w"), nullptr};
+  rtxDListInit(&any);
+  rtxDListAppend(ctxt, &any, &good);
+  rtxDListAppend(ctxt, &any, &xmlnsLike);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("e"), nullptr, nullptr, 0), 0);
+  EXPECT_EQ(rtXmlEncAnyAttr(ctxt, &any), 0);
+  EXPECT_EQ(out(ctxt), "<e \xC3\xA9:_x-1.\xC3\xBC=\"v\" xmlnsx=\"w\"");
+  rtxDListFreeNodes(ctxt, &any);
 }
 
 TEST(Encode, ValuesWithAndWithoutElementNames) {
