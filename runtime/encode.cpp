@@ -198,7 +198,7 @@ int attributePrefix(RtContext* ctxt, std::string_view wanted, std::string_view u
   *out = wanted;
   if (b && b->uri == uri) return 0;
   std::string made;
-  if (wanted.empty() || wanted == openElementPrefix(impl) || impl->out.declaredOnTag(wanted) || declaredOnThisTag(impl, wanted)) {
+  if (wanted == openElementPrefix(impl) || impl->out.declaredOnTag(wanted) || declaredOnThisTag(impl, wanted)) {
     const std::string* other = impl->ns.prefixFor(uri);
     if (other && !other->empty()) {
       *out = *other;
@@ -532,7 +532,8 @@ int rtXmlEncAnyAttr(RtContext* ctxt, const RtDList* anyAttrs) {
     // Only a name that stands as an attribute of its own: any other would
     // make the document unreadable, and a declaration written here would
     // escape the bindings the rest of the document is named by.
-    if (!pxrt::xml::isQualifiedName(name) || (name.substr(0, 5) == "xmlns" && (name.size() == 5 || name[5] == ':'))) {
+    const bool declaration = name.substr(0, 5) == "xmlns" && (name.size() == 5 || name[5] == ':');
+    if (declaration || !pxrt::xml::isQualifiedName(name)) {
       rtxErrAddStrParm(ctxt, std::string(name).c_str());
       return PX_FAIL(ctxt, ST_BAD_ARGUMENT);
     }
