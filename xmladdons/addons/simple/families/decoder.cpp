@@ -837,8 +837,10 @@ bool endSimpleValue(PxSaxHandler* h, int* status) {
     rtxMemBufEmpty(&ctxt->charData);
   } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
     Collected text = takeCollected(ctxt);
-    const int only = d->valueMember;
-    for (int i = only >= 0 ? only : 0; i < (only >= 0 ? only + 1 : d->nMembers); ++i) {
+    // The one value member the tables found, or a look at every member.
+    const int first = d->valueMember >= 0 ? d->valueMember : 0;
+    const int end = d->valueMember >= 0 ? d->valueMember + 1 : d->nMembers;
+    for (int i = first; i < end; ++i) {
       const Member& m = d->members[i];
       if (m.role != Role::Value) continue;
       Scratch scratch{};

@@ -36,7 +36,9 @@ enum class Kind : uint8_t {
 };
 
 // Members that repeat an element: an RtDList of the items.
-inline bool isList(Kind k) { return k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList; }
+constexpr bool isList(Kind k) {
+  return k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList;
+}
 
 // Where a member stands in XML.
 enum class Role : uint8_t {
@@ -140,8 +142,7 @@ constexpr bool hasEndChecks(Shape shape, const Member* members, uint8_t n) {
   if (shape == Shape::ChoiceContent) return true;
   for (uint8_t i = 0; i < n && members[i].role != Role::Attribute; ++i) {
     const Kind k = members[i].kind;
-    const bool list = k == Kind::RecordList || k == Kind::TextList || k == Kind::AnyList || k == Kind::SeqList;
-    if ((members[i].minOccurs > 0 && list) || k == Kind::Choice) return true;
+    if ((members[i].minOccurs > 0 && isList(k)) || k == Kind::Choice) return true;
   }
   return false;
 }
