@@ -49,6 +49,11 @@ const uint8_t kNameClass[256] = {
 bool isNameStartCodePoint(uint32_t cp) { return inRanges(kNameStartRanges, cp); }
 bool isNameCodePoint(uint32_t cp) { return inRanges(kNameRanges, cp); }
 
+bool startsNameMultiByte(const uint8_t* p, const uint8_t* end) {
+  uint32_t cp;
+  return decodeMultiByte(p, end, &cp) != 0 && isNameStartCodePoint(cp);
+}
+
 bool isQualifiedName(std::string_view name) {
   const auto* p = reinterpret_cast<const uint8_t*>(name.data());
   const auto* end = p + name.size();

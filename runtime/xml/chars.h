@@ -32,6 +32,12 @@ bool isNameCodePoint(uint32_t cp);
 // A name namespaces allow: a local name, or a prefix, one colon and a local
 // name, each an XML name without colons (UTF-8).
 bool isQualifiedName(std::string_view name);
+// Whether the character at p (p < end) may start a name after a colon: a
+// name start character other than ':'.
+bool startsNameMultiByte(const uint8_t* p, const uint8_t* end);
+inline bool startsName(const uint8_t* p, const uint8_t* end) {
+  return *p < 0x80 ? (kNameClass[*p] & kNameStart) != 0 && *p != ':' : startsNameMultiByte(p, end);
+}
 
 // A character XML allows (its Char production).
 inline bool isXmlChar(uint32_t cp) {

@@ -10,6 +10,14 @@ namespace pxrt::xml {
 
 namespace {
 
+// What follows a name's colon: a name of its own (it starts as names do)
+// without a further colon.
+bool localPartOk(const char* p) {
+  const size_t n = std::strlen(p);
+  const auto* b = reinterpret_cast<const uint8_t*>(p);
+  return n && !std::memchr(p, ':', n) && startsName(b, b + n);
+}
+
 bool equalsIgnoringCase(std::string_view a, const char* b) {
   size_t n = std::strlen(b);
   if (a.size() != n) return false;
@@ -106,7 +114,7 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
     if (!isDeclarationName(an)) continue;
     bool isDefault = an[5] == 0;
     if (!isDefault && !an[6]) continue;  // "xmlns:" alone declares nothing
-    if (!isDefault && std::strchr(an + 6, ':')) return notQName(at, an, qname);
+    if (!isDefault && !localPartOk(an + 6)) return notQName(at, an, qname);
     if (!isDefault && !a[1][0]) {
       fail(at, ST_XML_MALFORMED,
            std::string("<") + qname + "> undeclares the prefix \"" + (an + 6) +
@@ -128,7 +136,7 @@ bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* con
     const char* colon = an;  // names are short: no call
     while (*colon && *colon != ':') ++colon;
     if (!*colon) continue;
-    if (!colon[1] || std::strchr(colon + 1, ':')) return notQName(at, an, qname);
+    if (!colon[1] || !localPartOk(colon + 1)) return notQName(at, an, qname);
     if (colon == an) return emptyPrefix(at, an, qname);
     std::string_view prefix(an, static_cast<size_t>(colon - an));
     if (!prefixBound(prefix)) return unboundPrefix(at, prefix, an, qname);
@@ -156,7 +164,10 @@ bool EventDriver::notQName(size_t at, std::string_view name, std::string_view ta
   std::string what;
   if (name.data() == tag.data()) what.append("<").append(name).append(">");
   else what.append("attribute ").append(name).append(" of <").append(tag).append(">");
-  what += name.back() == ':' ? " has nothing after its colon" : " has more than one colon";
+  const size_t colon = name.find(':');
+  if (name.back() == ':') what += " has nothing after its colon";
+  else if (name.find(':', colon + 1) != std::string_view::npos) what += " has more than one colon";
+  else what += " has a local name that does not start with a letter or '_'";
   what += ", which namespaces in XML do not allow: a name is a local name, or a prefix, one colon and a local name";
   fail(at, ST_XML_MALFORMED, what);
   return false;

@@ -57,10 +57,9 @@ class EventDriver final : public DocumentPosition {
   // fails the parse here (tag: the element's name; name == tag for the
   // element itself). "xmlns:" alone is let through: it declares nothing, and
   // the decoders report it.
+  // A leading colon is left to the empty-prefix report.
   static bool isQName(std::string_view name) {
-    const size_t colon = name.find(':');
-    return colon == std::string_view::npos || name == "xmlns:" ||
-           (colon + 1 < name.size() && name.find(':', colon + 1) == std::string_view::npos);
+    return name == "xmlns:" || isQualifiedName(name.size() > 1 && name[0] == ':' ? name.substr(1) : name);
   }
   bool notQName(size_t at, std::string_view name, std::string_view tag);
   // Nor may a processing instruction's target hold a colon.

@@ -337,7 +337,7 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
     if (unsigned colons = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(':')))) &
                           ((1u << len) - 1)) {
       e.local = static_cast<uint32_t>(__builtin_ctz(colons) + 1);
-      if (notQName(colons, len)) return notQName(tag, n, len);
+      if (notQName(colons, len) || !startsName(n + e.local, n + len)) return notQName(tag, n, len);
     }
   } else
 #endif
@@ -345,7 +345,8 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
     std::memcpy(slot, n, len);
     if (const void* colon = std::memchr(n, ':', len)) {
       e.local = static_cast<uint32_t>(static_cast<Ptr>(colon) - n + 1);
-      if (e.local == len || std::memchr(n + e.local, ':', len - e.local)) return notQName(tag, n, len);
+      if (e.local == len || std::memchr(n + e.local, ':', len - e.local) || !startsName(n + e.local, n + len))
+        return notQName(tag, n, len);
     }
   }
   slot[len] = 0;
@@ -463,13 +464,16 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     attrLengths_[2 * count] = static_cast<uint32_t>(anLen);
     attrLengths_[2 * count + 1] = static_cast<uint32_t>(valueLength);
     ++count;
-    // A declaration or a prefix to check; "xml:", bound everywhere, is not
-    // one (xml:lang stands on most presence elements).
-    // An "xml:" name with a second colon, or nothing after its colon, goes
-    // to the namespace checks too, which refuse it.
+    // A declaration or a prefix goes to the namespace checks. An "xml:"
+    // name (bound everywhere; xml:lang stands on most presence elements)
+    // goes only when its local part is odd: a second colon, nothing after
+    // the colon, or no ASCII name start after it (the checks decide the
+    // non-ASCII ones).
     if (!*nsAttrs)
       if (const unsigned c = colons(an, anLen))
-        if (!(an[3] == ':' && std::memcmp(an, "xml", 3) == 0) || notQName(c, anLen)) *nsAttrs = true;
+        if (!(an[3] == ':' && std::memcmp(an, "xml", 3) == 0) || notQName(c, anLen) ||
+            !(kNameClass[an[4]] & kNameStart))
+          *nsAttrs = true;
     if (anLen == 5 && std::memcmp(an, "xmlns", 5) == 0) *nsAttrs = true;
     if (count > 1) {
       if (count <= kLinearAttributes) {

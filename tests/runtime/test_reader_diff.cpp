@@ -78,6 +78,13 @@ const Row kWellFormed[] = {
     {"long names with one colon", "<p:aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa xml:aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa='1' "
      "xmlns:p='urn:p' p:aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa='2'/>", 0},
     {"xmlns: alone", "<a xmlns:='urn:a'/>", 0},
+    {"a local name that starts as no name may", "<a:-b xmlns:a='urn:a'/>", ST_XML_MALFORMED},
+    {"the same, a long one", "<a:1bbbbbbbbbbbbbbbbbbbbbbbbb xmlns:a='urn:a'/>", ST_XML_MALFORMED},
+    {"the same, a combining mark", "<a:\xCC\x80" "b xmlns:a='urn:a'/>", ST_XML_MALFORMED},
+    {"the same, in a declaration", "<a xmlns:-p='urn:a'/>", ST_XML_MALFORMED},
+    {"the same, in an attribute", "<a xmlns:a='urn:a' a:1b='1'/>", ST_XML_MALFORMED},
+    {"the same, after xml:", "<a xml:.l='1'/>", ST_XML_MALFORMED},
+    {"local names starting with non-ASCII letters", "<a:\xC3\xA9 xmlns:a='urn:a' a:\xC3\xA9='1'/>", 0},
     {"a colon in a processing instruction's target", "<a><?p:i x?></a>", ST_XML_MALFORMED},
     {"a colon in a target before the root", "<?p:i?><a/>", ST_XML_MALFORMED},
     {"name characters - . digits", "<a-._9 b-.9='x'/>", 0},
