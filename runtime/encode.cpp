@@ -28,7 +28,7 @@ int writeDecl(RtContext* ctxt, const pxrt::Binding& binding) {
   auto* impl = implOf(ctxt);
   if (impl->out.declaredOnTag(binding.prefix)) return 0;
   if (int st = outWrite(ctxt, binding.declaration())) return st;
-  impl->out.tagDecls.emplace_back(binding.prefix);
+  impl->out.addTagDecl(binding.prefix);
   return 0;
 }
 
@@ -69,7 +69,7 @@ inline int closeOpenTag(RtContext* ctxt) {
   if (int st = writeScopeDecls(ctxt)) return st;
   if (int st = pxrt::outWriteChar(ctxt, '>')) return st;
   impl->out.tagOpen = false;
-  if (!impl->out.tagDecls.empty()) impl->out.tagDecls.clear();
+  impl->out.clearTagDecls();
   impl->openTagBindings.clear();
   return 0;
 }
@@ -246,7 +246,7 @@ int attributePrefix(RtContext* ctxt, std::string_view wanted, std::string_view u
   }
   if (int st = writeTagName(ctxt, "<", prefix, sv(name))) return st;
   impl->out.tagOpen = true;
-  if (!impl->out.tagDecls.empty()) impl->out.tagDecls.clear();
+  impl->out.clearTagDecls();
   const size_t prefixStart = impl->openPrefixText.size();
   if (!prefix.empty()) impl->openPrefixText.append(prefix);
   impl->openElements.push_back({static_cast<uint32_t>(prefixStart), static_cast<uint32_t>(prefix.size())});
@@ -342,7 +342,7 @@ int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNames
     if (!st) st = outWrite(ctxt, "/>");
     if (!st) {
       impl->out.tagOpen = false;
-      impl->out.tagDecls.clear();
+      impl->out.clearTagDecls();
       impl->openTagBindings.clear();
     }
   } else if (impl->openElements.empty()) {
@@ -387,7 +387,7 @@ int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open) {
   if (open) {
     impl->out.tagOpen = true;
     impl->openTagBindings.clear();
-    if (!impl->out.tagDecls.empty()) impl->out.tagDecls.clear();
+    impl->out.clearTagDecls();
     return 0;
   }
   const bool stillOpen = impl->out.tagOpen;

@@ -1,65 +1,117 @@
-// Shared, reference-counted sets of kept namespace declarations.
+// Kept namespace declarations as shared chains of bindings.
 #include "internal/kept_scopes.h"
+
+#include <string_view>
+
+#include "internal/namespaces.h"
 
 namespace pxrt {
 
-namespace {
-std::string keyOf(const Declarations& decls) {
-  std::string key;
-  for (const auto& [prefix, uri] : decls) {
-    key += prefix;
-    key += '\0';
-    key += uri;
-    key += '\0';
+KeptScopes::NodeRef KeptScopes::newNode(const std::string& prefix, const std::string& uri, NodeRef parent,
+                                        uint64_t binding) {
+  NodeRef n;
+  if (!free_.empty()) {
+    n = free_.back();
+    free_.pop_back();
+  } else {
+    nodes_.emplace_back();
+    n = static_cast<NodeRef>(nodes_.size());
   }
-  return key;
+  Node& node = nodes_[n - 1];
+  node.prefix = prefix;
+  node.uri = uri;
+  node.parent = parent;
+  node.users = 0;
+  node.binding = binding;
+  node.id = nextId_++;
+  if (parent) nodes_[parent - 1].users++;
+  return n;
 }
-}  // namespace
 
-void KeptScopes::keep(const void* record, Declarations decls) {
+// A holder lets go; a node nobody holds goes, and lets go of its parent.
+// Chains may be as long as a document has declarations: no recursion.
+void KeptScopes::release(NodeRef n) {
+  while (n) {
+    Node& node = nodes_[n - 1];
+    if (--node.users != 0) return;
+    const NodeRef parent = node.parent;
+    node.parent = 0;
+    node.binding = 0;
+    node.id = 0;
+    node.flat.reset();
+    free_.push_back(n);
+    n = parent;
+  }
+}
+
+void KeptScopes::hold(const void* record, NodeRef n) {
+  nodes_[n - 1].users++;
+  byRecord_[record] = n;
+}
+
+void KeptScopes::keepInForce(const void* record, const Namespaces& ns) {
+  drop(record);
+  const size_t count = ns.inForce();
+  if (count == 0) return;
+  if (atPosition_.size() < count) atPosition_.resize(count, 0);
+  // The innermost position whose node still stands for its binding: the
+  // chain below it holds, as bindings go and come in stack order.
+  size_t i = count;
+  for (; i > 0; --i) {
+    const NodeRef at = atPosition_[i - 1];
+    if (at && nodes_[at - 1].users && nodes_[at - 1].binding == ns.binding(i - 1).serial) break;
+  }
+  NodeRef n = i ? atPosition_[i - 1] : 0;
+  for (; i < count; ++i) {
+    const Binding& b = ns.binding(i);
+    n = newNode(b.prefix, b.uri, n, b.serial);
+    atPosition_[i] = n;
+  }
+  hold(record, n);
+}
+
+void KeptScopes::keep(const void* record, const Declarations& decls) {
   drop(record);
   if (decls.empty()) return;
-  std::string key = keyOf(decls);
-  uint32_t index;
-  if (auto it = byKey_.find(key); it != byKey_.end()) {
-    index = it->second;
-  } else {
-    if (!freeSets_.empty()) {
-      index = freeSets_.back();
-      freeSets_.pop_back();
-    } else {
-      index = static_cast<uint32_t>(sets_.size());
-      sets_.emplace_back();
-    }
-    sets_[index] = Set{std::move(decls), key, 0};
-    byKey_.emplace(std::move(key), index);
-  }
-  sets_[index].users++;
-  byRecord_[record] = index;
-}
-
-const Declarations* KeptScopes::find(const void* record) const {
-  auto it = byRecord_.find(record);
-  return it == byRecord_.end() ? nullptr : &sets_[it->second].decls;
+  NodeRef n = 0;
+  for (const auto& [prefix, uri] : decls) n = newNode(prefix, uri, n, 0);
+  hold(record, n);
 }
 
 void KeptScopes::drop(const void* record) {
   auto it = byRecord_.find(record);
   if (it == byRecord_.end()) return;
-  Set& set = sets_[it->second];
-  if (--set.users == 0) {
-    byKey_.erase(set.key);
-    set = Set{};
-    freeSets_.push_back(it->second);
-  }
+  const NodeRef n = it->second;
   byRecord_.erase(it);
+  release(n);
+}
+
+const Declarations* KeptScopes::effective(const void* record) {
+  const NodeRef start = nodeOf(record);
+  if (!start) return nullptr;
+  Node& node = nodes_[start - 1];
+  if (!node.flat) {
+    std::vector<NodeRef> chain;
+    for (NodeRef n = start; n; n = nodes_[n - 1].parent) chain.push_back(n);
+    auto flat = std::make_unique<Declarations>();
+    std::unordered_map<std::string_view, size_t> at;  // prefix -> its place in flat
+    for (size_t i = chain.size(); i-- > 0;) {
+      const Node& c = nodes_[chain[i] - 1];
+      auto [it, added] = at.emplace(c.prefix, flat->size());
+      if (added) flat->emplace_back(c.prefix, c.uri);
+      else (*flat)[it->second].second = c.uri;  // an inner binding: its URI, at the outer place
+    }
+    node.flat = std::move(flat);
+  }
+  return node.flat.get();
 }
 
 void KeptScopes::clear() {
-  sets_.clear();
-  freeSets_.clear();
-  byKey_.clear();
+  nodes_.clear();
+  free_.clear();
   byRecord_.clear();
+  atPosition_.clear();
+  inForce_ = {};
 }
 
 }  // namespace pxrt

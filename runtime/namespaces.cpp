@@ -2,6 +2,10 @@
 #include "internal/namespaces.h"
 
 #include <cstring>
+#include <string_view>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "internal/context_impl.h"
 #include "internal/escape.h"
@@ -77,6 +81,53 @@ void Namespaces::truncate(size_t depth) {
   if (count_ != scopes_[depth]) ++generation_;
   count_ = scopes_[depth];
   scopes_.resize(depth);
+  if (indexed_ > count_) unindexFrom(count_);
+}
+
+namespace {
+uint32_t hashText(std::string_view text) {
+  uint32_t h = 2166136261u;  // FNV-1a
+  for (unsigned char c : text) h = (h ^ c) * 16777619u;
+  return h;
+}
+}  // namespace
+
+void Namespaces::indexUpTo(size_t n) const {
+  if (n <= indexed_) return;
+  if (n * 2 > buckets_.size()) {  // at most half full: grow, and index again in order
+    size_t size = 64;
+    while (size < n * 2) size *= 2;
+    buckets_.assign(size, 0);
+    uriBuckets_.assign(size, 0);
+    indexed_ = 0;
+  }
+  const size_t mask = buckets_.size() - 1;
+  for (; indexed_ < n; ++indexed_) {
+    Binding& b = entry(indexed_);
+    const auto position = static_cast<uint32_t>(indexed_ + 1);
+    b.prefixHash = hashText(b.prefix);
+    b.nextInBucket = std::exchange(buckets_[b.prefixHash & mask], position);
+    b.uriHash = hashText(b.uri);
+    b.nextInUriBucket = std::exchange(uriBuckets_[b.uriHash & mask], position);
+  }
+}
+
+void Namespaces::unindexFrom(size_t n) {
+  const size_t mask = buckets_.size() - 1;
+  while (indexed_ > n) {
+    const Binding& b = entry(--indexed_);
+    buckets_[b.prefixHash & mask] = b.nextInBucket;
+    uriBuckets_[b.uriHash & mask] = b.nextInUriBucket;
+  }
+}
+
+const Binding* Namespaces::indexedSearch(std::string_view prefix) const {
+  indexUpTo(count_);
+  for (uint32_t at = buckets_[hashText(prefix) & (buckets_.size() - 1)]; at; at = entry(at - 1).nextInBucket) {
+    const Binding& b = entry(at - 1);
+    if (b.prefix == prefix) return &b;
+  }
+  return nullptr;
 }
 
 void Namespaces::bind(std::string_view prefix, std::string_view uri) {
@@ -101,6 +152,7 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
     bindings_.push_back(
         std::make_unique<Binding>(Binding{std::string(prefix), std::string(uri), indexOf(uri), tableGeneration_, {}}));
   }
+  entry(count_).serial = nextSerial_++;
   if (++count_ > used_) used_ = count_;
   ++generation_;
 }
@@ -108,11 +160,15 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
 const Binding* Namespaces::search(std::string_view prefix, Lookup* slot) const {
   const size_t n = prefix.size();
   const Binding* found = nullptr;
-  for (size_t i = count_; i-- > 0;) {
-    const Binding& b = entry(i);
-    if (b.prefix.size() == n && b.prefix.compare(0, n, prefix) == 0) {
-      found = &b;
-      break;
+  if (count_ > kWalkedBindings) {
+    found = indexedSearch(prefix);
+  } else {
+    for (size_t i = count_; i-- > 0;) {
+      const Binding& b = entry(i);
+      if (b.prefix.size() == n && b.prefix.compare(0, n, prefix) == 0) {
+        found = &b;
+        break;
+      }
     }
   }
   if (slot) {
@@ -158,6 +214,14 @@ bool Namespaces::hasUri(const Binding& b, const char* uri) const {
 }
 
 const Binding* Namespaces::bindingFor(std::string_view uri) const {
+  if (count_ > kWalkedBindings) {
+    indexUpTo(count_);
+    for (uint32_t at = uriBuckets_[hashText(uri) & (uriBuckets_.size() - 1)]; at; at = entry(at - 1).nextInUriBucket) {
+      const Binding& b = entry(at - 1);
+      if (b.uri == uri && findHandedOut(b.prefix) == &b) return &b;
+    }
+    return nullptr;
+  }
   for (size_t i = count_; i-- > 0;) {
     const Binding& b = entry(i);
     if (b.uri != uri) continue;
@@ -184,6 +248,11 @@ const std::string* Namespaces::prefixFor(const char* uri) const {
 
 void Namespaces::clear() {
   startPrefix_ = nullptr;
+  unindexFrom(0);
+  if (buckets_.size() > 1024) {  // a large document's
+    std::vector<uint32_t>().swap(buckets_);
+    std::vector<uint32_t>().swap(uriBuckets_);
+  }
   count_ = 0;
   ++generation_;
   scopes_.clear();
@@ -316,41 +385,74 @@ int rtXmlNSAddPrefixLink(RtContext* ctxt, const OSUTF8CHAR* prefix, const OSUTF8
 int rtXmlNSKeepInScope(RtContext* ctxt, const void* record) {
   auto* impl = implOf(ctxt);
   if (!impl || !record) return ST_BAD_ARGUMENT;
-  // Every binding in force, outermost first; an inner one for the same
-  // prefix replaces the outer one.
-  pxrt::Declarations decls;
-  for (size_t i = 0; i < impl->ns.inForce(); ++i) {
-    const pxrt::Binding& b = impl->ns.binding(i);
-    bool replaced = false;
-    for (auto& [prefix, uri] : decls)
-      if (prefix == b.prefix) {
-        uri = b.uri;
-        replaced = true;
-      }
-    if (!replaced) decls.emplace_back(b.prefix, b.uri);
-  }
-  impl->keptScopes.keep(record, std::move(decls));
+  impl->keptScopes.keepInForce(record, impl->ns);
   return 0;
 }
 
+namespace {
+
+// Prefixes met on a walk of a kept chain, innermost first: a prefix met
+// again further out is shadowed there. Most chains are short, walked; a
+// long one is hashed, so that a walk costs time linear in the chain.
+class PrefixesMet {
+ public:
+  bool add(const std::string& prefix) {
+    if (set_.empty()) {
+      for (const std::string* p : few_)
+        if (*p == prefix) return false;
+      if (few_.size() < kFew) {
+        few_.push_back(&prefix);
+        return true;
+      }
+      for (const std::string* p : few_) set_.insert(*p);
+    }
+    return set_.insert(prefix).second;
+  }
+
+ private:
+  static constexpr size_t kFew = 16;
+  std::vector<const std::string*> few_;
+  std::unordered_set<std::string_view> set_;
+};
+
+}  // namespace
+
+// A record's kept declarations that do not mean already what they say at
+// this place become pending declarations of its start tag. The walk goes
+// from the record's own bindings outward and stops at a part of the chain
+// that an earlier walk found wholly in force, while the same bindings are:
+// the siblings in a partial presence document keep their root's chain, and
+// each would otherwise walk all of the root's declarations again.
 int rtXmlNSDeclareKept(RtContext* ctxt, const void* record) {
   auto* impl = implOf(ctxt);
   if (!impl || !record) return 0;
-  const pxrt::Declarations* decls = impl->keptScopes.find(record);
-  if (!decls) return 0;
-  int n = 0;
-  for (const auto& [prefix, uri] : *decls) {
-    // What the caller declared for the same prefix stays: it was asked for.
-    if (impl->out.hasPending(prefix)) continue;
+  pxrt::KeptScopes& kept = impl->keptScopes;
+  const pxrt::KeptScopes::NodeRef start = kept.nodeOf(record);
+  if (!start) return 0;
+  const size_t count = impl->ns.inForce();
+  const uint64_t top = count ? impl->ns.binding(count - 1).serial : 0;
+  const pxrt::KeptScopes::NodeRef stop = kept.knownInForce(count, top);
+  const size_t callerPending = impl->out.pendingCount();
+  PrefixesMet met;
+  std::vector<pxrt::KeptScopes::NodeRef> wanted;  // innermost first
+  pxrt::KeptScopes::NodeRef checked = start;      // from here outward, every binding was found in force
+  for (pxrt::KeptScopes::NodeRef n = start; n && n != stop; n = kept.parentOf(n)) {
+    const std::string& prefix = kept.prefixOf(n);
+    const std::string& uri = kept.uriOf(n);
     // Already meant here (declared on an enclosing element that was written
     // back the same way): nothing to repeat. Undeclaring the default
-    // namespace where none is in force is the rule anyway.
+    // namespace where none is in force is the rule anyway. Asked of every
+    // binding, shadowed or not, for the part of the chain found in force.
+    const bool shadowed = !met.add(prefix);  // by an inner binding of the chain
     const pxrt::Binding* b = impl->ns.find(prefix);
     if (b ? b->uri == uri : uri.empty()) continue;
-    impl->out.addPending(prefix, uri);
-    ++n;
+    checked = kept.parentOf(n);
+    // What the caller declared for the same prefix stays: it was asked for.
+    if (!shadowed && !impl->out.hasPending(prefix, callerPending)) wanted.push_back(n);
   }
-  return n;
+  if (checked) kept.noteInForce(checked, count, top);
+  for (size_t i = wanted.size(); i-- > 0;) impl->out.appendPending(kept.prefixOf(wanted[i]), kept.uriOf(wanted[i]));
+  return static_cast<int>(wanted.size());
 }
 
 void rtXmlNSDropKept(RtContext* ctxt, const void* record) {
@@ -359,13 +461,13 @@ void rtXmlNSDropKept(RtContext* ctxt, const void* record) {
 
 int rtXmlNSGetKeptCount(RtContext* ctxt, const void* record) {
   auto* impl = implOf(ctxt);
-  const pxrt::Declarations* decls = impl ? impl->keptScopes.find(record) : nullptr;
+  const pxrt::Declarations* decls = impl && record ? impl->keptScopes.effective(record) : nullptr;
   return decls ? static_cast<int>(decls->size()) : 0;
 }
 
 int rtXmlNSGetKept(RtContext* ctxt, const void* record, int index, const OSUTF8CHAR** prefix, const OSUTF8CHAR** uri) {
   auto* impl = implOf(ctxt);
-  const pxrt::Declarations* decls = impl ? impl->keptScopes.find(record) : nullptr;
+  const pxrt::Declarations* decls = impl && record ? impl->keptScopes.effective(record) : nullptr;
   if (!decls || index < 0 || static_cast<size_t>(index) >= decls->size() || !prefix || !uri) return ST_BAD_ARGUMENT;
   *prefix = reinterpret_cast<const OSUTF8CHAR*>((*decls)[index].first.c_str());
   *uri = reinterpret_cast<const OSUTF8CHAR*>((*decls)[index].second.c_str());
@@ -378,7 +480,7 @@ int rtXmlNSSetKept(RtContext* ctxt, const void* record, const RtXmlNamespace* de
   pxrt::Declarations kept;
   for (int i = 0; i < count; ++i)
     kept.emplace_back(std::string(sv(decls[i].prefix)), std::string(sv(decls[i].uri)));
-  impl->keptScopes.keep(record, std::move(kept));
+  impl->keptScopes.keep(record, kept);
   return 0;
 }
 

@@ -15,10 +15,7 @@ void Output::addPending(std::string_view prefix, std::string_view uri, bool over
       if (override) pending_[i].uri = uri;
       return;
     }
-  if (nPending_ == pending_.size()) pending_.emplace_back();
-  Pending& slot = pending_[nPending_++];
-  slot.prefix = prefix;
-  slot.uri = uri;
+  appendPending(prefix, uri);
 }
 
 const std::string* Output::pendingPrefixFor(std::string_view uri) const {
@@ -28,9 +25,22 @@ const std::string* Output::pendingPrefixFor(std::string_view uri) const {
 }
 
 bool Output::declaredOnTag(std::string_view prefix) const {
-  for (const auto& p : tagDecls)
+  if (!tagDeclSet_.empty()) return tagDeclSet_.find(prefix) != tagDeclSet_.end();
+  for (const auto& p : tagDecls_)
     if (p == prefix) return true;
   return false;
+}
+
+void Output::addTagDecl(std::string_view prefix) {
+  tagDecls_.emplace_back(prefix);
+  if (tagDeclSet_.empty() && tagDecls_.size() <= kWalkedDecls) return;
+  if (tagDeclSet_.empty()) tagDeclSet_.insert(tagDecls_.begin(), tagDecls_.end());
+  else tagDeclSet_.emplace(prefix);
+}
+
+void Output::clearTagDeclsSlow() {
+  tagDecls_.clear();
+  if (!tagDeclSet_.empty()) tagDeclSet_.clear();
 }
 
 int outGrow(RtContext* ctxt, size_t n) {

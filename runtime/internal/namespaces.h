@@ -28,6 +28,12 @@ struct Binding {
   // captured root, and a document's bindings serve many captures.
   const std::string& declaration() const;
   mutable std::string declarationText;
+  uint64_t serial = 0;  // unique to each binding made: a slot bound again is another binding
+  // Kept by the prefix index of Namespaces while the binding is indexed.
+  uint32_t prefixHash = 0;
+  uint32_t nextInBucket = 0;  // position + 1 of the next older binding of its bucket; 0: none
+  uint32_t uriHash = 0;
+  uint32_t nextInUriBucket = 0;  // the same by URI
 };
 
 class Namespaces {
@@ -45,6 +51,7 @@ class Namespaces {
     if (count_ != scopes_.back()) ++generation_;
     count_ = scopes_.back();
     scopes_.pop_back();
+    if (indexed_ > count_) unindexFrom(count_);
   }
   size_t depth() const { return scopes_.size(); }
   void truncate(size_t depth);  // pop scopes until depth remain
@@ -132,6 +139,20 @@ class Namespaces {
   Binding& entry(size_t i) const { return *bindings_[i]; }
   std::vector<std::unique_ptr<Binding>> bindings_;
   size_t count_ = 0;
+  // Past a few bindings in force, a prefix is found through a hash index of
+  // them rather than by a walk: a document may bind thousands of prefixes
+  // and use each, and walking for every use would take time quadratic in
+  // its size. The index covers the first indexed_ bindings (never more than
+  // are in force), made when a search needs it. Bindings come and go in
+  // stack order, so each bucket lists its bindings innermost first, and a
+  // binding that goes is the head of its bucket.
+  static constexpr size_t kWalkedBindings = 16;
+  mutable std::vector<uint32_t> buckets_;  // position + 1 of each bucket's innermost binding; 0: none
+  mutable std::vector<uint32_t> uriBuckets_;  // the same by URI, for the prefix of a namespace
+  mutable size_t indexed_ = 0;
+  const Binding* indexedSearch(std::string_view prefix) const;
+  void indexUpTo(size_t n) const;
+  void unindexFrom(size_t n);
   // Recent answers of find(), each valid in the generation of bindings it
   // was made in. Children of one element mostly use one or two prefixes
   // (tns:, dm:, rpid:...), looked up by the reader and again by the
@@ -163,6 +184,7 @@ class Namespaces {
   size_t startPrefixLength_ = 0;
   const Binding* startBinding_ = nullptr;
   uint64_t generation_ = 1;
+  uint64_t nextSerial_ = 1;
   mutable Lookup lookups_[kLookups];
   int findDefaultIndex() const;  // defaultIndex when the kept answer no longer holds
   mutable uint64_t defaultGeneration_ = 0;  // of the binding generation and

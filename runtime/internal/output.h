@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -24,10 +25,20 @@ class Output {
   void addPending(std::string_view prefix, std::string_view uri, bool override = true);
   const std::string* pendingPrefixFor(std::string_view uri) const;
   bool hasPending() const { return nPending_ != 0; }
-  bool hasPending(std::string_view prefix) const {
-    for (size_t i = 0; i < nPending_; ++i)
+  bool hasPending(std::string_view prefix) const { return hasPending(prefix, nPending_); }
+  // Among the first n registered.
+  bool hasPending(std::string_view prefix, size_t n) const {
+    for (size_t i = 0; i < n && i < nPending_; ++i)
       if (pending_[i].prefix == prefix) return true;
     return false;
+  }
+  size_t pendingCount() const { return nPending_; }
+  // A declaration whose prefix the caller knows not to be pending yet.
+  void appendPending(std::string_view prefix, std::string_view uri) {
+    if (nPending_ == pending_.size()) pending_.emplace_back();
+    Pending& slot = pending_[nPending_++];
+    slot.prefix = prefix;
+    slot.uri = uri;
   }
   const Pending* pendingBegin() const { return pending_.data(); }
   const Pending* pendingEnd() const { return pending_.data() + nPending_; }
@@ -35,16 +46,33 @@ class Output {
 
   // The open start tag: whether one is open and which prefixes it declares.
   bool tagOpen = false;
-  std::vector<std::string> tagDecls;
   bool declaredOnTag(std::string_view prefix) const;
+  void addTagDecl(std::string_view prefix);
+  // A new start tag declares nothing yet (most declare nothing at all: no
+  // call then).
+  void clearTagDecls() {
+    if (!tagDecls_.empty()) clearTagDeclsSlow();
+  }
 
   void clear() {
     nPending_ = 0;
     tagOpen = false;
-    tagDecls.clear();
+    clearTagDecls();
   }
 
  private:
+  // Most tags declare a few prefixes, found by a walk; past that, through a
+  // hash set, so that a tag declaring thousands (one per foreign attribute
+  // a record kept, say) is written in time linear in them.
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  static constexpr size_t kWalkedDecls = 16;
+  void clearTagDeclsSlow();
+  std::vector<std::string> tagDecls_;
+  std::unordered_set<std::string, Hash, std::equal_to<>> tagDeclSet_;  // all of tagDecls_, once past the walk
+
   std::vector<Pending> pending_;
   size_t nPending_ = 0;
 };

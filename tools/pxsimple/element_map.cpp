@@ -56,10 +56,15 @@ struct MapBuilder {
       if (it != counts.end() && it->second == 1) renamePrefix(i, path.substr(0, bracket));
     }
   }
-  // Drop the "[1]" of an element in its own path and its descendants'.
+  // Drop the "[1]" of an element in its own path and its descendants'. They
+  // follow it in document order, up to the next element no deeper than it:
+  // a walk further on would make a document of many siblings take time
+  // quadratic in their number.
   void renamePrefix(size_t index, const std::string& shorter) {
     std::string old = map->elements_[index].path;
+    const int depth = map->elements_[index].depth;
     for (size_t j = index; j < map->elements_.size(); ++j) {
+      if (j > index && map->elements_[j].depth <= depth) break;
       std::string& p = map->elements_[j].path;
       if (p.compare(0, old.size(), old) == 0 && (p.size() == old.size() || p[old.size()] == '/'))
         p = shorter + p.substr(old.size());
