@@ -323,4 +323,18 @@ TEST(PartialPidf, SelectorsKeepTheirNamespacesThroughRoundTrips) {
   once = roundTrip(ctxt, inner);
   EXPECT_EQ(roundTrip(ctxt, once), once);
   EXPECT_EQ(selectorScopes(ctxt, once), selectorScopes(ctxt, inner)) << once;
+  // A root of many declarations, with operations that rebind one of its
+  // prefixes, one after another at the same place, and declare a default
+  // namespace of their own, between operations that use the root's.
+  inner = "<d:pidf-diff xmlns:d='urn:ietf:params:xml:ns:pidf-diff' xmlns='urn:ietf:params:xml:ns:pidf'";
+  for (int i = 0; i < 20; ++i) inner += " xmlns:p" + std::to_string(i) + "='urn:x" + std::to_string(i) + "'";
+  inner += "><d:remove sel='p3:a/p4:b'/>"
+           "<d:remove xmlns:p3='urn:inner' xmlns:n='urn:n' sel='p3:a/n:b'/>"
+           "<d:remove sel='p3:a/tuple'/>"
+           "<d:replace xmlns:p3='urn:other' sel='p3:c/p19:d'>v</d:replace>"
+           "<d:add xmlns='urn:def' sel='p5:a/e'><x/></d:add>"
+           "<d:remove sel='p3:a/e'/></d:pidf-diff>";
+  once = roundTrip(ctxt, inner);
+  EXPECT_EQ(roundTrip(ctxt, once), once);
+  EXPECT_EQ(selectorScopes(ctxt, once), selectorScopes(ctxt, inner)) << once;
 }

@@ -5,7 +5,9 @@
 
 #include <cfloat>
 #include <cstdint>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "rt_fixture.h"
 #include "sax_recorder.h"
@@ -117,6 +119,54 @@ TEST(Encode, DeclarationsAreWrittenOncePerStartTag) {
   ASSERT_EQ(rtXmlEncEndElement(ctxt, u("user-input"), &ns), 0);
   EXPECT_EQ(out(ctxt), "<rpid:user-input xmlns:rpid=\"urn:ietf:params:xml:ns:pidf:rpid\" id=\"u1\">idle</rpid:user-input>");
   rtXmlNSFreeAttrList(ctxt, &decls);
+
+  // Also on a tag with many: forty foreign attributes p<i>:a of namespace
+  // urn:<i>, then forty p<i>:b of namespace urn:<i+1>, whose prefixes the
+  // tag has declared for another namespace already. Read back, every
+  // declaration stands once and every attribute is in its namespace.
+  rtxResetOutput(ctxt);
+  std::vector<std::string> texts;
+  for (int i = 0; i < 40; ++i) {
+    for (std::string t : {"p" + std::to_string(i) + ":a", "urn:" + std::to_string(i), "p" + std::to_string(i) + ":b",
+                          "urn:" + std::to_string((i + 1) % 40)})
+      texts.push_back(t);
+  }
+  std::vector<RtNameValue> pairs;
+  for (size_t i = 0; i < texts.size(); i += 4) pairs.push_back({u(texts[i].c_str()), u("v"), u(texts[i + 1].c_str())});
+  for (size_t i = 0; i < texts.size(); i += 4) pairs.push_back({u(texts[i + 2].c_str()), u("v"), u(texts[i + 3].c_str())});
+  RtDList any;
+  rtxDListInit(&any);
+  for (RtNameValue& nv : pairs) rtxDListAppend(ctxt, &any, &nv);
+  ASSERT_EQ(rtXmlEncStartElement(ctxt, u("e"), nullptr, nullptr, 0), 0);
+  ASSERT_EQ(rtXmlEncAnyAttr(ctxt, &any), 0);
+  ASSERT_EQ(rtXmlEncEndElement(ctxt, u("e"), nullptr), 0);
+  rtxDListFreeNodes(ctxt, &any);
+  struct Resolver {
+    RtSaxHandler head;
+    std::multiset<std::string> found;
+  } r{};
+  r.head.context = ctxt;
+  r.head.startElement = [](void* hp, const OSUTF8CHAR*, const OSUTF8CHAR*, const OSUTF8CHAR* const* attrs) {
+    auto* r = static_cast<Resolver*>(hp);
+    for (; attrs && attrs[0]; attrs += 2) {
+      std::string name = pxtest::s(attrs[0]);
+      if (name.rfind("xmlns", 0) == 0) continue;
+      size_t colon = name.find(':');
+      const OSUTF8CHAR* uri = rtXmlNSGetURI(r->head.context, attrs[0], colon);
+      r->found.insert(name.substr(colon + 1) + " " + (uri ? pxtest::s(uri) : "?"));
+    }
+    return 0;
+  };
+  r.head.endElement = [](void*, const OSUTF8CHAR*, const OSUTF8CHAR*) { return 0; };
+  r.head.characters = [](void*, const OSUTF8CHAR*, int) { return 0; };
+  const std::string xml = out(ctxt);
+  ASSERT_EQ(pxtest::parseWith(ctxt, xml, &r), 0) << xml;
+  std::multiset<std::string> expected;
+  for (size_t i = 0; i < texts.size(); i += 4) {
+    expected.insert("a " + texts[i + 1]);
+    expected.insert("b " + texts[i + 3]);
+  }
+  EXPECT_EQ(r.found, expected) << xml;
 }
 
 TEST(Encode, NamespaceWithoutPrefixInForceBecomesTheDefaultOnThatElement) {

@@ -235,3 +235,141 @@ TEST(Namespaces, ReusedBindingSlotsFollowTheTableAndGiveBackLongTexts) {
   EXPECT_EQ(ns.binding(0).declaration(), " xmlns:q=\"urn:a\"");
   EXPECT_LE(ns.binding(0).declarationText.capacity(), 1024u);
 }
+
+// Past a few bindings, prefixes and URIs are found through hash indices
+// kept as scopes come and go. Driven through the calls the handlers and
+// encoders use, they must answer as a walk over the bindings in force
+// would: the innermost binding of a prefix, and the innermost binding of a
+// URI whose prefix no inner binding reuses. Prefixes repeat, so bindings
+// shadow each other; scopes pop back below the size where the indices are
+// made and grow past it again.
+TEST(Namespaces, ManyBindingsResolveAsAWalkOverThemWould) {
+  Context ctxt;
+  std::vector<std::pair<std::string, std::string>> model;  // in force, outermost first
+  std::vector<size_t> scopes;
+  uint32_t seed = 12345;
+  auto next = [&seed](uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % n;
+  };
+  auto prefixOf = [](uint32_t i) { return i == 0 ? std::string() : "p" + std::to_string(i); };
+  auto modelUri = [&](const std::string& prefix) -> const std::string* {
+    for (size_t i = model.size(); i-- > 0;)
+      if (model[i].first == prefix) return &model[i].second;
+    return nullptr;
+  };
+  auto modelPrefix = [&](const std::string& uri) -> const std::string* {
+    for (size_t i = model.size(); i-- > 0;)
+      if (model[i].second == uri && modelUri(model[i].first) == &model[i].second) return &model[i].first;
+    return nullptr;
+  };
+  size_t deepest = 0;
+  for (int step = 0; step < 20000; ++step) {
+    const uint32_t op = next(100);
+    if (op < 30 || scopes.empty()) {
+      if (scopes.empty() || op < 8) {
+        ASSERT_EQ(rtXmlNSPush(ctxt), 0);
+        scopes.push_back(model.size());
+      }
+      std::string prefix = prefixOf(next(40)), uri = "urn:u" + std::to_string(next(30));
+      ASSERT_EQ(rtXmlNSAddPrefixLink(ctxt, prefix.empty() ? nullptr : u(prefix.c_str()), u(uri.c_str()), nullptr, 0),
+                0);
+      model.emplace_back(prefix, uri);
+      deepest = std::max(deepest, model.size());
+    } else if (op < 40) {
+      ASSERT_EQ(rtXmlNSPop(ctxt), 0);
+      model.resize(scopes.back());
+      scopes.pop_back();
+    } else if (op < 75) {
+      std::string prefix = prefixOf(next(45));  // some never bound
+      const OSUTF8CHAR* got = rtXmlNSGetURI(ctxt, u(prefix.c_str()), prefix.size());
+      const std::string* want = modelUri(prefix);
+      ASSERT_EQ(got ? std::string(pxtest::s(got)) : "(none)", want ? *want : "(none)") << "prefix " << prefix << " step " << step;
+    } else {
+      std::string uri = "urn:u" + std::to_string(next(32));
+      const OSUTF8CHAR* got = rtXmlNSGetPrefix(ctxt, u(uri.c_str()));
+      const std::string* want = modelPrefix(uri);
+      ASSERT_EQ(got ? std::string(pxtest::s(got)) : "(none)", want ? *want : "(none)") << uri << " step " << step;
+    }
+  }
+  EXPECT_GT(deepest, 48u);  // far past the bindings found by a walk
+}
+
+// Declarations kept with records are the bindings in force where each was
+// kept: a prefix's innermost binding, at the place of its outermost one.
+// Records of one scope share them; a binding made again at a place where
+// another record kept an earlier one is another binding.
+TEST(Namespaces, KeptDeclarationsAreThoseOfTheScopeEachRecordWasKeptIn) {
+  Context ctxt;
+  auto kept = [&](const void* record) {
+    std::string all;
+    const OSUTF8CHAR *prefix, *uri;
+    for (int i = 0; rtXmlNSGetKept(ctxt, record, i, &prefix, &uri) == 0; ++i)
+      all += std::string(pxtest::s(prefix)) + "=" + pxtest::s(uri) + " ";
+    EXPECT_EQ(rtXmlNSGetKeptCount(ctxt, record) > 0, !all.empty());
+    return all;
+  };
+  std::string root;
+  rtXmlNSPush(ctxt);
+  for (int i = 0; i < 20; ++i) {
+    std::string p = "k" + std::to_string(i), uri = "urn:k" + std::to_string(i);
+    rtXmlNSAddPrefixLink(ctxt, u(p.c_str()), u(uri.c_str()), nullptr, 0);
+    root += p + "=" + uri + " ";
+  }
+  int a = 0, b = 0, c = 0, d = 0, e = 0;
+  ASSERT_EQ(rtXmlNSKeepInScope(ctxt, &a), 0);
+  ASSERT_EQ(rtXmlNSKeepInScope(ctxt, &e), 0);
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("k3"), u("urn:inner"), nullptr, 0);
+  rtXmlNSAddPrefixLink(ctxt, u("n"), u("urn:n"), nullptr, 0);
+  rtXmlNSKeepInScope(ctxt, &b);
+  rtXmlNSPop(ctxt);
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("k3"), u("urn:other"), nullptr, 0);  // where b's k3 stood
+  rtXmlNSKeepInScope(ctxt, &c);
+  rtXmlNSPop(ctxt);
+  auto with = [&](const std::string& from, const std::string& to) {
+    std::string s = root;
+    s.replace(s.find(from), from.size(), to);
+    return s;
+  };
+  EXPECT_EQ(kept(&a), root);
+  EXPECT_EQ(kept(&b), with("k3=urn:k3", "k3=urn:inner") + "n=urn:n ");
+  EXPECT_EQ(kept(&c), with("k3=urn:k3", "k3=urn:other"));
+  // Dropping records lets their part of the chain go; the rest stays.
+  rtXmlNSDropKept(ctxt, &b);
+  rtXmlNSDropKept(ctxt, &a);
+  EXPECT_EQ(kept(&b), "");
+  rtXmlNSKeepInScope(ctxt, &d);
+  EXPECT_EQ(kept(&d), root);
+  EXPECT_EQ(kept(&c), with("k3=urn:k3", "k3=urn:other"));
+  EXPECT_EQ(kept(&e), root);
+
+  // Declared again on the next start tag where the root's bindings are in
+  // force: only what differs there.
+  auto declared = [&](const void* record) {
+    size_t before = 0, after = 0;
+    rtxGetOutput(ctxt, &before);
+    int n = rtXmlNSDeclareKept(ctxt, record);
+    EXPECT_EQ(rtXmlEncEmptyElement(ctxt, u("x"), nullptr, nullptr, 1), 0);
+    const char* text = rtxGetOutput(ctxt, &after);
+    return std::to_string(n) + std::string(text + before, after - before);
+  };
+  EXPECT_EQ(declared(&d), "0<x/>");
+  EXPECT_EQ(declared(&d), "0<x/>");
+  // An inner binding of k5 means k5 must be declared again, though the same
+  // record found everything in force a moment ago.
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("k5"), u("urn:zz"), nullptr, 0);
+  EXPECT_EQ(declared(&d), "1<x xmlns:k5=\"urn:k5\"/>");
+  rtXmlNSPop(ctxt);
+  EXPECT_EQ(declared(&c), "1<x xmlns:k3=\"urn:other\"/>");
+  EXPECT_EQ(declared(&c), "1<x xmlns:k3=\"urn:other\"/>");  // each tag needs it
+  EXPECT_EQ(declared(&e), "0<x/>");
+  // Where k3 means a third namespace, c still wants only its own k3: the
+  // root's, which it shadows, is no declaration of c's.
+  rtXmlNSPush(ctxt);
+  rtXmlNSAddPrefixLink(ctxt, u("k3"), u("urn:third"), nullptr, 0);
+  EXPECT_EQ(declared(&c), "1<x xmlns:k3=\"urn:other\"/>");
+  rtXmlNSPop(ctxt);
+}

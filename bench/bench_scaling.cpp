@@ -1,0 +1,90 @@
+// Documents built to be costly for a reader that keeps namespaces, at
+// growing sizes N: each must take time linear in N (the fitted complexity
+// Google Benchmark prints, with its RMS). A quadratic step shows as a
+// complexity of N^2 and as times that grow sixteen-fold from one size to
+// the next but one.
+//   - a partial presence document: N declarations on its root, N operations
+//     (each keeps the declarations in scope), one in three rebinding one of
+//     them; decoded, then written back;
+//   - an RLMI list: N declarations on its root and a resource carrying N
+//     foreign attributes, one for each; decoded, then written back (the
+//     resource's start tag declares all N again);
+//   - a PIDF status holding N foreign elements, each under its own prefix
+//     declared on the root.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "pxxml/simple/simple.h"
+
+namespace {
+
+std::string declarations(int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += " xmlns:p" + std::to_string(i) + "='urn:x" + std::to_string(i) + "'";
+  return s;
+}
+
+std::string diffDocument(int n) {
+  std::string doc = "<d:pidf-diff xmlns:d='urn:ietf:params:xml:ns:pidf-diff' xmlns='urn:ietf:params:xml:ns:pidf' "
+                    "entity='pres:a@example.com'" + declarations(n) + ">";
+  for (int i = 0; i < n; ++i) {
+    std::string p = "p" + std::to_string(i % 50);
+    doc += i % 3 ? "<d:remove sel='*/" + p + ":tuple'/>"
+                 : "<d:remove xmlns:" + p + "='urn:again" + std::to_string(i) + "' sel='*/" + p + ":tuple'/>";
+  }
+  return doc + "</d:pidf-diff>";
+}
+
+std::string rlmiDocument(int n) {
+  std::string doc = "<list xmlns='urn:ietf:params:xml:ns:rlmi' uri='sip:l@example.com' version='1' fullState='true'" +
+                    declarations(n) + "><resource uri='sip:r@example.com'";
+  for (int i = 0; i < n; ++i) doc += " p" + std::to_string(i) + ":a='v'";
+  return doc + "/></list>";
+}
+
+std::string foreignDocument(int n) {
+  std::string doc = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='pres:a@example.com'" + declarations(n) +
+                    "><tuple id='t'><status><basic>open</basic>";
+  for (int i = 0; i < n; ++i) doc += "<p" + std::to_string(i) + ":e>t</p" + std::to_string(i) + ":e>";
+  return doc + "</status></tuple></presence>";
+}
+
+// Decode (and write back) on one context, release after each round.
+template <typename T, int (*Decode)(RtContext*, T*), int (*Encode)(RtContext*, T*), void (*Release)(RtContext*, T*)>
+void roundTrip(benchmark::State& state, std::string (*make)(int), bool encode) {
+  const std::string doc = make(static_cast<int>(state.range(0)));
+  RtContext* ctxt = rtxNewContext();
+  PxInit_SIMPLE_Global(ctxt);
+  for (auto _ : state) {
+    T record;
+    rtxSetInputBuffer(ctxt, doc.data(), doc.size());
+    if (Decode(ctxt, &record) != 0) state.SkipWithError("decode");
+    if (encode) {
+      rtxResetOutput(ctxt);
+      if (Encode(ctxt, &record) != 0) state.SkipWithError("encode");
+    }
+    Release(ctxt, &record);
+  }
+  rtxDeleteContext(ctxt);
+  state.SetComplexityN(state.range(0));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
+}
+
+void BM_DiffOperationsUnderManyDeclarations(benchmark::State& state) {
+  roundTrip<partial__pidf_diff, PxXmlD_partial_pidf_diff, PxXmlE_partial_pidf_diff, PxMemFree_partial__pidf_diff>(
+      state, diffDocument, true);
+}
+void BM_RlmiForeignAttributesOfManyNamespaces(benchmark::State& state) {
+  roundTrip<rlmi__list, PxXmlD_rlmi_list, PxXmlE_rlmi_list, PxMemFree_rlmi__list>(state, rlmiDocument, true);
+}
+void BM_PidfForeignElementsOfManyNamespaces(benchmark::State& state) {
+  roundTrip<tns_presence, PxXmlD_tns_presence, PxXmlE_tns_presence, PxMemFree_tns_presence>(state, foreignDocument,
+                                                                                            false);
+}
+
+}  // namespace
+
+BENCHMARK(BM_DiffOperationsUnderManyDeclarations)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
+BENCHMARK(BM_RlmiForeignAttributesOfManyNamespaces)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
+BENCHMARK(BM_PidfForeignElementsOfManyNamespaces)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
