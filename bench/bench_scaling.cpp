@@ -10,7 +10,9 @@
 //     foreign attributes, one for each; decoded, then written back (the
 //     resource's start tag declares all N again);
 //   - a PIDF status holding N foreign elements, each under its own prefix
-//     declared on the root.
+//     declared on the root;
+//   - a PIDF status holding one foreign element that declares N prefixes,
+//     carries N attributes under them and holds N children under them.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -50,6 +52,15 @@ std::string foreignDocument(int n) {
   return doc + "</status></tuple></presence>";
 }
 
+std::string capturedDocument(int n) {
+  std::string doc = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='pres:a@example.com'><tuple id='t'>"
+                    "<status><basic>open</basic><x:e xmlns:x='urn:e'" + declarations(n);
+  for (int i = 0; i < n; ++i) doc += " p" + std::to_string(i) + ":a='v'";
+  doc += ">";
+  for (int i = 0; i < n; ++i) doc += "<p" + std::to_string(i) + ":k/>";
+  return doc + "</x:e></status></tuple></presence>";
+}
+
 // Decode (and write back) on one context, release after each round.
 template <typename T, int (*Decode)(RtContext*, T*), int (*Encode)(RtContext*, T*), void (*Release)(RtContext*, T*)>
 void roundTrip(benchmark::State& state, std::string (*make)(int), bool encode) {
@@ -83,8 +94,14 @@ void BM_PidfForeignElementsOfManyNamespaces(benchmark::State& state) {
                                                                                             false);
 }
 
+void BM_PidfForeignElementDeclaringMany(benchmark::State& state) {
+  roundTrip<tns_presence, PxXmlD_tns_presence, PxXmlE_tns_presence, PxMemFree_tns_presence>(state, capturedDocument,
+                                                                                            true);
+}
+
 }  // namespace
 
 BENCHMARK(BM_DiffOperationsUnderManyDeclarations)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
 BENCHMARK(BM_RlmiForeignAttributesOfManyNamespaces)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
 BENCHMARK(BM_PidfForeignElementsOfManyNamespaces)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
+BENCHMARK(BM_PidfForeignElementDeclaringMany)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);

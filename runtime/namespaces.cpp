@@ -3,12 +3,12 @@
 
 #include <cstring>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "internal/context_impl.h"
 #include "internal/escape.h"
+#include "internal/text_set.h"
 
 namespace pxrt {
 
@@ -148,11 +148,13 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
       b.index = indexOf(uri);
       b.indexTable = tableGeneration_;
     }
+    b.serial = nextSerial_++;
   } else {
     bindings_.push_back(
         std::make_unique<Binding>(Binding{std::string(prefix), std::string(uri), indexOf(uri), tableGeneration_, {}}));
+    bindings_.back()->position = count_;
+    bindings_.back()->serial = nextSerial_++;
   }
-  entry(count_).serial = nextSerial_++;
   if (++count_ > used_) used_ = count_;
   ++generation_;
 }
@@ -389,34 +391,6 @@ int rtXmlNSKeepInScope(RtContext* ctxt, const void* record) {
   return 0;
 }
 
-namespace {
-
-// Prefixes met on a walk of a kept chain, innermost first: a prefix met
-// again further out is shadowed there. Most chains are short, walked; a
-// long one is hashed, so that a walk costs time linear in the chain.
-class PrefixesMet {
- public:
-  bool add(const std::string& prefix) {
-    if (set_.empty()) {
-      for (const std::string* p : few_)
-        if (*p == prefix) return false;
-      if (few_.size() < kFew) {
-        few_.push_back(&prefix);
-        return true;
-      }
-      for (const std::string* p : few_) set_.insert(*p);
-    }
-    return set_.insert(prefix).second;
-  }
-
- private:
-  static constexpr size_t kFew = 16;
-  std::vector<const std::string*> few_;
-  std::unordered_set<std::string_view> set_;
-};
-
-}  // namespace
-
 // A record's kept declarations that do not mean already what they say at
 // this place become pending declarations of its start tag. The walk goes
 // from the record's own bindings outward and stops at a part of the chain
@@ -433,7 +407,7 @@ int rtXmlNSDeclareKept(RtContext* ctxt, const void* record) {
   const uint64_t top = count ? impl->ns.binding(count - 1).serial : 0;
   const pxrt::KeptScopes::NodeRef stop = kept.knownInForce(count, top);
   const size_t callerPending = impl->out.pendingCount();
-  PrefixesMet met;
+  pxrt::TextSet met;  // prefixes met on the walk: one met again further out is shadowed there
   std::vector<pxrt::KeptScopes::NodeRef> wanted;  // innermost first
   pxrt::KeptScopes::NodeRef checked = start;      // from here outward, every binding was found in force
   for (pxrt::KeptScopes::NodeRef n = start; n && n != stop; n = kept.parentOf(n)) {
@@ -443,7 +417,7 @@ int rtXmlNSDeclareKept(RtContext* ctxt, const void* record) {
     // back the same way): nothing to repeat. Undeclaring the default
     // namespace where none is in force is the rule anyway. Asked of every
     // binding, shadowed or not, for the part of the chain found in force.
-    const bool shadowed = !met.add(prefix);  // by an inner binding of the chain
+    const bool shadowed = !met.insert(prefix);  // by an inner binding of the chain
     const pxrt::Binding* b = impl->ns.find(prefix);
     if (b ? b->uri == uri : uri.empty()) continue;
     checked = kept.parentOf(n);

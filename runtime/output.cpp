@@ -24,25 +24,6 @@ const std::string* Output::pendingPrefixFor(std::string_view uri) const {
   return nullptr;
 }
 
-bool Output::declaredOnTag(std::string_view prefix) const {
-  if (!tagDeclSet_.empty()) return tagDeclSet_.find(prefix) != tagDeclSet_.end();
-  for (const auto& p : tagDecls_)
-    if (p == prefix) return true;
-  return false;
-}
-
-void Output::addTagDecl(std::string_view prefix) {
-  tagDecls_.emplace_back(prefix);
-  if (tagDeclSet_.empty() && tagDecls_.size() <= kWalkedDecls) return;
-  if (tagDeclSet_.empty()) tagDeclSet_.insert(tagDecls_.begin(), tagDecls_.end());
-  else tagDeclSet_.emplace(prefix);
-}
-
-void Output::clearTagDeclsSlow() {
-  tagDecls_.clear();
-  if (!tagDeclSet_.empty()) tagDeclSet_.clear();
-}
-
 int outGrow(RtContext* ctxt, size_t n) {
   RtBuffer& b = ctxt->buffer;
   size_t need = b.byteIndex + n + 1;  // room for the NUL too

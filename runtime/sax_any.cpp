@@ -37,10 +37,38 @@ std::string_view prefixOf(const OSUTF8CHAR* qname) {
   return {};
 }
 
-bool declaredInside(const Capture& cap, std::string_view prefix) {
-  for (const auto& p : cap.declared)
-    if (p == prefix) return true;
+bool declaredInside(const Capture& cap, std::string_view prefix) { return cap.declared.contains(prefix); }
+
+// The prefixes used but bound outside, walked while few (most captures use
+// one or two), hashed past that.
+constexpr size_t kWalkedExternals = 16;
+
+[[gnu::noinline]] bool usedBeforeAmongMany(const Capture& cap, std::string_view prefix) {
+  return cap.externalPrefixes.count(prefix) != 0;
+}
+
+[[gnu::always_inline]] inline bool usedBefore(const Capture& cap, std::string_view prefix) {
+  if (cap.external.size() > kWalkedExternals) return usedBeforeAmongMany(cap, prefix);
+  for (const pxrt::Binding* e : cap.external)
+    if (e->prefix == prefix) return true;
   return false;
+}
+
+[[gnu::noinline]] void indexExternals(Capture& cap) {
+  if (cap.external.size() == kWalkedExternals + 1)
+    for (const pxrt::Binding* e : cap.external) cap.externalPrefixes.insert(e->prefix);
+  else
+    cap.externalPrefixes.insert(cap.external.back()->prefix);
+}
+
+[[gnu::always_inline]] inline void addExternal(Capture& cap, const pxrt::Binding* b) {
+  cap.external.push_back(b);
+  if (cap.external.size() > kWalkedExternals) indexExternals(cap);
+}
+
+void clearExternals(Capture& cap) {
+  cap.external.clear();
+  if (!cap.externalPrefixes.empty()) cap.externalPrefixes.clear();
 }
 
 // Remember a prefix the capture uses; it is declared on the root unless the
@@ -53,10 +81,9 @@ template <typename DeclaredInside>
   if (prefix.empty() && !forElement) return;  // unprefixed attributes have no namespace
   if (inside(prefix)) return;
   if (prefix.empty() && cap.undeclaresDefault) return;
-  for (const pxrt::Binding* e : cap.external)
-    if (e->prefix == prefix) return;
+  if (usedBefore(cap, prefix)) return;
   const pxrt::Binding* b = impl->ns.find(prefix);
-  if (b && !b->uri.empty()) cap.external.push_back(b);
+  if (b && !b->uri.empty()) addExternal(cap, b);
   // Outside any default namespace an unprefixed element has none; say so
   // explicitly, or it would join whatever default surrounds it later.
   else if (prefix.empty()) cap.undeclaresDefault = true;
@@ -67,7 +94,7 @@ template <typename DeclaredInside>
 [[gnu::always_inline]] inline void rootDecls(Capture& cap, std::string& decls) {
   if (cap.undeclaresDefault) decls += " xmlns=\"\"";
   for (const pxrt::Binding* b : cap.external) decls += b->declaration();
-  cap.external.clear();
+  clearExternals(cap);
   cap.undeclaresDefault = false;
 }
 
@@ -158,7 +185,7 @@ void SAXAnyInit(RtContext* ctxt, void* handler, RtXmlString* target, int level) 
   cap.text.clear();
   cap.declared.clear();
   cap.declaredMarks.clear();
-  cap.external.clear();
+  clearExternals(cap);
   cap.undeclaresDefault = false;
   cap.inserts.clear();
   cap.insertText.clear();
@@ -194,8 +221,8 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
   cap.declaredMarks.push_back(cap.declared.size());
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     std::string_view an = sv(a[0]);
-    if (an == "xmlns") cap.declared.emplace_back("");
-    else if (an.substr(0, 6) == "xmlns:") cap.declared.emplace_back(an.substr(6));
+    if (an == "xmlns") cap.declared.push("");
+    else if (an.substr(0, 6) == "xmlns:") cap.declared.push(an.substr(6));
   }
   auto inside = [&cap](std::string_view prefix) { return declaredInside(cap, prefix); };
   notePrefixUse(impl, prefixOf(qName), true, inside);
@@ -251,7 +278,7 @@ int SAXAnyEndElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8CHA
     cap.startOpen = false;
   }
   if (!cap.declaredMarks.empty()) {
-    cap.declared.resize(cap.declaredMarks.back());
+    cap.declared.truncate(cap.declaredMarks.back());
     cap.declaredMarks.pop_back();
   }
   if (h->head.level == rootLevel) {

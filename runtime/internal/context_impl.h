@@ -3,6 +3,8 @@
 #define PXRT_INTERNAL_CONTEXT_IMPL_H
 
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "internal/errors.h"
@@ -11,6 +13,7 @@
 #include "internal/namespaces.h"
 #include "internal/output.h"
 #include "internal/pattern.h"
+#include "internal/text_set.h"
 #include "pxxml/rt.h"
 
 namespace pxrt {
@@ -38,11 +41,13 @@ struct Capture {
   std::string text;
   size_t rootInsert = 0;                 // where the root's declarations go
   bool startOpen = false;                // the last thing written is a start tag
-  std::vector<std::string> declared;     // prefixes declared inside the capture
+  TextStack declared;                    // prefixes declared inside the capture
   std::vector<size_t> declaredMarks;     // declared.size() at each open element
   // Prefixes used but bound outside: the bindings themselves, which stay in
   // place while the capture runs (they belong to enclosing elements).
   std::vector<const Binding*> external;
+  // Their prefixes, once more than a few: a capture may use thousands.
+  std::unordered_set<std::string_view> externalPrefixes;
   bool undeclaresDefault = false;  // an unprefixed element outside any default namespace
   std::string rootDecls;           // reused to build the root's declarations
 };

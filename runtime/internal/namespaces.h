@@ -29,6 +29,7 @@ struct Binding {
   const std::string& declaration() const;
   mutable std::string declarationText;
   uint64_t serial = 0;  // unique to each binding made: a slot bound again is another binding
+  size_t position = 0;  // of its slot among the bindings: slots stay where they are
   // Kept by the prefix index of Namespaces while the binding is indexed.
   uint32_t prefixHash = 0;
   uint32_t nextInBucket = 0;  // position + 1 of the next older binding of its bucket; 0: none
@@ -116,9 +117,13 @@ class Namespaces {
   // Whether one of the bindings in force from position `from` on binds the
   // prefix: the declarations of the innermost elements, mostly none.
   bool boundFrom(std::string_view prefix, size_t from) const {
-    for (size_t i = count_; i > from; --i)
-      if (entry(i - 1).prefix == prefix) return true;
-    return false;
+    if (count_ <= from + kWalkedBindings) {
+      for (size_t i = count_; i > from; --i)
+        if (entry(i - 1).prefix == prefix) return true;
+      return false;
+    }
+    const Binding* b = find(prefix);  // the innermost binding is there if any is
+    return b && b->position >= from;
   }
   const Binding& binding(size_t i) const { return entry(i); }
 

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
+#include "internal/text_set.h"
 #include "pxxml/rt.h"
 
 namespace pxrt {
@@ -46,13 +46,9 @@ class Output {
 
   // The open start tag: whether one is open and which prefixes it declares.
   bool tagOpen = false;
-  bool declaredOnTag(std::string_view prefix) const;
-  void addTagDecl(std::string_view prefix);
-  // A new start tag declares nothing yet (most declare nothing at all: no
-  // call then).
-  void clearTagDecls() {
-    if (!tagDecls_.empty()) clearTagDeclsSlow();
-  }
+  bool declaredOnTag(std::string_view prefix) const { return tagDecls_.contains(prefix); }
+  void addTagDecl(std::string_view prefix) { tagDecls_.insert(prefix); }
+  void clearTagDecls() { tagDecls_.clear(); }
 
   void clear() {
     nPending_ = 0;
@@ -61,18 +57,7 @@ class Output {
   }
 
  private:
-  // Most tags declare a few prefixes, found by a walk; past that, through a
-  // hash set, so that a tag declaring thousands (one per foreign attribute
-  // a record kept, say) is written in time linear in them.
-  struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
-  static constexpr size_t kWalkedDecls = 16;
-  void clearTagDeclsSlow();
-  std::vector<std::string> tagDecls_;
-  std::unordered_set<std::string, Hash, std::equal_to<>> tagDeclSet_;  // all of tagDecls_, once past the walk
-
+  TextSet tagDecls_;
   std::vector<Pending> pending_;
   size_t nPending_ = 0;
 };
