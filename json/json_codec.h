@@ -38,7 +38,11 @@ using Decorate = std::function<void(const RtXmlString& element, Json* out)>;
 // RtXmlString.
 Json documentToJson(RtContext* ctxt, const pxs::DocDesc* doc, const void* record,
                     const Decorate& decorate = nullptr);
-Json recordToJson(RtContext* ctxt, const pxs::TypeDesc* type, const void* record, const Decorate& decorate = nullptr);
+// outer: the record this one is nested in whose kept namespace declarations
+// its own are written relative to (the nearest enclosing one that keeps
+// them; null at the top).
+Json recordToJson(RtContext* ctxt, const pxs::TypeDesc* type, const void* record, const Decorate& decorate = nullptr,
+                  const void* outer = nullptr);
 
 // The document a JSON value stands for (its one key), or null with a
 // message in *error.

@@ -49,17 +49,22 @@ class Reader {
     return true;
   }
   bool value(const Member& m, const Json& j, void* p, const std::string& path);
-  bool declarations(const Json& j, const void* record, const std::string& path) {
-    if (!j.is_object()) return fail(path, "declarations are {\"prefix\": \"uri\", ...}");
+  // A record's kept declarations: its enclosing record's (keptOuter_), with
+  // those it gives over them (a record written with the whole set gives
+  // them all, which comes to the same).
+  bool declarations(const Json* j, const void* record, const std::string& path) {
+    if (j && !j->is_object()) return fail(path, "declarations are {\"prefix\": \"uri\", ...}");
     std::vector<std::string> texts;
-    for (auto it = j.begin(); it != j.end(); ++it) {
-      if (!it.value().is_string()) return fail(path + "/" + it.key(), "a namespace URI is expected here");
-      texts.push_back(it.key());
-      texts.push_back(it.value().get<std::string>());
+    if (j) {
+      for (auto it = j->begin(); it != j->end(); ++it) {
+        if (!it.value().is_string()) return fail(path + "/" + it.key(), "a namespace URI is expected here");
+        texts.push_back(it.key());
+        texts.push_back(it.value().get<std::string>());
+      }
     }
     std::vector<RtXmlNamespace> decls;
     for (size_t i = 0; i < texts.size(); i += 2) decls.push_back({u8(texts[i].c_str()), u8(texts[i + 1].c_str())});
-    rtXmlNSSetKept(ctxt_, record, decls.data(), static_cast<int>(decls.size()));
+    rtXmlNSSetKeptInner(ctxt_, record, keptOuter_, decls.data(), static_cast<int>(decls.size()));
     return true;
   }
   bool choice(const TypeDesc* d, const Json& j, void* record, const std::string& path);
@@ -69,6 +74,7 @@ class Reader {
 
   RtContext* ctxt_;
   std::string* error_;
+  const void* keptOuter_ = nullptr;  // the nearest enclosing record that keeps declarations
 };
 
 template <typename Item>
@@ -224,6 +230,19 @@ bool Reader::value(const Member& m, const Json& j, void* p, const std::string& p
 bool Reader::record(const TypeDesc* d, const Json& j, void* record, const std::string& path) {
   if (d->shape == Shape::Choice) return choice(d, j, record, path);
   if (!j.is_object()) return fail(path, std::string("an object (") + d->name + ") is expected here");
+  // The declarations first, whatever the key order: the members inside
+  // keep theirs over these.
+  const void* outer = keptOuter_;
+  if (d->keepsScope) {
+    auto xmlns = j.find("xmlns");
+    if (!declarations(xmlns == j.end() ? nullptr : &*xmlns, record, path + "/xmlns")) return false;
+    keptOuter_ = record;
+  }
+  struct Restore {
+    const void*& at;
+    const void* was;
+    ~Restore() { at = was; }
+  } restore{keptOuter_, outer};
   if (d->shape == Shape::ChoiceContent && !choice(d, j, record, path)) return false;
   for (auto it = j.begin(); it != j.end(); ++it) {
     const Member* m = nullptr;
@@ -231,10 +250,7 @@ bool Reader::record(const TypeDesc* d, const Json& j, void* record, const std::s
       if (it.key() == d->members[i].field) m = &d->members[i];
     if (m && m->role == Role::Alternative) continue;  // read by choice() above
     std::string where = path + "/" + it.key();
-    if (!m && d->keepsScope && it.key() == "xmlns") {
-      if (!declarations(it.value(), record, where)) return false;
-      continue;
-    }
+    if (!m && d->keepsScope && it.key() == "xmlns") continue;  // read above
     if (!m) {
       std::string known;
       for (uint8_t i = 0; i < d->nMembers; ++i)

@@ -1,5 +1,6 @@
 // Records to JSON, by member kind.
 #include <cmath>
+#include <vector>
 
 #include "json/json_codec.h"
 
@@ -20,16 +21,17 @@ Json listOf(const RtDList& list, const std::function<Json(const void*)>& item) {
   return out;
 }
 
-Json memberValue(RtContext* ctxt, const Member& m, const void* p, const Decorate& decorate);
+Json memberValue(RtContext* ctxt, const Member& m, const void* p, const Decorate& decorate, const void* outer);
 
-Json choiceValue(RtContext* ctxt, const TypeDesc* d, const void* record, const Decorate& decorate) {
+Json choiceValue(RtContext* ctxt, const TypeDesc* d, const void* record, const Decorate& decorate, const void* outer) {
   Json out = Json::object();
   if (const Member* alt = alternative(d, tagValue(d, record)))
-    out[alt->field] = alt->kind == Kind::Empty ? Json(true) : memberValue(ctxt, *alt, at<char>(record, alt->offset), decorate);
+    out[alt->field] =
+        alt->kind == Kind::Empty ? Json(true) : memberValue(ctxt, *alt, at<char>(record, alt->offset), decorate, outer);
   return out;
 }
 
-Json memberValue(RtContext* ctxt, const Member& m, const void* p, const Decorate& decorate) {
+Json memberValue(RtContext* ctxt, const Member& m, const void* p, const Decorate& decorate, const void* outer) {
   switch (m.kind) {
     case Kind::Text:
     case Kind::Collapsed:
@@ -52,12 +54,12 @@ Json memberValue(RtContext* ctxt, const Member& m, const void* p, const Decorate
       return Json(m.simple && m.simple->toString ? cstr(m.simple->toString(v)) : "_UNKNOWN_");
     }
     case Kind::Record:
-      return recordToJson(ctxt, m.type, p, decorate);
+      return recordToJson(ctxt, m.type, p, decorate, outer);
     case Kind::Choice:
-      return choiceValue(ctxt, m.type, p, decorate);
+      return choiceValue(ctxt, m.type, p, decorate, outer);
     case Kind::RecordList:
     case Kind::SeqList:
-      return listOf(*static_cast<const RtDList*>(p), [&](const void* r) { return recordToJson(ctxt, m.type, r, decorate); });
+      return listOf(*static_cast<const RtDList*>(p), [&](const void* r) { return recordToJson(ctxt, m.type, r, decorate, outer); });
     case Kind::TextList:
       return listOf(*static_cast<const RtDList*>(p), [](const void* s) { return text(*static_cast<const RtXmlString*>(s)); });
     case Kind::AnyList:
@@ -85,18 +87,33 @@ Json memberValue(RtContext* ctxt, const Member& m, const void* p, const Decorate
   return Json(nullptr);
 }
 
+// The namespace declarations a record keeps, as {"prefix": "uri"}: those
+// beyond its enclosing record's (a partial presence operation mostly has
+// none of its own), so that the JSON grows with the document, not with the
+// product of its operations and its root's declarations.
+void keptDeclarations(RtContext* ctxt, const void* record, const void* outer, Json* out) {
+  std::vector<RtXmlNamespace> decls(16);
+  int n = rtXmlNSGetKeptInner(ctxt, record, outer, decls.data(), static_cast<int>(decls.size()));
+  if (n > static_cast<int>(decls.size())) {
+    decls.resize(static_cast<size_t>(n));
+    n = rtXmlNSGetKeptInner(ctxt, record, outer, decls.data(), n);
+  }
+  if (n <= 0) return;
+  Json all = Json::object();
+  for (int i = 0; i < n; ++i) all[cstr(decls[i].prefix)] = cstr(decls[i].uri);
+  (*out)["xmlns"] = std::move(all);
+}
+
 }  // namespace
 
-Json recordToJson(RtContext* ctxt, const TypeDesc* d, const void* record, const Decorate& decorate) {
-  if (d->shape == Shape::Choice) return choiceValue(ctxt, d, record, decorate);
+Json recordToJson(RtContext* ctxt, const TypeDesc* d, const void* record, const Decorate& decorate, const void* outer) {
+  if (d->shape == Shape::Choice) return choiceValue(ctxt, d, record, decorate, outer);
   Json out = Json::object();
-  if (d->keepsScope && rtXmlNSGetKeptCount(ctxt, record) > 0) {
-    Json decls = Json::object();
-    const OSUTF8CHAR *prefix, *uri;
-    for (int i = 0; rtXmlNSGetKept(ctxt, record, i, &prefix, &uri) == 0; ++i) decls[cstr(prefix)] = cstr(uri);
-    out["xmlns"] = decls;
+  if (d->keepsScope) {
+    keptDeclarations(ctxt, record, outer, &out);
+    outer = record;
   }
-  if (d->shape == Shape::ChoiceContent) out.update(choiceValue(ctxt, d, record, decorate));
+  if (d->shape == Shape::ChoiceContent) out.update(choiceValue(ctxt, d, record, decorate, outer));
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     const Member& m = d->members[i];
     if (m.role == Role::Alternative || !isPresent(d, record, m)) continue;
@@ -104,7 +121,7 @@ Json recordToJson(RtContext* ctxt, const TypeDesc* d, const void* record, const 
     bool list = m.kind == Kind::RecordList || m.kind == Kind::SeqList || m.kind == Kind::TextList ||
                 m.kind == Kind::AnyList || m.kind == Kind::AnyAttr || m.kind == Kind::NsAttrs;
     if (list && at<RtDList>(record, m.offset)->count == 0) continue;
-    out[m.field] = memberValue(ctxt, m, at<char>(record, m.offset), decorate);
+    out[m.field] = memberValue(ctxt, m, at<char>(record, m.offset), decorate, outer);
   }
   return out;
 }

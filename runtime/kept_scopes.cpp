@@ -1,9 +1,11 @@
 // Kept namespace declarations as shared chains of bindings.
 #include "internal/kept_scopes.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "internal/namespaces.h"
+#include "internal/text_set.h"
 
 namespace pxrt {
 
@@ -70,12 +72,28 @@ void KeptScopes::keepInForce(const void* record, const Namespaces& ns) {
   hold(record, n);
 }
 
-void KeptScopes::keep(const void* record, const Declarations& decls) {
+void KeptScopes::keep(const void* record, const Declarations& decls) { keepOver(record, nullptr, decls); }
+
+void KeptScopes::keepOver(const void* record, const void* outer, const Declarations& decls) {
+  const NodeRef base = outer ? nodeOf(outer) : 0;
+  if (base) nodes_[base - 1].users++;  // held while record's old set goes: record may be outer
   drop(record);
-  if (decls.empty()) return;
-  NodeRef n = 0;
+  NodeRef n = base;
   for (const auto& [prefix, uri] : decls) n = newNode(prefix, uri, n, 0);
-  hold(record, n);
+  if (n) hold(record, n);
+  if (base) release(base);
+}
+
+bool KeptScopes::inner(const void* record, const void* outer, std::vector<NodeRef>* out) const {
+  out->clear();
+  const NodeRef stop = outer ? nodeOf(outer) : 0;
+  TextSet met;
+  NodeRef n = nodeOf(record);
+  for (; n && n != stop; n = nodes_[n - 1].parent)
+    if (met.insert(nodes_[n - 1].prefix)) out->push_back(n);
+  if (n != stop) return false;
+  std::reverse(out->begin(), out->end());
+  return true;
 }
 
 void KeptScopes::drop(const void* record) {

@@ -458,6 +458,35 @@ int rtXmlNSSetKept(RtContext* ctxt, const void* record, const RtXmlNamespace* de
   return 0;
 }
 
+int rtXmlNSGetKeptInner(RtContext* ctxt, const void* record, const void* outer, RtXmlNamespace* decls, int capacity) {
+  auto* impl = implOf(ctxt);
+  if (!impl || !record || capacity < 0 || (capacity > 0 && !decls)) return ST_BAD_ARGUMENT;
+  pxrt::KeptScopes& kept = impl->keptScopes;
+  std::vector<pxrt::KeptScopes::NodeRef> own;
+  auto put = [&](int i, const std::string& prefix, const std::string& uri) {
+    if (i < capacity) decls[i] = {reinterpret_cast<const OSUTF8CHAR*>(prefix.c_str()),
+                                  reinterpret_cast<const OSUTF8CHAR*>(uri.c_str())};
+  };
+  if (outer && kept.inner(record, outer, &own)) {
+    for (size_t i = 0; i < own.size(); ++i) put(static_cast<int>(i), kept.prefixOf(own[i]), kept.uriOf(own[i]));
+    return static_cast<int>(own.size());
+  }
+  const pxrt::Declarations* all = kept.effective(record);
+  if (!all) return 0;
+  for (size_t i = 0; i < all->size(); ++i) put(static_cast<int>(i), (*all)[i].first, (*all)[i].second);
+  return static_cast<int>(all->size());
+}
+
+int rtXmlNSSetKeptInner(RtContext* ctxt, const void* record, const void* outer, const RtXmlNamespace* decls,
+                        int count) {
+  auto* impl = implOf(ctxt);
+  if (!impl || !record || count < 0 || (count > 0 && !decls)) return ST_BAD_ARGUMENT;
+  pxrt::Declarations own;
+  for (int i = 0; i < count; ++i) own.emplace_back(std::string(sv(decls[i].prefix)), std::string(sv(decls[i].uri)));
+  impl->keptScopes.keepOver(record, outer, own);
+  return 0;
+}
+
 void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs) {
   if (!ctxt || !nsAttrs) return;
   for (RtDListNode* n = nsAttrs->head; n; n = n->next) {

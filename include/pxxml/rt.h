@@ -431,6 +431,21 @@ RT_API int rtXmlNSGetKeptCount(RtContext* ctxt, const void* record);
 RT_API int rtXmlNSGetKept(RtContext* ctxt, const void* record, int index, const OSUTF8CHAR** prefix,
                           const OSUTF8CHAR** uri);
 RT_API int rtXmlNSSetKept(RtContext* ctxt, const void* record, const RtXmlNamespace* decls, int count);
+/* The same relative to a record `outer` that `record` is nested in: a
+ * nested record mostly keeps its enclosing record's declarations and the
+ * few its own element adds, and a form that writes each record's set whole
+ * grows with the product of the two. GetKeptInner puts into decls (room for
+ * capacity) the declarations `record` keeps beyond those of `outer`: each
+ * prefix's innermost binding made inside outer's element, outermost first;
+ * all of record's when its set is not outer's with more bindings (or outer
+ * keeps none). It returns how many there are: call again with more room
+ * when that is more than capacity. The texts stay valid while the records
+ * keep their sets. SetKeptInner gives `record` outer's set with the given
+ * declarations over it. */
+RT_API int rtXmlNSGetKeptInner(RtContext* ctxt, const void* record, const void* outer, RtXmlNamespace* decls,
+                               int capacity);
+RT_API int rtXmlNSSetKeptInner(RtContext* ctxt, const void* record, const void* outer, const RtXmlNamespace* decls,
+                               int count);
 /* Free a namespace-declaration list (items are RtXmlNamespace). */
 RT_API void rtXmlNSFreeAttrList(RtContext* ctxt, RtDList* nsAttrs);
 

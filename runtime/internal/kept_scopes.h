@@ -36,6 +36,11 @@ class KeptScopes {
   void keepInForce(const void* record, const Namespaces& ns);
   // A given set, outermost first (for records read from another form).
   void keep(const void* record, const Declarations& decls);
+  // A set made of outer's (none when outer keeps none) and decls over it.
+  void keepOver(const void* record, const void* outer, const Declarations& decls);
+  // The nodes of record's chain before outer's node, each prefix's
+  // innermost, outermost first; false when the chain does not pass there.
+  bool inner(const void* record, const void* outer, std::vector<NodeRef>* out) const;
   void drop(const void* record);
   void clear();
 

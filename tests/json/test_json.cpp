@@ -154,3 +154,62 @@ TEST(Json, ForeignElementGivenTypedIsWrittenAsItsElement) {
   rtxSetInputBuffer(ctxt, xml.data(), xml.size());
   EXPECT_EQ(PxXmlV_tns_presence(ctxt), 0);
 }
+
+// The namespace declarations partial presence operations keep are written
+// relative to the document's: an operation whose element declares nothing
+// writes none, one that rebinds a prefix writes that binding alone. Read
+// back, each operation keeps its whole set again, as does one written with
+// its whole set; the encoding is the same either way.
+TEST(Json, KeptDeclarationsAreWrittenOncePerElementThatMadeThem) {
+  Context ctxt;
+  std::string text = "<d:pidf-diff xmlns:d='urn:ietf:params:xml:ns:pidf-diff' xmlns='urn:ietf:params:xml:ns:pidf'";
+  for (int i = 0; i < 20; ++i) text += " xmlns:p" + std::to_string(i) + "='urn:x" + std::to_string(i) + "'";
+  text += "><d:remove sel='p3:a'/><d:remove xmlns:p3='urn:inner' sel='p3:a'/>"
+          "<d:add xmlns='urn:def' sel='p5:a'><x/></d:add><d:remove sel='p3:b'/></d:pidf-diff>";
+  const pxs::DocDesc* doc = rootOf(ctxt, text);
+  ASSERT_NE(doc, nullptr);
+  Record decoded(ctxt, doc);
+  rtxSetInputBuffer(ctxt, text.data(), text.size());
+  ASSERT_EQ(pxs::decodeDocument(ctxt, doc, decoded.storage.data()), 0);
+  int st = 0;
+  const std::string expected = decoded.encode(&st);
+  ASSERT_EQ(st, 0);
+  Json json = pxjson::documentToJson(ctxt, doc, decoded.storage.data());
+  const Json& root = json["pidf-diff"];
+  EXPECT_EQ(root["xmlns"].size(), 22u);
+  std::vector<std::string> own;
+  for (const Json& item : root["partial__seq"]) {
+    const Json& op = item["partial__choice1"].begin().value();
+    own.push_back(op.contains("xmlns") ? op["xmlns"].dump() : "-");
+  }
+  const std::vector<std::string> wanted = {"-", R"({"p3":"urn:inner"})", R"({"":"urn:def"})", "-"};
+  EXPECT_EQ(own, wanted) << json.dump(2);
+  // The declarations each operation keeps (22 where it changes none: the
+  // root's own prefix, the default namespace and twenty more).
+  auto keptCounts = [&](Record& r) {
+    std::vector<int> counts;
+    const auto* diff = reinterpret_cast<const partial__pidf_diff*>(r.storage.data());
+    for (const RtDListNode* n = diff->partial__seq.head; n; n = n->next)
+      counts.push_back(rtXmlNSGetKeptCount(ctxt, &static_cast<const partial__pidf_diff_2*>(n->data)->partial__choice1.u));
+    return counts;
+  };
+  const std::vector<int> counts = {22, 22, 22, 22};
+  EXPECT_EQ(keptCounts(decoded), counts);
+  std::string why;
+  Record read(ctxt, doc);
+  ASSERT_TRUE(pxjson::documentFromJson(ctxt, doc, Json::parse(json.dump()), read.storage.data(), &why)) << why;
+  EXPECT_EQ(read.encode(&st), expected);
+  EXPECT_EQ(keptCounts(read), counts);
+  // Each operation given its whole set, as an earlier writer did.
+  Json whole = json;
+  for (Json& item : whole["pidf-diff"]["partial__seq"]) {
+    Json& op = item["partial__choice1"].begin().value();
+    Json all = root["xmlns"];
+    if (op.contains("xmlns"))
+      for (auto it = op["xmlns"].begin(); it != op["xmlns"].end(); ++it) all[it.key()] = it.value();
+    op["xmlns"] = all;
+  }
+  Record again(ctxt, doc);
+  ASSERT_TRUE(pxjson::documentFromJson(ctxt, doc, whole, again.storage.data(), &why)) << why;
+  EXPECT_EQ(again.encode(&st), expected);
+}
