@@ -39,6 +39,16 @@ for i in $(seq 60); do deep="$deep<x:a>"; close="</x:a>$close"; sel="$sel/x:a"; 
 for i in $(seq 200); do ops="$ops<p:add sel=\"*\"><tuple id=\"t$i\"><status/></tuple></p:add><p:replace sel=\"*/tuple[@id='t$i']/@id\">u$i</p:replace>"; done
 printf '<presence xmlns="urn:ietf:params:xml:ns:pidf" xmlns:x="urn:x" entity="e">%s%s</presence>\0<p:pidf-diff xmlns:p="urn:ietf:params:xml:ns:pidf-diff" xmlns:x="urn:x"><p:add sel="%s"><x:b/></p:add><p:remove sel="%s"/></p:pidf-diff>' "$deep" "$close" "$sel" "$sel" > "$seeds/presence/deep"
 printf '<p:pidf-diff xmlns="urn:ietf:params:xml:ns:pidf" xmlns:p="urn:ietf:params:xml:ns:pidf-diff">%s</p:pidf-diff>' "$ops" > "$seeds/presence/many-operations"
+# Many namespaces: past the few bindings, tag declarations and capture
+# prefixes that are walked, lookups go through hash indices.
+decls=""; uses=""; kept=""
+for i in $(seq 40); do
+  decls="$decls xmlns:n$i=\"urn:n$i\""; uses="$uses n$i:a=\"$i\""
+  kept="$kept<d:remove xmlns:n$((i % 7))=\"urn:r$i\" sel=\"*/n$((i % 9)):e\"/><d:remove sel=\"*/n$i:e\"/>"
+done
+printf '<d:pidf-diff xmlns:d="urn:ietf:params:xml:ns:pidf-diff" xmlns="urn:ietf:params:xml:ns:pidf"%s>%s</d:pidf-diff>' "$decls" "$kept" > "$seeds/documents/many-kept.xml"
+printf '<list xmlns="urn:ietf:params:xml:ns:rlmi" uri="sip:l" version="1" fullState="true"%s><resource uri="sip:r"%s/></list>' "$decls" "$uses" > "$seeds/documents/many-prefixes.xml"
+printf '<presence xmlns="urn:ietf:params:xml:ns:pidf" entity="pres:a"><tuple id="t"><status><basic>open</basic><x:e xmlns:x="urn:e"%s%s><n1:k/><n30:k n2:b="1"/></x:e></status></tuple></presence>' "$decls" "$uses" > "$seeds/documents/many-captured.xml"
 
 run() {
   local target=$1 seeddir=$2
