@@ -40,7 +40,6 @@ void KeptScopes::release(NodeRef n) {
     node.parent = 0;
     node.binding = 0;
     node.id = 0;
-    node.flat.reset();
     free_.push_back(n);
     n = parent;
   }
@@ -104,24 +103,22 @@ void KeptScopes::drop(const void* record) {
   release(n);
 }
 
-const Declarations* KeptScopes::effective(const void* record) {
+const KeptScopes::Effective* KeptScopes::effective(const void* record) {
   const NodeRef start = nodeOf(record);
   if (!start) return nullptr;
-  Node& node = nodes_[start - 1];
-  if (!node.flat) {
-    std::vector<NodeRef> chain;
-    for (NodeRef n = start; n; n = nodes_[n - 1].parent) chain.push_back(n);
-    auto flat = std::make_unique<Declarations>();
-    std::unordered_map<std::string_view, size_t> at;  // prefix -> its place in flat
-    for (size_t i = chain.size(); i-- > 0;) {
-      const Node& c = nodes_[chain[i] - 1];
-      auto [it, added] = at.emplace(c.prefix, flat->size());
-      if (added) flat->emplace_back(c.prefix, c.uri);
-      else (*flat)[it->second].second = c.uri;  // an inner binding: its URI, at the outer place
-    }
-    node.flat = std::move(flat);
+  if (flatId_ == nodes_[start - 1].id) return &flat_;
+  std::vector<NodeRef> chain;
+  for (NodeRef n = start; n; n = nodes_[n - 1].parent) chain.push_back(n);
+  flat_.clear();
+  std::unordered_map<std::string_view, size_t> at;  // prefix -> its place in flat_
+  for (size_t i = chain.size(); i-- > 0;) {
+    const Node& c = nodes_[chain[i] - 1];
+    auto [it, added] = at.emplace(c.prefix, flat_.size());
+    if (added) flat_.emplace_back(chain[i], chain[i]);
+    else flat_[it->second].second = chain[i];  // an inner binding: its URI, at the outer place
   }
-  return node.flat.get();
+  flatId_ = nodes_[start - 1].id;
+  return &flat_;
 }
 
 void KeptScopes::clear() {
@@ -130,6 +127,8 @@ void KeptScopes::clear() {
   byRecord_.clear();
   atPosition_.clear();
   inForce_ = {};
+  flatId_ = 0;
+  flat_.clear();
 }
 
 }  // namespace pxrt

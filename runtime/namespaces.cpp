@@ -435,16 +435,17 @@ void rtXmlNSDropKept(RtContext* ctxt, const void* record) {
 
 int rtXmlNSGetKeptCount(RtContext* ctxt, const void* record) {
   auto* impl = implOf(ctxt);
-  const pxrt::Declarations* decls = impl && record ? impl->keptScopes.effective(record) : nullptr;
+  const auto* decls = impl && record ? impl->keptScopes.effective(record) : nullptr;
   return decls ? static_cast<int>(decls->size()) : 0;
 }
 
 int rtXmlNSGetKept(RtContext* ctxt, const void* record, int index, const OSUTF8CHAR** prefix, const OSUTF8CHAR** uri) {
   auto* impl = implOf(ctxt);
-  const pxrt::Declarations* decls = impl && record ? impl->keptScopes.effective(record) : nullptr;
+  const auto* decls = impl && record ? impl->keptScopes.effective(record) : nullptr;
   if (!decls || index < 0 || static_cast<size_t>(index) >= decls->size() || !prefix || !uri) return ST_BAD_ARGUMENT;
-  *prefix = reinterpret_cast<const OSUTF8CHAR*>((*decls)[index].first.c_str());
-  *uri = reinterpret_cast<const OSUTF8CHAR*>((*decls)[index].second.c_str());
+  const auto [prefixNode, uriNode] = (*decls)[static_cast<size_t>(index)];
+  *prefix = reinterpret_cast<const OSUTF8CHAR*>(impl->keptScopes.prefixOf(prefixNode).c_str());
+  *uri = reinterpret_cast<const OSUTF8CHAR*>(impl->keptScopes.uriOf(uriNode).c_str());
   return 0;
 }
 
@@ -471,9 +472,10 @@ int rtXmlNSGetKeptInner(RtContext* ctxt, const void* record, const void* outer, 
     for (size_t i = 0; i < own.size(); ++i) put(static_cast<int>(i), kept.prefixOf(own[i]), kept.uriOf(own[i]));
     return static_cast<int>(own.size());
   }
-  const pxrt::Declarations* all = kept.effective(record);
+  const auto* all = kept.effective(record);
   if (!all) return 0;
-  for (size_t i = 0; i < all->size(); ++i) put(static_cast<int>(i), (*all)[i].first, (*all)[i].second);
+  for (size_t i = 0; i < all->size(); ++i)
+    put(static_cast<int>(i), kept.prefixOf((*all)[i].first), kept.uriOf((*all)[i].second));
   return static_cast<int>(all->size());
 }
 

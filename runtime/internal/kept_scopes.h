@@ -15,7 +15,6 @@
 #define PXRT_INTERNAL_KEPT_SCOPES_H
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -51,8 +50,12 @@ class KeptScopes {
   const std::string& prefixOf(NodeRef n) const { return nodes_[n - 1].prefix; }
   const std::string& uriOf(NodeRef n) const { return nodes_[n - 1].uri; }
   NodeRef parentOf(NodeRef n) const { return nodes_[n - 1].parent; }
-  // The effective set of a record's chain; null when it keeps none.
-  const Declarations* effective(const void* record);
+  // The effective set of a record's chain, as the nodes that give each
+  // prefix (its outermost binding, which gives its place) and its URI (its
+  // innermost); null when the record keeps none. The list is good until the
+  // next call; the nodes, while the record keeps its set.
+  using Effective = std::vector<std::pair<NodeRef, NodeRef>>;
+  const Effective* effective(const void* record);
 
   // A node found wholly in force while the bindings in force were `count`,
   // the last of them bound as `serial`: while that holds, a walk reaching
@@ -72,7 +75,6 @@ class KeptScopes {
     uint32_t users = 0;     // records and child nodes holding it; 0: a free slot
     uint64_t binding = 0;   // serial of the binding it stands for; 0: a given declaration
     uint64_t id = 0;        // unique while the node lives
-    std::unique_ptr<Declarations> flat;  // the effective set, once asked for
   };
   NodeRef newNode(const std::string& prefix, const std::string& uri, NodeRef parent, uint64_t binding);
   void release(NodeRef n);
@@ -85,6 +87,11 @@ class KeptScopes {
   // while it lives and that binding is still the one made then.
   std::vector<NodeRef> atPosition_;
   uint64_t nextId_ = 1;
+  // The effective set last worked out, for the node of that id: asked for
+  // one declaration after another, a set is worked out once; asked for
+  // the sets of many records, one is kept at a time, not one per record.
+  uint64_t flatId_ = 0;
+  Effective flat_;
   struct InForce {
     NodeRef node = 0;
     uint64_t id = 0;
