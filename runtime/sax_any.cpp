@@ -40,8 +40,9 @@ std::string_view prefixOf(const OSUTF8CHAR* qname) {
 bool declaredInside(const Capture& cap, std::string_view prefix) { return cap.declared.contains(prefix); }
 
 // The prefixes used but bound outside, walked while few (most captures use
-// one or two), hashed past that.
-constexpr size_t kWalkedExternals = 16;
+// one or two), hashed past that; the set holds views of the bindings'
+// prefixes, which stay while the capture runs.
+constexpr size_t kWalkedExternals = pxrt::kWalkedTexts;
 
 [[gnu::noinline]] bool usedBeforeAmongMany(const Capture& cap, std::string_view prefix) {
   return cap.externalPrefixes.count(prefix) != 0;

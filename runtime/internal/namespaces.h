@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "internal/text_set.h"
+
 namespace pxrt {
 
 // "xmlns" or "xmlns:..." (a declaration), byte by byte: no call, and no
@@ -151,7 +153,7 @@ class Namespaces {
   // are in force), made when a search needs it. Bindings come and go in
   // stack order, so each bucket lists its bindings innermost first, and a
   // binding that goes is the head of its bucket.
-  static constexpr size_t kWalkedBindings = 16;
+  static constexpr size_t kWalkedBindings = kWalkedTexts;
   mutable std::vector<uint32_t> buckets_;  // position + 1 of each bucket's innermost binding; 0: none
   mutable std::vector<uint32_t> uriBuckets_;  // the same by URI, for the prefix of a namespace
   mutable size_t indexed_ = 0;

@@ -16,6 +16,10 @@
 
 namespace pxrt {
 
+// How many prefixes a lookup walks before it hashes: a tag, a capture or a
+// scope holds a few (a walk is cheapest), a crafted document thousands.
+inline constexpr size_t kWalkedTexts = 16;
+
 class TextSet {
  public:
   bool empty() const { return few_.empty(); }
@@ -30,7 +34,7 @@ class TextSet {
     if (contains(text)) return false;
     few_.emplace_back(text);
     if (!many_.empty()) many_.emplace(text);
-    else if (few_.size() > kWalked) many_.insert(few_.begin(), few_.end());
+    else if (few_.size() > kWalkedTexts) many_.insert(few_.begin(), few_.end());
     return true;
   }
   void clear() {
@@ -44,7 +48,6 @@ class TextSet {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
-  static constexpr size_t kWalked = 16;
   std::vector<std::string> few_;  // every text, in the order added
   std::unordered_set<std::string, Hash, std::equal_to<>> many_;  // the same, once past the walk
 };
@@ -57,7 +60,7 @@ class TextStack {
   void push(std::string_view text) {
     items_.emplace_back(text);
     if (!counts_.empty()) ++counts_[items_.back()];
-    else if (items_.size() > kWalked)
+    else if (items_.size() > kWalkedTexts)
       for (const std::string& t : items_) ++counts_[t];
   }
   // Back to the first n texts.
@@ -65,7 +68,7 @@ class TextStack {
     if (n >= items_.size()) return;
     if (counts_.empty()) {
       // walked: nothing counted
-    } else if (n <= kWalked) {
+    } else if (n <= kWalkedTexts) {
       counts_.clear();
     } else {
       for (size_t i = n; i < items_.size(); ++i)
@@ -86,7 +89,6 @@ class TextStack {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
-  static constexpr size_t kWalked = 16;
   std::vector<std::string> items_;
   std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> counts_;  // once past the walk
 };
