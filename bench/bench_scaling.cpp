@@ -13,10 +13,14 @@
 //     declared on the root;
 //   - a PIDF status holding one foreign element that declares N prefixes,
 //     carries N attributes under them and holds N children under them.
+// And a diff applied to a state of N tuples: N operations, each selecting
+// one tuple by its id (every third replaces it, the others add to or change
+// its contents), and one more changing the note that follows the tuples.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "pxxml/presence.h"
 #include "pxxml/simple/simple.h"
 
 namespace {
@@ -59,6 +63,41 @@ std::string capturedDocument(int n) {
   doc += ">";
   for (int i = 0; i < n; ++i) doc += "<p" + std::to_string(i) + ":k/>";
   return doc + "</x:e></status></tuple></presence>";
+}
+
+std::string tupleState(int n) {
+  std::string doc = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='pres:a@example.com'>";
+  for (int i = 0; i < n; ++i)
+    doc += "<tuple id='t" + std::to_string(i) + "'><status><basic>open</basic></status><contact>sip:a" +
+           std::to_string(i) + "@example.com</contact></tuple>";
+  return doc + "<note>n</note></presence>";
+}
+
+std::string tupleDiff(int n) {
+  std::string doc = "<p:pidf-diff xmlns:p='urn:ietf:params:xml:ns:pidf-diff' xmlns='urn:ietf:params:xml:ns:pidf' entity='pres:a@example.com'>";
+  for (int i = 0; i < n; ++i) {
+    const std::string id = "t" + std::to_string((i * 7) % n), sel = "/presence/tuple[@id='" + id + "']";
+    if (i % 3 == 0)
+      doc += "<p:replace sel=\"" + sel + "\"><tuple id='" + id + "'><status><basic>closed</basic></status></tuple></p:replace>";
+    else if (i % 3 == 1)
+      doc += "<p:add sel=\"" + sel + "\"><note>added</note></p:add>";
+    else
+      doc += "<p:replace sel=\"" + sel + "/status/basic/text()\">closed</p:replace>";
+  }
+  return doc + "<p:replace sel='/presence/note/text()'>m</p:replace></p:pidf-diff>";
+}
+
+void BM_ApplyOperationsToManyTuples(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const std::string stored = tupleState(n), diff = tupleDiff(n);
+  for (auto _ : state) {
+    PxpText out{};
+    PxpError error{};
+    if (pxpApply(stored.data(), stored.size(), diff.data(), diff.size(), nullptr, &out, &error) != 0)
+      state.SkipWithError(error.message);
+    pxpTextFree(&out);
+  }
+  state.SetComplexityN(n);
 }
 
 // Decode (and write back) on one context, release after each round.
@@ -105,3 +144,4 @@ BENCHMARK(BM_DiffOperationsUnderManyDeclarations)->RangeMultiplier(4)->Range(256
 BENCHMARK(BM_RlmiForeignAttributesOfManyNamespaces)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
 BENCHMARK(BM_PidfForeignElementsOfManyNamespaces)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
 BENCHMARK(BM_PidfForeignElementDeclaringMany)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
+BENCHMARK(BM_ApplyOperationsToManyTuples)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "child_index.h"
 #include "import.h"
 #include "locate.h"
 #include "patch_document.h"
@@ -77,7 +78,7 @@ class Applier {
       }
     }
     if (sel.final == FinalKind::Attribute && !bindName(op, sel.attribute, false, failure)) return false;
-    int count = locate(sel, target_, scopes_, alias_, located);
+    int count = locate(sel, target_, scopes_, alias_, located, &children_);
     if (count == 1) return true;
     return fail(failure, PXP_E_UNLOCATED_NODE,
                 std::string("sel=\"") + op.sel + "\" " + (count ? "locates more than one node" : "locates no node"));
@@ -135,6 +136,7 @@ class Applier {
       if (prolog && isTextNode(c)) continue;
       pugi::xml_node copy;
       if (!importNode(c, patch_.scopes, at, scopes_, &copy, failure)) return false;
+      children_.inserted(copy);
     }
     return true;
   }
@@ -164,7 +166,7 @@ class Applier {
         return fail(failure, PXP_E_INVALID_NAMESPACE_PREFIX,
                     "<" + std::string(element.name()) + "> already declares the prefix \"" + std::string(prefix) + "\"");
       }
-      element.append_attribute(name.c_str()).set_value(value.c_str());
+      children_.appendAttribute(element, name.c_str(), value.c_str());
       return true;
     }
     if (type.size() < 2 || type[0] != '@') {
@@ -189,7 +191,7 @@ class Applier {
     }
     std::string name(q.local);
     if (!q.prefix.empty()) name = prefixForAttribute(element, scopes_, q.prefix, uri) + ":" + name;
-    element.append_attribute(name.c_str()).set_value(value.c_str());
+    children_.appendAttribute(element, name.c_str(), value.c_str());
     return true;
   }
 
@@ -208,31 +210,32 @@ class Applier {
         }
         pugi::xml_node copy;
         if (!importNode(content, patch_.scopes, {loc.node.parent(), loc.node}, scopes_, &copy, failure)) return false;
-        loc.node.parent().remove_child(loc.node);
+        children_.inserted(copy);
+        children_.remove(loc.node);
         return true;
       }
       case NodeKind::Attribute:
         if (!textContent(op, &text)) return fail(failure, PXP_E_INVALID_NODE_TYPES, "an attribute value can only be replaced by text");
-        loc.attribute.set_value(text.c_str());
+        children_.setValue(loc.node, loc.attribute, text.c_str());
         return true;
       case NodeKind::Namespace:
         if (!loc.attribute) return inheritedNamespace(loc, failure);
         if (!textContent(op, &text)) return fail(failure, PXP_E_INVALID_NODE_TYPES, "a namespace URI can only be replaced by text");
         if (text.empty()) return fail(failure, PXP_E_INVALID_NAMESPACE_URI, "a namespace declaration needs a URI");
-        loc.attribute.set_value(text.c_str());
+        children_.setValue(loc.node, loc.attribute, text.c_str());
         return true;
       case NodeKind::Text: {
         if (!textContent(op, &text)) return fail(failure, PXP_E_INVALID_NODE_TYPES, "a text node can only be replaced by text");
         pugi::xml_node last = endOfTextRun(loc.node);
         while (last != loc.node) {
           pugi::xml_node previous = last.previous_sibling();
-          last.parent().remove_child(last);
+          children_.remove(last);
           last = previous;
         }
         if (loc.node.type() == pugi::node_cdata) {
           pugi::xml_node parent = loc.node.parent();
           pugi::xml_node replacement = parent.insert_child_before(pugi::node_pcdata, loc.node);
-          parent.remove_child(loc.node);
+          children_.remove(loc.node);
           replacement.set_value(text.c_str());
         } else {
           loc.node.set_value(text.c_str());
@@ -276,11 +279,10 @@ class Applier {
     return isWhitespaceRun(n) ? n : pugi::xml_node();
   }
 
-  static void removeRun(pugi::xml_node first) {
-    pugi::xml_node parent = first.parent();
+  void removeRun(pugi::xml_node first) {
     while (first && isTextNode(first)) {
       pugi::xml_node next = first.next_sibling();
-      parent.remove_child(first);
+      children_.remove(first);
       first = next;
     }
   }
@@ -295,7 +297,7 @@ class Applier {
     }
     switch (loc.kind) {
       case NodeKind::Attribute:
-        loc.node.remove_attribute(loc.attribute);
+        children_.removeAttribute(loc.node, loc.attribute);
         return true;
       case NodeKind::Namespace:
         if (!loc.attribute) return inheritedNamespace(loc, failure);
@@ -303,7 +305,7 @@ class Applier {
           return fail(failure, PXP_E_INVALID_NAMESPACE_PREFIX,
                       std::string("the namespace declaration ") + loc.attribute.name() + " is still used by names in its scope");
         }
-        loc.node.remove_attribute(loc.attribute);
+        children_.removeAttribute(loc.node, loc.attribute);
         return true;
       case NodeKind::Text:
         if (loc.node.parent().type() == pugi::node_document) {
@@ -328,7 +330,7 @@ class Applier {
     }
     if (before) removeRun(before);
     if (after) removeRun(after);
-    loc.node.parent().remove_child(loc.node);
+    children_.remove(loc.node);
     return true;
   }
 
@@ -362,6 +364,8 @@ class Applier {
   Scopes& scopes_;
   PatchDocument& patch_;
   RootAlias alias_;
+  // Every change to the target's nodes and attributes is made through it.
+  ChildIndex children_;
 };
 
 }  // namespace

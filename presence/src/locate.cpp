@@ -87,9 +87,25 @@ void applyPredicates(const std::vector<Predicate>& predicates, std::vector<pugi:
   }
 }
 
-// Children of `parent` of the final kind, one entry per text run.
-void finalChildren(const Selector& sel, pugi::xml_node parent, std::vector<pugi::xml_node>& out) {
-  for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+// The children an index can give for a step: none for a step with a
+// position, which needs the children in order; by the first attribute
+// predicate, or by name alone.
+const ChildIndex::Nodes* indexedChildren(ChildIndex* index, const Step& step, pugi::xml_node parent) {
+  if (!index) return nullptr;
+  const Predicate* keyed = nullptr;
+  for (const Predicate& p : step.predicates) {
+    if (p.kind == PredicateKind::Position) return nullptr;
+    if (p.kind == PredicateKind::Attribute && !p.name.any && !keyed) keyed = &p;
+  }
+  if (keyed) return index->candidates(parent, step.name.any ? std::string_view() : step.name.local, keyed->name.local,
+                                      keyed->literal);
+  return step.name.any ? nullptr : index->candidates(parent, step.name.local, {}, {});
+}
+
+// Children of `parent` of the final kind, one entry per text run; no more
+// than `wanted` of them.
+void finalChildren(const Selector& sel, pugi::xml_node parent, size_t wanted, std::vector<pugi::xml_node>& out) {
+  for (pugi::xml_node c = parent.first_child(); c && out.size() < wanted; c = c.next_sibling()) {
     switch (sel.final) {
       case FinalKind::Text:
         if (isTextNode(c)) {
@@ -142,7 +158,7 @@ bool isWhitespaceRun(pugi::xml_node first) {
 }
 
 int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, const RootAlias& alias,
-           Located* first) {
+           Located* first, ChildIndex* index) {
   std::vector<pugi::xml_node> contexts{doc};
   std::vector<pugi::xml_node> next;
   std::vector<pugi::xml_node> matched;
@@ -150,8 +166,14 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, c
     next.clear();
     for (pugi::xml_node parent : contexts) {
       matched.clear();
-      for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
-        if (c.type() == pugi::node_element && nameMatches(step.name, c, scopes, alias)) matched.push_back(c);
+      if (const ChildIndex::Nodes* some = indexedChildren(index, step, parent)) {
+        for (pugi::xml_node_struct* c : *some) {
+          if (nameMatches(step.name, pugi::xml_node(c), scopes, alias)) matched.push_back(pugi::xml_node(c));
+        }
+      } else {
+        for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+          if (c.type() == pugi::node_element && nameMatches(step.name, c, scopes, alias)) matched.push_back(c);
+        }
       }
       applyPredicates(step.predicates, matched, scopes);
       next.insert(next.end(), matched.begin(), matched.end());
@@ -207,7 +229,8 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, c
                                                         : NodeKind::ProcessingInstruction;
       for (pugi::xml_node parent : contexts) {
         matched.clear();
-        finalChildren(sel, parent, matched);
+        // The one at the position, or two: more are not counted.
+        finalChildren(sel, parent, sel.finalPosition ? sel.finalPosition : 2, matched);
         if (sel.finalPosition) {
           if (sel.finalPosition > matched.size()) continue;
           found(kind, matched[sel.finalPosition - 1], {});

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "child_index.h"
 #include "namespaces.h"
 #include "selector.h"
 
@@ -31,9 +32,10 @@ struct RootAlias {
 };
 
 // Number of nodes selected, counted up to 2 (a selector must locate exactly
-// one node); *first is the first of them.
+// one node); *first is the first of them when there is one. With an index,
+// the children a step names are looked up there rather than walked.
 int locate(const Selector& selector, const pugi::xml_document& doc, Scopes& scopes, const RootAlias& alias,
-           Located* first);
+           Located* first, ChildIndex* index = nullptr);
 
 // True for text and CDATA nodes.
 bool isTextNode(pugi::xml_node node);

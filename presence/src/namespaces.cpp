@@ -51,11 +51,11 @@ const Scopes::Scope** Scopes::ElementIndex::find(const void* key) {
 }
 
 void Scopes::ElementIndex::insert(const void* key, const Scope* scope) {
-  if ((used_ + 1) * 2 > slots_.size()) grow();
+  if ((filled_.size() + 1) * 2 > slots_.size()) grow();
   size_t mask = slots_.size() - 1;
   size_t i = hashAddress(key, mask);
   while (slots_[i].key && slots_[i].key != key) i = (i + 1) & mask;
-  if (!slots_[i].key) ++used_;
+  if (!slots_[i].key) filled_.push_back(i);
   slots_[i] = {key, scope};
 }
 
@@ -63,15 +63,16 @@ void Scopes::ElementIndex::grow() {
   std::vector<Slot> old;
   old.swap(slots_);
   slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{nullptr, nullptr});
-  used_ = 0;
+  filled_.clear();
   for (const Slot& s : old) {
     if (s.key) insert(s.key, s.scope);
   }
 }
 
 void Scopes::ElementIndex::clear() {
-  if (used_) std::fill(slots_.begin(), slots_.end(), Slot{nullptr, nullptr});
-  used_ = 0;
+  // Every slot in use goes, so no probe sequence is left broken.
+  for (size_t i : filled_) slots_[i] = Slot{nullptr, nullptr};
+  filled_.clear();
 }
 
 const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {

@@ -74,7 +74,10 @@ class Scopes {
     };
     void grow();
     std::vector<Slot> slots_;
-    size_t used_ = 0;
+    // The slots in use: clearing empties these alone, so that a patch that
+    // clears after each of its operations pays for the lookups each made,
+    // not for the table a large one before grew.
+    std::vector<size_t> filled_;
   };
 
   ElementIndex byElement_;

@@ -5,6 +5,12 @@
 // error, the failing operation and its line.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
+#include "child_index.h"
+#include "namespaces.h"
+
 #include "presence_support.h"
 
 namespace {
@@ -352,6 +358,212 @@ TEST(ApplyInPrefixedState, AddedPidfContentIsDeclaredWhereTheDefaultDiffers) {
       "<tuple id=\"t1\"><status><basic>closed</basic></status></tuple><tuple id=\"t2\"><status/></tuple></presence>"));
   EXPECT_NE(result.value().view().find("<tuple xmlns=\"urn:ietf:params:xml:ns:pidf\" id=\"t2\">"), std::string::npos)
       << result.value().view();
+}
+
+// Among many siblings the children a step names are looked up, and the
+// lookup is kept up to date as operations replace, rename, add and remove
+// them. A patch applied at once must give what its operations give applied
+// one at a time, each to the state the one before left (where every lookup
+// starts afresh). Elements of the same local name and ids in another
+// namespace, and one with the id under two names, must not count.
+TEST(ApplyToManySiblings, AllAtOnceIsOneAtATime) {
+  std::string state = "<presence xmlns=\"urn:ietf:params:xml:ns:pidf\" xmlns:y=\"urn:example:y\" entity=\"e\">";
+  std::vector<std::string> ids;
+  for (int i = 0; i < 48; ++i) {
+    ids.push_back("t" + std::to_string(i));
+    state += "<tuple id=\"t" + std::to_string(i) + "\"><status><basic>open</basic></status></tuple>";
+    if (i % 3 == 0) state += "<y:tuple id=\"t" + std::to_string(i) + "\"/>";
+  }
+  ids.push_back("both");
+  state += "<tuple id=\"both\" y:id=\"both\"><status><basic>open</basic></status></tuple><note>n</note></presence>";
+
+  std::map<std::string, std::vector<std::string>> added;  // attributes an operation gave each tuple
+  std::vector<std::string> ops;
+  uint32_t random = 12345;
+  auto next = [&random](uint32_t n) {
+    random = random * 1103515245u + 12345u;
+    return (random >> 16) % n;
+  };
+  const std::string tuple = "<tuple id=\"%\"><status><basic>open</basic></status></tuple>";
+  auto withId = [&tuple](const std::string& id) { return pxtest::edited(tuple, {{"%", id}}); };
+  for (int k = 0; k < 400; ++k) {
+    const size_t at = next(static_cast<uint32_t>(ids.size()));
+    const std::string id = ids[at], fresh = "n" + std::to_string(k), sel = "/presence/tuple[@id='" + id + "']";
+    switch (next(9)) {
+      case 0:
+        ops.push_back("<p:replace sel=\"" + sel + "\">" + withId(fresh) + "</p:replace>");
+        added.erase(id);
+        ids[at] = fresh;
+        break;
+      case 1:
+        ops.push_back("<p:replace sel=\"" + sel + "/@id\">" + fresh + "</p:replace>");
+        added[fresh] = added[id];
+        added.erase(id);
+        ids[at] = fresh;
+        break;
+      case 2:
+        ops.push_back("<p:add sel=\"" + sel + "\" type=\"@a" + std::to_string(k) + "\">v</p:add>");
+        added[id].push_back("a" + std::to_string(k));
+        break;
+      case 3:
+        if (ids.size() > 40) {
+          ops.push_back("<p:remove sel=\"" + sel + "\"/>");
+          added.erase(id);
+          ids.erase(ids.begin() + static_cast<long>(at));
+          break;
+        }
+        [[fallthrough]];
+      case 4:
+        ops.push_back("<p:add sel=\"/presence/note\" pos=\"before\">" + withId(fresh) + "</p:add>");
+        ids.push_back(fresh);
+        break;
+      case 5:
+        // By any name: the ids the other namespace also has are left out.
+        if (id[0] == 't' && std::stoi(id.substr(1)) % 3 == 0) break;
+        ops.push_back("<p:replace sel=\"/presence/*[@id='" + id + "']/status/basic/text()\">closed</p:replace>");
+        break;
+      case 6:
+        if (added[id].empty()) break;
+        ops.push_back("<p:remove sel=\"" + sel + "/@" + added[id].back() + "\"/>");
+        added[id].pop_back();
+        break;
+      case 7:
+        if (added[id].empty()) break;
+        ops.push_back("<p:replace sel=\"/presence/tuple[@" + added[id].back() + "='v']/status/basic/text()\">busy</p:replace>");
+        break;
+      default:
+        ops.push_back("<p:replace sel=\"/presence/note/text()\">" + fresh + "</p:replace>");
+        break;
+    }
+  }
+
+  auto atOnce = pxxml::presence::apply(state, diffOf(ops));
+  ASSERT_TRUE(atOnce) << "operation " << atOnce.error().operation << ": " << atOnce.error().message;
+  std::string oneAtATime = state;
+  for (size_t i = 0; i < ops.size(); ++i) {
+    auto step = pxxml::presence::apply(oneAtATime, diffOf({ops[i]}));
+    ASSERT_TRUE(step) << ops[i] << ": " << step.error().message;
+    oneAtATime = step.value().str();
+  }
+  EXPECT_EQ(atOnce.value().str(), oneAtATime);
+
+  // What was removed, or renamed, is gone from the lookup: the same patch
+  // cannot select it again, and finds the one that takes its id after it.
+  const std::string removed = ids[1], renamed = ids[2];
+  auto selectBasic = [](const std::string& id) {
+    return "<p:replace sel=\"/presence/tuple[@id='" + id + "']/status/basic/text()\">x</p:replace>";
+  };
+  for (const auto& first : {"<p:remove sel=\"/presence/tuple[@id='" + removed + "']\"/>",
+                            "<p:replace sel=\"/presence/tuple[@id='" + renamed + "']/@id\">other</p:replace>"}) {
+    const std::string& id = first.find("remove") != std::string::npos ? removed : renamed;
+    auto gone = pxxml::presence::apply(atOnce.value().str(), diffOf({first, selectBasic(id)}));
+    ASSERT_FALSE(gone) << first;
+    EXPECT_EQ(gone.error().operation, 1);
+    EXPECT_NE(std::string(gone.error().message).find("locates no node"), std::string::npos) << gone.error().message;
+    auto again = pxxml::presence::apply(
+        atOnce.value().str(),
+        diffOf({first, "<p:add sel=\"/presence/note\" pos=\"before\">" + withId(id) + "</p:add>", selectBasic(id),
+                "<p:remove sel=\"/presence/tuple[@id='" + id + "']\"/>", selectBasic("other")}));
+    if (first.find("remove") != std::string::npos) {
+      ASSERT_FALSE(again);
+      EXPECT_EQ(again.error().operation, 4) << again.error().message;
+    } else {
+      EXPECT_TRUE(again) << again.error().message;
+    }
+  }
+
+  // A step that names two of the many is refused, as among few.
+  auto twice = pxxml::presence::apply(atOnce.value().str(),
+                                      diffOf({"<p:add sel=\"/presence/note\" pos=\"before\">" + withId(ids[0]) + "</p:add>",
+                                              "<p:remove sel=\"/presence/tuple[@id='" + ids[0] + "']\"/>"}));
+  ASSERT_FALSE(twice);
+  EXPECT_EQ(twice.error().status, PXP_E_UNLOCATED_NODE);
+  EXPECT_EQ(twice.error().operation, 1);
+  EXPECT_NE(std::string(twice.error().message).find("more than one"), std::string::npos) << twice.error().message;
+}
+// The lookup itself, against a walk of the children, after each of many
+// random changes made through it: for every name and attribute value, the
+// children it gives are exactly those that have them.
+TEST(ApplyToManySiblings, LookupFollowsEveryChange) {
+  pugi::xml_document doc;
+  ASSERT_TRUE(doc.load_string("<r xmlns:p='urn:p'><holder><big/></holder></r>"));
+  pugi::xml_node root = doc.first_child(), holder = root.first_child(), big = holder.first_child();
+  for (int i = 0; i < 40; ++i) big.append_child("e");
+  uint32_t random = 7;
+  auto next = [&random](uint32_t n) {
+    random = random * 1103515245u + 12345u;
+    return (random >> 16) % n;
+  };
+  const char* names[] = {"e", "f", "p:e"};
+  const char* attributes[] = {"a", "b", "p:a"};
+  const char* values[] = {"v0", "v1", "v2"};
+  auto nthChild = [&root](uint32_t n) {
+    pugi::xml_node c = root.first_child();
+    for (; n > 0 && c.next_sibling(); --n) c = c.next_sibling();
+    return c;
+  };
+  auto countChildren = [&root] {
+    uint32_t n = 0;
+    for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling()) ++n;
+    return n;
+  };
+  for (int i = 0; i < 40; ++i) {
+    pugi::xml_node e = root.append_child(names[next(3)]);
+    e.append_attribute(attributes[next(3)]).set_value(values[next(3)]);
+    if (i % 5 == 0) root.append_child(pugi::node_pcdata).set_value(" ");
+  }
+
+  pxp::ChildIndex index;
+  ASSERT_TRUE(index.candidates(big, "e", {}, {}));  // forty children: indexed
+  ASSERT_EQ(index.indexedElements(), 1u);
+  for (int step = 0; step < 1500; ++step) {
+    pugi::xml_node child = nthChild(next(countChildren()));
+    pugi::xml_attribute attribute = child.first_attribute();
+    switch (next(5)) {
+      case 0: {
+        pugi::xml_node added = root.insert_child_before(names[next(3)], child);
+        added.append_attribute(attributes[next(3)]).set_value(values[next(3)]);
+        index.inserted(added);
+        break;
+      }
+      case 1:
+        if (countChildren() > 40 && child != holder) index.remove(child);
+        break;
+      case 2:
+        if (child.type() == pugi::node_element) index.appendAttribute(child, attributes[next(3)], values[next(3)]);
+        break;
+      case 3:
+        if (attribute) index.setValue(child, attribute, values[next(3)]);
+        break;
+      default:
+        if (attribute) index.removeAttribute(child, attribute);
+        break;
+    }
+    for (std::string_view local : {"e", "f", ""}) {
+      for (std::string_view name : {"a", "b", ""}) {
+        for (std::string_view value : {"v0", "v1", "v2"}) {
+          if (local.empty() && name.empty()) continue;
+          std::set<pugi::xml_node_struct*> walked;
+          for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling()) {
+            if (c.type() != pugi::node_element) continue;
+            if (!local.empty() && pxp::splitQName(c.name()).local != local) continue;
+            bool has = name.empty();
+            for (pugi::xml_attribute a = c.first_attribute(); a && !has; a = a.next_attribute())
+              has = pxp::splitQName(a.name()).local == name && value == a.value();
+            if (has) walked.insert(c.internal_object());
+          }
+          const pxp::ChildIndex::Nodes* found = index.candidates(root, local, name, value);
+          ASSERT_TRUE(found) << "step " << step;
+          EXPECT_EQ(std::set<pugi::xml_node_struct*>(found->begin(), found->end()), walked)
+              << "step " << step << ": " << local << "[@" << name << "='" << value << "']";
+        }
+      }
+    }
+  }
+  // An element that goes takes the lookups below it with it.
+  ASSERT_EQ(index.indexedElements(), 2u);
+  index.remove(holder);
+  EXPECT_EQ(index.indexedElements(), 1u);
 }
 
 }  // namespace

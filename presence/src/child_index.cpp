@@ -1,0 +1,136 @@
+#include "child_index.h"
+
+#include "namespaces.h"
+
+namespace pxp {
+namespace {
+
+// Local names and values hold no NUL: the parts of a key cannot run into
+// each other, and a key by name alone (no NUL) differs from every key by
+// attribute (two).
+std::string keyOf(std::string_view local, std::string_view attribute, std::string_view value) {
+  std::string key(local);
+  if (attribute.empty()) return key;
+  key += '\0';
+  key += attribute;
+  key += '\0';
+  key += value;
+  return key;
+}
+
+const ChildIndex::Nodes kNone;
+
+}  // namespace
+
+// The keys a child is found by: its local name; for each attribute, its
+// local name and value under the child's local name and under any name.
+template <typename Visit>
+void ChildIndex::forEachKey(pugi::xml_node child, Visit visit) {
+  std::string_view local = splitQName(child.name()).local;
+  visit(keyOf(local, {}, {}));
+  for (pugi::xml_attribute a = child.first_attribute(); a; a = a.next_attribute()) {
+    if (isNamespaceDeclaration(a)) continue;
+    std::string_view attribute = splitQName(a.name()).local;
+    if (attribute.empty()) continue;
+    visit(keyOf(local, attribute, a.value()));
+    visit(keyOf({}, attribute, a.value()));
+  }
+}
+
+void ChildIndex::enter(Keys& keys, pugi::xml_node child) {
+  if (child.type() != pugi::node_element) return;
+  // Two attributes of one child with the same local name and value give
+  // one key: the child is listed once.
+  forEachKey(child, [&](std::string key) { keys[std::move(key)].insert(child.internal_object()); });
+}
+
+void ChildIndex::leave(Keys& keys, pugi::xml_node child) {
+  if (child.type() != pugi::node_element) return;
+  forEachKey(child, [&](const std::string& key) {
+    auto found = keys.find(key);
+    if (found == keys.end()) return;
+    found->second.erase(child.internal_object());
+    if (found->second.empty()) keys.erase(found);
+  });
+}
+
+ChildIndex::Keys* ChildIndex::indexOf(pugi::xml_node parent) {
+  auto found = parents_.find(parent.internal_object());
+  return found == parents_.end() ? nullptr : &found->second;
+}
+
+const ChildIndex::Nodes* ChildIndex::candidates(pugi::xml_node parent, std::string_view local,
+                                                std::string_view attribute, std::string_view value) {
+  if (parent.type() != pugi::node_element) return nullptr;
+  Keys* keys = indexOf(parent);
+  if (!keys) {
+    size_t children = 0;
+    for (pugi::xml_node c = parent.first_child(); c && children < kIndexedFrom; c = c.next_sibling()) ++children;
+    if (children < kIndexedFrom) return nullptr;
+    keys = &parents_[parent.internal_object()];
+    for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) enter(*keys, c);
+  }
+  auto found = keys->find(keyOf(local, attribute, value));
+  return found == keys->end() ? &kNone : &found->second;
+}
+
+void ChildIndex::inserted(pugi::xml_node node) {
+  if (Keys* keys = indexOf(node.parent())) enter(*keys, node);
+}
+
+// The indices of the elements at and below node: their storage is about to
+// be reused.
+void ChildIndex::forgetBelow(pugi::xml_node node) {
+  if (parents_.empty() || node.type() != pugi::node_element) return;
+  auto nextElement = [](pugi::xml_node n) {
+    while (n && n.type() != pugi::node_element) n = n.next_sibling();
+    return n;
+  };
+  for (pugi::xml_node n = node;;) {
+    parents_.erase(n.internal_object());
+    if (pugi::xml_node child = nextElement(n.first_child())) {
+      n = child;
+      continue;
+    }
+    // On to the next element after n's subtree, within node's.
+    for (;;) {
+      if (n == node) return;
+      if (pugi::xml_node sibling = nextElement(n.next_sibling())) {
+        n = sibling;
+        break;
+      }
+      n = n.parent();
+    }
+  }
+}
+
+void ChildIndex::remove(pugi::xml_node node) {
+  if (Keys* keys = indexOf(node.parent())) leave(*keys, node);
+  forgetBelow(node);
+  node.parent().remove_child(node);
+}
+
+// Attribute changes: the element leaves its parent's index under its old
+// keys and enters it under its new ones.
+void ChildIndex::appendAttribute(pugi::xml_node element, const char* name, const char* value) {
+  Keys* keys = indexOf(element.parent());
+  if (keys) leave(*keys, element);
+  element.append_attribute(name).set_value(value);
+  if (keys) enter(*keys, element);
+}
+
+void ChildIndex::setValue(pugi::xml_node element, pugi::xml_attribute attribute, const char* value) {
+  Keys* keys = indexOf(element.parent());
+  if (keys) leave(*keys, element);
+  attribute.set_value(value);
+  if (keys) enter(*keys, element);
+}
+
+void ChildIndex::removeAttribute(pugi::xml_node element, pugi::xml_attribute attribute) {
+  Keys* keys = indexOf(element.parent());
+  if (keys) leave(*keys, element);
+  element.remove_attribute(attribute);
+  if (keys) enter(*keys, element);
+}
+
+}  // namespace pxp

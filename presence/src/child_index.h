@@ -1,0 +1,75 @@
+// The element children of large elements by local name, and by local name
+// and attribute value, kept up to date while a patch changes the tree.
+//
+// A diff to a resource list's state selects one tuple among thousands by its
+// id, operation after operation; walking every child of the root for each
+// would make applying it cost operations × children. The index hands the
+// selector the few children that can match a step `name[@attr='value']` (or
+// a step `name` alone, or `*[@attr='value']`); the selector still checks
+// each of them in full, namespaces included, so the index only has to find
+// a superset: it goes by local names, as written after any prefix, and by
+// the value exactly as the tree holds it.
+//
+// It is used for the element children of elements with many children; a
+// selector step with a position, or over elements it cannot key, walks them.
+// Candidates come in no particular order: a selector must locate exactly one
+// node, so where more than one matches, their order does not matter.
+//
+// Every change to the tree's elements and attributes goes through the
+// index (the calls below), so that none is missed: pugixml reuses the
+// storage of removed nodes, and a removed element must leave the index
+// before another element can take its place.
+#ifndef PXP_CHILD_INDEX_H
+#define PXP_CHILD_INDEX_H
+
+#include <pugixml.hpp>
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace pxp {
+
+class ChildIndex {
+ public:
+  // Unordered, and each taken out in constant time: the children of one
+  // name are most of a large element's.
+  using Nodes = std::unordered_set<pugi::xml_node_struct*>;
+
+  // Children of `parent` that may be elements named `local` (empty: any
+  // name) with an attribute of local name `attribute` whose value is
+  // `value` (`attribute` empty: by name alone). Null when `parent` has too
+  // few children to be worth an index: the caller walks them.
+  const Nodes* candidates(pugi::xml_node parent, std::string_view local, std::string_view attribute,
+                          std::string_view value);
+
+  // Changes to the tree. A node inserted by other means is announced
+  // after the fact; `remove` takes a node of any kind, with all below it.
+  void inserted(pugi::xml_node node);
+  void remove(pugi::xml_node node);
+  void appendAttribute(pugi::xml_node element, const char* name, const char* value);
+  void setValue(pugi::xml_node element, pugi::xml_attribute attribute, const char* value);
+  void removeAttribute(pugi::xml_node element, pugi::xml_attribute attribute);
+
+  // Elements whose children are indexed now.
+  size_t indexedElements() const { return parents_.size(); }
+
+  // Children an element must have before it is indexed.
+  static constexpr size_t kIndexedFrom = 32;
+
+ private:
+  using Keys = std::unordered_map<std::string, Nodes>;
+  Keys* indexOf(pugi::xml_node parent);
+  static void enter(Keys& keys, pugi::xml_node child);
+  static void leave(Keys& keys, pugi::xml_node child);
+  void forgetBelow(pugi::xml_node node);
+  template <typename Visit>
+  static void forEachKey(pugi::xml_node child, Visit visit);
+
+  std::unordered_map<const void*, Keys> parents_;
+};
+
+}  // namespace pxp
+
+#endif
