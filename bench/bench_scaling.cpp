@@ -13,9 +13,11 @@
 //     declared on the root;
 //   - a PIDF status holding one foreign element that declares N prefixes,
 //     carries N attributes under them and holds N children under them.
-// And a diff applied to a state of N tuples: N operations, each selecting
-// one tuple by its id (every third replaces it, the others add to or change
-// its contents), and one more changing the note that follows the tuples.
+// And a diff applied to a state of N tuples and N/4 notes after them: N
+// operations, each selecting one tuple by its id (every third replaces it,
+// the others add to or change its contents), then N/4 replacing the notes
+// by their position among the root's children, one after another, as a
+// generated diff does.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -70,7 +72,8 @@ std::string tupleState(int n) {
   for (int i = 0; i < n; ++i)
     doc += "<tuple id='t" + std::to_string(i) + "'><status><basic>open</basic></status><contact>sip:a" +
            std::to_string(i) + "@example.com</contact></tuple>";
-  return doc + "<note>n</note></presence>";
+  for (int i = 0; i < n / 4; ++i) doc += "<note>n" + std::to_string(i) + "</note>";
+  return doc + "</presence>";
 }
 
 std::string tupleDiff(int n) {
@@ -84,7 +87,9 @@ std::string tupleDiff(int n) {
     else
       doc += "<p:replace sel=\"" + sel + "/status/basic/text()\">closed</p:replace>";
   }
-  return doc + "<p:replace sel='/presence/note/text()'>m</p:replace></p:pidf-diff>";
+  for (int i = 0; i < n / 4; ++i)
+    doc += "<p:replace sel='*/*[" + std::to_string(n + 1 + i) + "]'><note>m" + std::to_string(i) + "</note></p:replace>";
+  return doc + "<p:replace sel='/presence/note[1]/text()'>m</p:replace></p:pidf-diff>";
 }
 
 void BM_ApplyOperationsToManyTuples(benchmark::State& state) {

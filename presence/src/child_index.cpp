@@ -20,6 +20,23 @@ std::string keyOf(std::string_view local, std::string_view attribute, std::strin
 
 const ChildIndex::Nodes kNone;
 
+pugi::xml_node nextElement(pugi::xml_node n) {
+  while (n && n.type() != pugi::node_element) n = n.next_sibling();
+  return n;
+}
+
+pugi::xml_node previousElement(pugi::xml_node n) {
+  while (n && n.type() != pugi::node_element) n = n.previous_sibling();
+  return n;
+}
+
+bool hasManyChildren(pugi::xml_node parent) {
+  size_t children = 0;
+  for (pugi::xml_node c = parent.first_child(); c && children < ChildIndex::kIndexedFrom; c = c.next_sibling())
+    ++children;
+  return children == ChildIndex::kIndexedFrom;
+}
+
 }  // namespace
 
 // The keys a child is found by: its local name; for each attribute, its
@@ -64,9 +81,7 @@ const ChildIndex::Nodes* ChildIndex::candidates(pugi::xml_node parent, std::stri
   if (parent.type() != pugi::node_element) return nullptr;
   Keys* keys = indexOf(parent);
   if (!keys) {
-    size_t children = 0;
-    for (pugi::xml_node c = parent.first_child(); c && children < kIndexedFrom; c = c.next_sibling()) ++children;
-    if (children < kIndexedFrom) return nullptr;
+    if (!hasManyChildren(parent)) return nullptr;
     keys = &parents_[parent.internal_object()];
     for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) enter(*keys, c);
   }
@@ -74,7 +89,62 @@ const ChildIndex::Nodes* ChildIndex::candidates(pugi::xml_node parent, std::stri
   return found == keys->end() ? &kNone : &found->second;
 }
 
+bool ChildIndex::elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found) {
+  if (parent.type() != pugi::node_element || position == 0) return false;
+  if (cursor_.parent != parent) {
+    if (!hasManyChildren(parent)) return false;
+    cursor_ = Cursor{parent, {}, 0};
+  }
+  // From the cursor, or from the first child when that is nearer.
+  pugi::xml_node n = cursor_.node;
+  uint64_t at = cursor_.position;
+  if (!n || (position < at && position - 1 < at - position)) {
+    n = nextElement(parent.first_child());
+    at = 1;
+  }
+  while (n && at < position) {
+    n = nextElement(n.next_sibling());
+    ++at;
+  }
+  while (n && at > position) {
+    n = previousElement(n.previous_sibling());
+    --at;
+  }
+  if (n) cursor_ = Cursor{parent, n, at};
+  *found = n;
+  return true;
+}
+
+void ChildIndex::cursorInserted(pugi::xml_node node) {
+  if (!cursor_.node || node.parent() != cursor_.parent || node.type() != pugi::node_element) return;
+  if (nextElement(node.next_sibling()) == cursor_.node) ++cursor_.position;
+  else if (previousElement(node.previous_sibling()) != cursor_.node) cursor_ = Cursor{};
+}
+
+void ChildIndex::cursorRemoving(pugi::xml_node node) {
+  if (!cursor_.parent) return;
+  if (node.parent() != cursor_.parent) {
+    // An element above the cursor's parent takes it along.
+    for (pugi::xml_node n = cursor_.parent; n; n = n.parent())
+      if (n == node) {
+        cursor_ = Cursor{};
+        return;
+      }
+    return;
+  }
+  if (!cursor_.node || node.type() != pugi::node_element) return;
+  if (node == cursor_.node) {
+    cursor_.node = previousElement(node.previous_sibling());
+    --cursor_.position;
+  } else if (nextElement(node.next_sibling()) == cursor_.node) {
+    --cursor_.position;
+  } else if (previousElement(node.previous_sibling()) != cursor_.node) {
+    cursor_.node = {};  // somewhere else: the position of the cursor is unknown
+  }
+}
+
 void ChildIndex::inserted(pugi::xml_node node) {
+  cursorInserted(node);
   if (Keys* keys = indexOf(node.parent())) enter(*keys, node);
 }
 
@@ -82,10 +152,6 @@ void ChildIndex::inserted(pugi::xml_node node) {
 // be reused.
 void ChildIndex::forgetBelow(pugi::xml_node node) {
   if (parents_.empty() || node.type() != pugi::node_element) return;
-  auto nextElement = [](pugi::xml_node n) {
-    while (n && n.type() != pugi::node_element) n = n.next_sibling();
-    return n;
-  };
   for (pugi::xml_node n = node;;) {
     parents_.erase(n.internal_object());
     if (pugi::xml_node child = nextElement(n.first_child())) {
@@ -105,6 +171,7 @@ void ChildIndex::forgetBelow(pugi::xml_node node) {
 }
 
 void ChildIndex::remove(pugi::xml_node node) {
+  cursorRemoving(node);
   if (Keys* keys = indexOf(node.parent())) leave(*keys, node);
   forgetBelow(node);
   node.parent().remove_child(node);

@@ -10,8 +10,9 @@
 // a superset: it goes by local names, as written after any prefix, and by
 // the value exactly as the tree holds it.
 //
-// It is used for the element children of elements with many children; a
-// selector step with a position, or over elements it cannot key, walks them.
+// It is used for the element children of elements with many children. A
+// step `*[n]` goes to the n-th element child from the place the last one
+// ended; other steps with a position, and `*` alone, walk the children.
 // Candidates come in no particular order: a selector must locate exactly one
 // node, so where more than one matches, their order does not matter.
 //
@@ -24,6 +25,7 @@
 
 #include <pugixml.hpp>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -44,6 +46,13 @@ class ChildIndex {
   const Nodes* candidates(pugi::xml_node parent, std::string_view local, std::string_view attribute,
                           std::string_view value);
 
+  // The element child of `parent` at `position` (1 first), walked to from
+  // where the last such lookup ended, as a diff that replaces the children
+  // of the root by position one after another asks for them; null when
+  // there is none. False when `parent` has too few children to be worth
+  // it: the caller walks them.
+  bool elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found);
+
   // Changes to the tree. A node inserted by other means is announced
   // after the fact; `remove` takes a node of any kind, with all below it.
   void inserted(pugi::xml_node node);
@@ -52,8 +61,10 @@ class ChildIndex {
   void setValue(pugi::xml_node element, pugi::xml_attribute attribute, const char* value);
   void removeAttribute(pugi::xml_node element, pugi::xml_attribute attribute);
 
-  // Elements whose children are indexed now.
-  size_t indexedElements() const { return parents_.size(); }
+  // Whether a lookup of the element's children is held.
+  bool holdsLookupOf(pugi::xml_node element) const {
+    return parents_.count(element.internal_object()) != 0 || cursor_.parent == element;
+  }
 
   // Children an element must have before it is indexed.
   static constexpr size_t kIndexedFrom = 32;
@@ -68,6 +79,16 @@ class ChildIndex {
   static void forEachKey(pugi::xml_node child, Visit visit);
 
   std::unordered_map<const void*, Keys> parents_;
+  // Where the last positional lookup ended: `node` is the element child of
+  // `parent` at `position`. Moved along by changes next to it, forgotten
+  // by others.
+  struct Cursor {
+    pugi::xml_node parent, node;
+    uint64_t position = 0;
+  };
+  Cursor cursor_;
+  void cursorInserted(pugi::xml_node node);
+  void cursorRemoving(pugi::xml_node node);
 };
 
 }  // namespace pxp

@@ -166,6 +166,12 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, c
     next.clear();
     for (pugi::xml_node parent : contexts) {
       matched.clear();
+      pugi::xml_node at;
+      if (index && step.name.any && step.predicates.size() == 1 && step.predicates[0].kind == PredicateKind::Position &&
+          index->elementAt(parent, step.predicates[0].position, &at)) {
+        if (at) next.push_back(at);
+        continue;
+      }
       if (const ChildIndex::Nodes* some = indexedChildren(index, step, parent)) {
         for (pugi::xml_node_struct* c : *some) {
           if (nameMatches(step.name, pugi::xml_node(c), scopes, alias)) matched.push_back(pugi::xml_node(c));

@@ -389,7 +389,7 @@ TEST(ApplyToManySiblings, AllAtOnceIsOneAtATime) {
   for (int k = 0; k < 400; ++k) {
     const size_t at = next(static_cast<uint32_t>(ids.size()));
     const std::string id = ids[at], fresh = "n" + std::to_string(k), sel = "/presence/tuple[@id='" + id + "']";
-    switch (next(9)) {
+    switch (next(10)) {
       case 0:
         ops.push_back("<p:replace sel=\"" + sel + "\">" + withId(fresh) + "</p:replace>");
         added.erase(id);
@@ -415,6 +415,15 @@ TEST(ApplyToManySiblings, AllAtOnceIsOneAtATime) {
         [[fallthrough]];
       case 4:
         ops.push_back("<p:add sel=\"/presence/note\" pos=\"before\">" + withId(fresh) + "</p:add>");
+        ids.push_back(fresh);
+        break;
+      case 8:
+        // By position: the cursor moves along as elements come and go.
+        ops.push_back("<p:add sel=\"/presence/*[" + std::to_string(next(40) + 1) + "]\" type=\"@z" + std::to_string(k) +
+                      "\">v</p:add>");
+        if (next(2)) break;
+        ops.push_back("<p:add sel=\"/presence/*[" + std::to_string(next(40) + 1) + "]\" pos=\"before\">" + withId(fresh) +
+                      "</p:add>");
         ids.push_back(fresh);
         break;
       case 5:
@@ -515,11 +524,12 @@ TEST(ApplyToManySiblings, LookupFollowsEveryChange) {
 
   pxp::ChildIndex index;
   ASSERT_TRUE(index.candidates(big, "e", {}, {}));  // forty children: indexed
-  ASSERT_EQ(index.indexedElements(), 1u);
+  ASSERT_TRUE(index.holdsLookupOf(big));
+  pugi::xml_node lastFound;
   for (int step = 0; step < 1500; ++step) {
     pugi::xml_node child = nthChild(next(countChildren()));
     pugi::xml_attribute attribute = child.first_attribute();
-    switch (next(5)) {
+    switch (next(6)) {
       case 0: {
         pugi::xml_node added = root.insert_child_before(names[next(3)], child);
         added.append_attribute(attributes[next(3)]).set_value(values[next(3)]);
@@ -527,7 +537,15 @@ TEST(ApplyToManySiblings, LookupFollowsEveryChange) {
         break;
       }
       case 1:
-        if (countChildren() > 40 && child != holder) index.remove(child);
+        // Now and then the element the last positional lookup ended at.
+        if (lastFound && next(2)) child = lastFound;
+        if (countChildren() > 40 && child != holder) {
+          index.remove(child);
+          if (child == lastFound) lastFound = pugi::xml_node();
+        }
+        break;
+      case 5:
+        index.inserted(root.insert_child_before(pugi::node_pcdata, child));
         break;
       case 2:
         if (child.type() == pugi::node_element) index.appendAttribute(child, attributes[next(3)], values[next(3)]);
@@ -538,6 +556,19 @@ TEST(ApplyToManySiblings, LookupFollowsEveryChange) {
       default:
         if (attribute) index.removeAttribute(child, attribute);
         break;
+    }
+    // And the element at a position, from wherever the last one ended.
+    for (int probe = 0; probe < 3; ++probe) {
+      const uint64_t position = next(countChildren() + 2) + 1;
+      pugi::xml_node walked = root.first_child();
+      for (uint64_t at = walked.type() == pugi::node_element ? 1 : 0; walked && at < position;) {
+        walked = walked.next_sibling();
+        if (walked.type() == pugi::node_element) ++at;
+      }
+      pugi::xml_node found;
+      ASSERT_TRUE(index.elementAt(root, position, &found));
+      EXPECT_EQ(found, walked) << "step " << step << ": *[" << position << "]";
+      lastFound = found;
     }
     for (std::string_view local : {"e", "f", ""}) {
       for (std::string_view name : {"a", "b", ""}) {
@@ -561,9 +592,12 @@ TEST(ApplyToManySiblings, LookupFollowsEveryChange) {
     }
   }
   // An element that goes takes the lookups below it with it.
-  ASSERT_EQ(index.indexedElements(), 2u);
+  pugi::xml_node third;
+  ASSERT_TRUE(index.elementAt(big, 3, &third));
+  EXPECT_EQ(third, big.first_child().next_sibling().next_sibling());
   index.remove(holder);
-  EXPECT_EQ(index.indexedElements(), 1u);
+  EXPECT_FALSE(index.holdsLookupOf(big));
+  EXPECT_TRUE(index.holdsLookupOf(root));
 }
 
 }  // namespace
