@@ -1,6 +1,8 @@
 #include "apply.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "child_index.h"
@@ -28,8 +30,8 @@ const char* kindName(NodeKind kind) {
 // Runs the operations of one patch on one target tree, in order.
 class Applier {
  public:
-  Applier(pugi::xml_document& target, Scopes& targetScopes, Form form, PatchDocument& patch)
-      : target_(target), scopes_(targetScopes), patch_(patch) {
+  Applier(pugi::xml_document& target, Scopes& targetScopes, Form form, PatchDocument& patch, uint64_t budget)
+      : target_(target), scopes_(targetScopes), patch_(patch), budget_(budget), scopesBefore_(targetScopes.work()) {
     if (form == Form::Full) alias_ = RootAlias{kPidfNs, "presence"};
   }
 
@@ -39,6 +41,12 @@ class Applier {
                                                                                         : remove(op, failure);
       // pugixml reuses the storage of removed nodes: cached scopes go.
       scopes_.clear();
+      if (done && spent() > budget_) {
+        done = fail(failure, PXP_E_LIMIT_EXCEEDED,
+                    "the operations up to this one took " + std::to_string(spent()) +
+                        " steps over the state (nodes, attributes and namespace scopes visited), more than the " +
+                        std::to_string(budget_) + " that inputs of this size are allowed; send the new state in full");
+      }
       if (!done) {
         failure.document = 1;
         failure.operation = op.index;
@@ -78,7 +86,7 @@ class Applier {
       }
     }
     if (sel.final == FinalKind::Attribute && !bindName(op, sel.attribute, false, failure)) return false;
-    int count = locate(sel, target_, scopes_, alias_, located, &children_);
+    int count = locate(sel, target_, walk_, alias_, located);
     if (count == 1) return true;
     return fail(failure, PXP_E_UNLOCATED_NODE,
                 std::string("sel=\"") + op.sel + "\" " + (count ? "locates more than one node" : "locates no node"));
@@ -162,6 +170,7 @@ class Applier {
       }
       if (value.empty()) return fail(failure, PXP_E_INVALID_NAMESPACE_URI, "a namespace declaration needs a URI");
       std::string name = "xmlns:" + std::string(prefix);
+      for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) ++walk_.visits;
       if (element.attribute(name.c_str())) {
         return fail(failure, PXP_E_INVALID_NAMESPACE_PREFIX,
                     "<" + std::string(element.name()) + "> already declares the prefix \"" + std::string(prefix) + "\"");
@@ -182,6 +191,7 @@ class Applier {
       if (!uri) return fail(failure, PXP_E_INVALID_NAMESPACE_PREFIX, "prefix \"" + std::string(q.prefix) + "\" in type is not declared");
     }
     for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+      ++walk_.visits;
       ExpandedName name;
       if (isNamespaceDeclaration(a) || !scopes_.attributeName(element, a, &name)) continue;
       if (name.local == q.local && sameUri(name.uri, uri)) {
@@ -343,9 +353,11 @@ class Applier {
     pugi::xml_node top = loc.node;
     pugi::xml_node n = top;
     while (n) {
+      ++walk_.visits;
       if (n.type() == pugi::node_element) {
         if (splitQName(n.name()).prefix == prefix && scopes_.lookup(n, prefix) == declared) return true;
         for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+          ++walk_.visits;
           if (!isNamespaceDeclaration(a) && splitQName(a.name()).prefix == prefix && scopes_.lookup(n, prefix) == declared) return true;
         }
         if (n.first_child()) {
@@ -360,13 +372,32 @@ class Applier {
     return false;
   }
 
+  // Nodes and attributes visited, and namespace resolution's work, since
+  // the patch began.
+  uint64_t spent() const { return walk_.visits + scopes_.work() - scopesBefore_; }
+
   pugi::xml_document& target_;
   Scopes& scopes_;
   PatchDocument& patch_;
   RootAlias alias_;
   // Every change to the target's nodes and attributes is made through it.
   ChildIndex children_;
+  Walker walk_{scopes_, &children_};
+  const uint64_t budget_;
+  const uint64_t scopesBefore_;
 };
+
+// What a patch may cost, in nodes and attributes visited: a few for each
+// byte of the inputs. Selecting by id, by name and by position one after
+// another stays far below it; a patch built to walk the whole state for
+// each of its operations -- thousands of selectors by position from the
+// far end, thousands of operations under a root of thousands of
+// declarations -- would cost time in the square of its size, and is
+// refused instead, in time linear in its size.
+uint64_t workBudget(size_t inputBytes) {
+  constexpr uint64_t kPerByte = 8, kAtLeast = uint64_t{1} << 20;
+  return std::max<uint64_t>(kAtLeast, kPerByte * inputBytes);
+}
 
 }  // namespace
 
@@ -399,7 +430,7 @@ bool applyPatch(std::string_view state, std::string_view diff, const Limits& lim
                 "diff version " + std::to_string(patch.version) + " does not follow the stored version " +
                     std::to_string(stored) + "; full state is needed");
   }
-  if (!Applier(target, scopes, *form, patch).run(failure)) return false;
+  if (!Applier(target, scopes, *form, patch, workBudget(state.size() + diff.size())).run(failure)) return false;
 
   Form now;
   if (!classifyForm(target, scopes, &now, failure)) {

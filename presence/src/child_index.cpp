@@ -89,7 +89,7 @@ const ChildIndex::Nodes* ChildIndex::candidates(pugi::xml_node parent, std::stri
   return found == keys->end() ? &kNone : &found->second;
 }
 
-bool ChildIndex::elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found) {
+bool ChildIndex::elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found, uint64_t* visits) {
   if (parent.type() != pugi::node_element || position == 0) return false;
   if (cursor_.parent != parent) {
     if (!hasManyChildren(parent)) return false;
@@ -99,15 +99,23 @@ bool ChildIndex::elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_n
   pugi::xml_node n = cursor_.node;
   uint64_t at = cursor_.position;
   if (!n || (position < at && position - 1 < at - position)) {
-    n = nextElement(parent.first_child());
+    n = parent.first_child();
+    for (; n && n.type() != pugi::node_element; n = n.next_sibling()) ++*visits;
     at = 1;
   }
+  // Every sibling passed counts, text and comments between the elements too.
   while (n && at < position) {
-    n = nextElement(n.next_sibling());
+    do {
+      n = n.next_sibling();
+      ++*visits;
+    } while (n && n.type() != pugi::node_element);
     ++at;
   }
   while (n && at > position) {
-    n = previousElement(n.previous_sibling());
+    do {
+      n = n.previous_sibling();
+      ++*visits;
+    } while (n && n.type() != pugi::node_element);
     --at;
   }
   if (n) cursor_ = Cursor{parent, n, at};

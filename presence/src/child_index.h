@@ -50,8 +50,8 @@ class ChildIndex {
   // where the last such lookup ended, as a diff that replaces the children
   // of the root by position one after another asks for them; null when
   // there is none. False when `parent` has too few children to be worth
-  // it: the caller walks them.
-  bool elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found);
+  // it: the caller walks them. Adds the children walked to *visits.
+  bool elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found, uint64_t* visits);
 
   // Changes to the tree. A node inserted by other means is announced
   // after the fact; `remove` takes a node of any kind, with all below it.

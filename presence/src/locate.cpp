@@ -21,10 +21,11 @@ bool nameMatches(const NameTest& test, pugi::xml_node element, Scopes& scopes, c
 
 // Compares the string value of `element` (its descendant text in document
 // order) with `literal`, stopping at the first difference.
-bool stringValueEquals(pugi::xml_node element, std::string_view literal) {
+bool stringValueEquals(pugi::xml_node element, std::string_view literal, Walker& walk) {
   size_t matched = 0;
   pugi::xml_node n = element.first_child();
   while (n) {
+    ++walk.visits;
     if (isTextNode(n)) {
       std::string_view v = n.value();
       if (literal.size() - matched < v.size() || literal.compare(matched, v.size(), v) != 0) return false;
@@ -41,34 +42,36 @@ bool stringValueEquals(pugi::xml_node element, std::string_view literal) {
   return matched == literal.size();
 }
 
-bool predicateHolds(const Predicate& p, pugi::xml_node element, Scopes& scopes) {
+bool predicateHolds(const Predicate& p, pugi::xml_node element, Walker& walk) {
   static const RootAlias kNoAlias;
   switch (p.kind) {
     case PredicateKind::Attribute:
       for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+        ++walk.visits;
         if (isNamespaceDeclaration(a)) continue;
         ExpandedName name;
-        if (!scopes.attributeName(element, a, &name)) continue;
+        if (!walk.scopes.attributeName(element, a, &name)) continue;
         if (name.local == p.name.local && sameUri(name.uri, p.name.uri)) return p.literal == std::string_view(a.value());
       }
       return false;
     case PredicateKind::Child:
       for (pugi::xml_node c = element.first_child(); c; c = c.next_sibling()) {
-        if (c.type() == pugi::node_element && nameMatches(p.name, c, scopes, kNoAlias) &&
-            stringValueEquals(c, p.literal)) {
+        ++walk.visits;
+        if (c.type() == pugi::node_element && nameMatches(p.name, c, walk.scopes, kNoAlias) &&
+            stringValueEquals(c, p.literal, walk)) {
           return true;
         }
       }
       return false;
     case PredicateKind::Self:
-      return stringValueEquals(element, p.literal);
+      return stringValueEquals(element, p.literal, walk);
     case PredicateKind::Position:
       return false;  // applied by position, see applyPredicates
   }
   return false;
 }
 
-void applyPredicates(const std::vector<Predicate>& predicates, std::vector<pugi::xml_node>& nodes, Scopes& scopes) {
+void applyPredicates(const std::vector<Predicate>& predicates, std::vector<pugi::xml_node>& nodes, Walker& walk) {
   for (const Predicate& p : predicates) {
     if (p.kind == PredicateKind::Position) {
       if (p.position >= 1 && p.position <= nodes.size()) {
@@ -81,7 +84,7 @@ void applyPredicates(const std::vector<Predicate>& predicates, std::vector<pugi:
     }
     size_t out = 0;
     for (pugi::xml_node n : nodes) {
-      if (predicateHolds(p, n, scopes)) nodes[out++] = n;
+      if (predicateHolds(p, n, walk)) nodes[out++] = n;
     }
     nodes.resize(out);
   }
@@ -104,13 +107,19 @@ const ChildIndex::Nodes* indexedChildren(ChildIndex* index, const Step& step, pu
 
 // Children of `parent` of the final kind, one entry per text run; no more
 // than `wanted` of them.
-void finalChildren(const Selector& sel, pugi::xml_node parent, size_t wanted, std::vector<pugi::xml_node>& out) {
+void finalChildren(const Selector& sel, pugi::xml_node parent, size_t wanted, std::vector<pugi::xml_node>& out,
+                   Walker& walk) {
   for (pugi::xml_node c = parent.first_child(); c && out.size() < wanted; c = c.next_sibling()) {
+    ++walk.visits;
     switch (sel.final) {
       case FinalKind::Text:
         if (isTextNode(c)) {
           out.push_back(c);
-          c = endOfTextRun(c);
+          // The rest of the run is one text node of the selector's.
+          while (c.next_sibling() && isTextNode(c.next_sibling())) {
+            ++walk.visits;
+            c = c.next_sibling();
+          }
         }
         break;
       case FinalKind::Comment:
@@ -157,8 +166,10 @@ bool isWhitespaceRun(pugi::xml_node first) {
   return true;
 }
 
-int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, const RootAlias& alias,
-           Located* first, ChildIndex* index) {
+int locate(const Selector& sel, const pugi::xml_document& doc, Walker& walk, const RootAlias& alias,
+           Located* first) {
+  ChildIndex* index = walk.index;
+  Scopes& scopes = walk.scopes;
   std::vector<pugi::xml_node> contexts{doc};
   std::vector<pugi::xml_node> next;
   std::vector<pugi::xml_node> matched;
@@ -168,20 +179,22 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, c
       matched.clear();
       pugi::xml_node at;
       if (index && step.name.any && step.predicates.size() == 1 && step.predicates[0].kind == PredicateKind::Position &&
-          index->elementAt(parent, step.predicates[0].position, &at)) {
+          index->elementAt(parent, step.predicates[0].position, &at, &walk.visits)) {
         if (at) next.push_back(at);
         continue;
       }
       if (const ChildIndex::Nodes* some = indexedChildren(index, step, parent)) {
         for (pugi::xml_node_struct* c : *some) {
+          ++walk.visits;
           if (nameMatches(step.name, pugi::xml_node(c), scopes, alias)) matched.push_back(pugi::xml_node(c));
         }
       } else {
         for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+          ++walk.visits;
           if (c.type() == pugi::node_element && nameMatches(step.name, c, scopes, alias)) matched.push_back(c);
         }
       }
-      applyPredicates(step.predicates, matched, scopes);
+      applyPredicates(step.predicates, matched, walk);
       next.insert(next.end(), matched.begin(), matched.end());
     }
     contexts.swap(next);
@@ -204,6 +217,7 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, c
       for (pugi::xml_node n : contexts) {
         if (n.type() != pugi::node_element) continue;
         for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+          ++walk.visits;
           if (isNamespaceDeclaration(a)) continue;
           ExpandedName name;
           if (scopes.attributeName(n, a, &name) && name.local == sel.attribute.local &&
@@ -222,6 +236,7 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, c
         if (!scopes.lookup(n, sel.namespacePrefix)) continue;
         pugi::xml_attribute declaration;
         for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+          ++walk.visits;
           std::string_view prefix;
           if (isNamespaceDeclaration(a, &prefix) && !prefix.empty() && prefix == sel.namespacePrefix) declaration = a;
         }
@@ -236,7 +251,7 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Scopes& scopes, c
       for (pugi::xml_node parent : contexts) {
         matched.clear();
         // The one at the position, or two: more are not counted.
-        finalChildren(sel, parent, sel.finalPosition ? sel.finalPosition : 2, matched);
+        finalChildren(sel, parent, sel.finalPosition ? sel.finalPosition : 2, matched, walk);
         if (sel.finalPosition) {
           if (sel.finalPosition > matched.size()) continue;
           found(kind, matched[sel.finalPosition - 1], {});

@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "child_index.h"
@@ -31,11 +32,20 @@ struct RootAlias {
   std::string_view local;
 };
 
+// What evaluating selectors uses besides the tree: the target's scopes
+// and, where given, a lookup of children kept up to date by the caller;
+// and what it has done, in nodes and attributes visited.
+struct Walker {
+  Scopes& scopes;
+  ChildIndex* index = nullptr;
+  uint64_t visits = 0;
+};
+
 // Number of nodes selected, counted up to 2 (a selector must locate exactly
 // one node); *first is the first of them when there is one. With an index,
 // the children a step names are looked up there rather than walked.
-int locate(const Selector& selector, const pugi::xml_document& doc, Scopes& scopes, const RootAlias& alias,
-           Located* first, ChildIndex* index = nullptr);
+int locate(const Selector& selector, const pugi::xml_document& doc, Walker& walk, const RootAlias& alias,
+           Located* first);
 
 // True for text and CDATA nodes.
 bool isTextNode(pugi::xml_node node);

@@ -8,6 +8,7 @@ namespace pxp {
 namespace {
 
 constexpr size_t kIndexThreshold = 8;
+constexpr uint64_t kHashedEntryWork = 8;
 
 }  // namespace
 
@@ -80,6 +81,7 @@ const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
   pending_.clear();
   const Scope* scope = nullptr;
   for (pugi::xml_node n = element; n && n.type() == pugi::node_element; n = n.parent()) {
+    ++work_;
     if (const Scope** found = byElement_.find(n.internal_object())) {
       scope = *found;
       break;
@@ -89,6 +91,7 @@ const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
   for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
     std::vector<std::pair<std::string_view, const char*>> declarations;
     for (pugi::xml_attribute a = it->first_attribute(); a; a = a.next_attribute()) {
+      ++work_;
       std::string_view prefix;
       if (isNamespaceDeclaration(a, &prefix)) declarations.emplace_back(prefix, a.value());
     }
@@ -96,6 +99,8 @@ const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
       Scope& added = storage_.emplace_back(Scope{scope, std::move(declarations), {}});
       if (added.declarations.size() > kIndexThreshold) {
         for (const auto& d : added.declarations) added.index.emplace(d.first, d.second);
+        // An entry hashed costs about what reading a few attributes does.
+        work_ += kHashedEntryWork * added.declarations.size();
       }
       scope = &added;
     }
@@ -107,6 +112,7 @@ const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
 const char* Scopes::lookup(pugi::xml_node element, std::string_view prefix) {
   if (prefix == "xml") return kXmlNs;
   for (const Scope* s = scopeOf(element); s; s = s->parent) {
+    ++work_;
     if (!s->index.empty()) {
       auto found = s->index.find(prefix);
       if (found != s->index.end()) return found->second;
@@ -114,6 +120,7 @@ const char* Scopes::lookup(pugi::xml_node element, std::string_view prefix) {
     }
     // The last declaration of a prefix on one element wins, as in the index.
     for (auto it = s->declarations.rbegin(); it != s->declarations.rend(); ++it) {
+      ++work_;
       if (it->first == prefix) return it->second;
     }
   }

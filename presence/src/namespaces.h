@@ -5,6 +5,7 @@
 
 #include <pugixml.hpp>
 
+#include <cstdint>
 #include <deque>
 #include <string_view>
 #include <unordered_map>
@@ -51,6 +52,10 @@ class Scopes {
 
   void clear();
 
+  // Elements climbed, attributes read and scopes searched so far: what
+  // resolution has cost, for a caller that bounds the work of its input.
+  uint64_t work() const { return work_; }
+
  private:
   struct Scope {
     const Scope* parent;
@@ -81,6 +86,7 @@ class Scopes {
   };
 
   ElementIndex byElement_;
+  uint64_t work_ = 0;
   std::deque<Scope> storage_;
   std::vector<pugi::xml_node> pending_;
 };

@@ -86,6 +86,38 @@ TEST(HostileInput, ManyOperationsAndManySiblings) {
   EXPECT_NE(result.value().view().find("id=\"last\""), std::string::npos);
 }
 
+// Patches that would walk much of the state for each operation are
+// refused once their walking passes a few steps for each byte of input,
+// naming the operation and what to do; selecting as generated diffs do
+// stays far below that (the other rows here and the scaling benchmark).
+TEST(HostileInput, OperationsThatEachWalkTheStateAreRefused) {
+  const int n = 3000;
+  std::string decls, tuples, byId, byPosition;
+  for (int i = 0; i < n; ++i) {
+    decls += " xmlns:n" + std::to_string(i) + "=\"urn:n" + std::to_string(i) + "\"";
+    tuples += "<tuple id=\"t" + std::to_string(i) + "\"><status/></tuple>";
+    byId += "<p:add sel=\"/presence/tuple[@id='t" + std::to_string(i) + "']/status\"><basic>open</basic></p:add>\n";
+    byPosition += "<p:add sel=\"/presence/tuple[" + std::to_string(n - i % 7) + "]/status\"><basic>open</basic></p:add>\n";
+  }
+  const std::string root = "<presence xmlns=\"urn:ietf:params:xml:ns:pidf\" entity=\"e\"";
+  // Each operation resolves names under a root of thousands of declarations.
+  auto declared = pxxml::presence::apply(root + decls + ">" + tuples + "</presence>", pxtest::diffOf({byId}));
+  // Each selects a tuple by its position among thousands, from the far end.
+  auto positioned = pxxml::presence::apply(root + ">" + tuples + "</presence>", pxtest::diffOf({byPosition}));
+  for (const auto* refused : {&declared, &positioned}) {
+    ASSERT_FALSE(*refused);
+    EXPECT_EQ(refused->error().status, PXP_E_LIMIT_EXCEEDED);
+    EXPECT_EQ(refused->error().document, 1);
+    EXPECT_GT(refused->error().operation, 100);
+    EXPECT_LT(refused->error().operation, n);
+    EXPECT_NE(std::string(refused->error().message).find("send the new state in full"), std::string::npos)
+        << refused->error().message;
+  }
+  // The same operations by id, without the declarations, go through.
+  auto byIdAlone = pxxml::presence::apply(root + ">" + tuples + "</presence>", pxtest::diffOf({byId}));
+  ASSERT_TRUE(byIdAlone) << byIdAlone.error().message;
+}
+
 TEST(HostileInput, ManyDeclarationsOnOneElement) {
   std::string decls;
   for (int i = 0; i < 2000; ++i) decls += " xmlns:n" + std::to_string(i) + "=\"urn:n" + std::to_string(i) + "\"";
