@@ -39,6 +39,15 @@ for i in $(seq 60); do deep="$deep<x:a>"; close="</x:a>$close"; sel="$sel/x:a"; 
 for i in $(seq 200); do ops="$ops<p:add sel=\"*\"><tuple id=\"t$i\"><status/></tuple></p:add><p:replace sel=\"*/tuple[@id='t$i']/@id\">u$i</p:replace>"; done
 printf '<presence xmlns="urn:ietf:params:xml:ns:pidf" xmlns:x="urn:x" entity="e">%s%s</presence>\0<p:pidf-diff xmlns:p="urn:ietf:params:xml:ns:pidf-diff" xmlns:x="urn:x"><p:add sel="%s"><x:b/></p:add><p:remove sel="%s"/></p:pidf-diff>' "$deep" "$close" "$sel" "$sel" > "$seeds/presence/deep"
 printf '<p:pidf-diff xmlns="urn:ietf:params:xml:ns:pidf" xmlns:p="urn:ietf:params:xml:ns:pidf-diff">%s</p:pidf-diff>' "$ops" > "$seeds/presence/many-operations"
+# A state with many children, so that lookups by id and position among
+# them, and their upkeep as operations change them, get fuzzed.
+tuples=""; mixed=""
+for i in $(seq 40); do tuples="$tuples<tuple id=\"t$i\"><status><basic>open</basic></status></tuple><note>n$i</note>"; done
+for i in $(seq 2 3 38); do
+  mixed="$mixed<p:replace sel=\"*/tuple[@id='t$i']/@id\">u$i</p:replace><p:remove sel=\"*/*[$((i + 20))]\"/>"
+  mixed="$mixed<p:add sel=\"*/*[$i]\" pos=\"before\"><tuple id=\"t$i\"/></p:add><p:replace sel=\"*/tuple[@id='u$i']\"><tuple id=\"v$i\"/></p:replace>"
+done
+printf '<presence xmlns="urn:ietf:params:xml:ns:pidf" entity="e">%s</presence>\0<p:pidf-diff xmlns="urn:ietf:params:xml:ns:pidf" xmlns:p="urn:ietf:params:xml:ns:pidf-diff">%s</p:pidf-diff>' "$tuples" "$mixed" > "$seeds/presence/many-children"
 # Many namespaces: past the few bindings, tag declarations and capture
 # prefixes that are walked, lookups go through hash indices.
 decls=""; uses=""; kept=""

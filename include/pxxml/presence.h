@@ -66,7 +66,8 @@ enum {
   /* Conditions of this library. */
   PXP_E_OUT_OF_SEQUENCE = -20,  /* "out-of-sequence": diff version is not the stored version + 1; send full state */
   PXP_E_INVALID_DOCUMENT = -21, /* "invalid-document": an input is not a well-formed presence or pidf-full document */
-  PXP_E_LIMIT_EXCEEDED = -22,   /* "limit-exceeded": document size or nesting depth over the limit */
+  PXP_E_LIMIT_EXCEEDED = -22,   /* "limit-exceeded": document size or nesting depth over the limit, or a diff
+                                   whose operations would walk far more of the state than its size (send full state) */
   PXP_E_ENTITY_MISMATCH = -23,  /* "entity-mismatch": composed documents name different presentities */
   PXP_E_NO_MEMORY = -24,        /* "no-memory" */
   PXP_E_BAD_ARGUMENT = -25      /* "bad-argument": null pointer or impossible argument */

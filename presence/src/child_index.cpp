@@ -76,17 +76,57 @@ ChildIndex::Keys* ChildIndex::indexOf(pugi::xml_node parent) {
   return found == parents_.end() ? nullptr : &found->second;
 }
 
+#ifdef PX_SELF_CHECKS
+namespace {
+
+// Fuzzing and sanitizer builds check every answer against a walk of the
+// children, and stop at the first that differs.
+bool hasKey(pugi::xml_node child, std::string_view local, std::string_view attribute, std::string_view value) {
+  if (child.type() != pugi::node_element) return false;
+  if (!local.empty() && splitQName(child.name()).local != local) return false;
+  if (attribute.empty()) return true;
+  for (pugi::xml_attribute a = child.first_attribute(); a; a = a.next_attribute())
+    if (!isNamespaceDeclaration(a) && splitQName(a.name()).local == attribute && value == a.value()) return true;
+  return false;
+}
+
+void checkCandidates(pugi::xml_node parent, std::string_view local, std::string_view attribute, std::string_view value,
+                     const ChildIndex::Nodes& found) {
+  size_t walked = 0;
+  for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+    if (!hasKey(c, local, attribute, value)) continue;
+    ++walked;
+    if (!found.count(c.internal_object())) __builtin_trap();
+  }
+  if (walked != found.size()) __builtin_trap();
+}
+
+void checkElementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node found) {
+  pugi::xml_node c = parent.first_child();
+  for (uint64_t at = 0; c; c = c.next_sibling())
+    if (c.type() == pugi::node_element && ++at == position) break;
+  if (c != found) __builtin_trap();
+}
+
+}  // namespace
+#endif
+
 const ChildIndex::Nodes* ChildIndex::candidates(pugi::xml_node parent, std::string_view local,
                                                 std::string_view attribute, std::string_view value) {
   if (parent.type() != pugi::node_element) return nullptr;
   Keys* keys = indexOf(parent);
   if (!keys) {
-    if (!hasManyChildren(parent)) return nullptr;
+    if (!hasManyChildren(parent) || ++walks_[parent.internal_object()] <= kWalksBeforeIndex) return nullptr;
+    walks_.erase(parent.internal_object());
     keys = &parents_[parent.internal_object()];
     for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) enter(*keys, c);
   }
   auto found = keys->find(keyOf(local, attribute, value));
-  return found == keys->end() ? &kNone : &found->second;
+  const Nodes* nodes = found == keys->end() ? &kNone : &found->second;
+#ifdef PX_SELF_CHECKS
+  checkCandidates(parent, local, attribute, value, *nodes);
+#endif
+  return nodes;
 }
 
 bool ChildIndex::elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found, uint64_t* visits) {
@@ -120,6 +160,9 @@ bool ChildIndex::elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_n
   }
   if (n) cursor_ = Cursor{parent, n, at};
   *found = n;
+#ifdef PX_SELF_CHECKS
+  checkElementAt(parent, position, n);
+#endif
   return true;
 }
 
@@ -159,9 +202,10 @@ void ChildIndex::inserted(pugi::xml_node node) {
 // The indices of the elements at and below node: their storage is about to
 // be reused.
 void ChildIndex::forgetBelow(pugi::xml_node node) {
-  if (parents_.empty() || node.type() != pugi::node_element) return;
+  if ((parents_.empty() && walks_.empty()) || node.type() != pugi::node_element) return;
   for (pugi::xml_node n = node;;) {
     parents_.erase(n.internal_object());
+    walks_.erase(n.internal_object());
     if (pugi::xml_node child = nextElement(n.first_child())) {
       n = child;
       continue;

@@ -10,7 +10,8 @@
 // a superset: it goes by local names, as written after any prefix, and by
 // the value exactly as the tree holds it.
 //
-// It is used for the element children of elements with many children. A
+// It is made for an element with many children once a patch has walked
+// them a few times (a diff of one operation pays no more than a walk). A
 // step `*[n]` goes to the n-th element child from the place the last one
 // ended; other steps with a position, and `*` alone, walk the children.
 // Candidates come in no particular order: a selector must locate exactly one
@@ -42,7 +43,8 @@ class ChildIndex {
   // Children of `parent` that may be elements named `local` (empty: any
   // name) with an attribute of local name `attribute` whose value is
   // `value` (`attribute` empty: by name alone). Null when `parent` has too
-  // few children to be worth an index: the caller walks them.
+  // few children to be worth an index, or has not been walked often enough
+  // yet: the caller walks them.
   const Nodes* candidates(pugi::xml_node parent, std::string_view local, std::string_view attribute,
                           std::string_view value);
 
@@ -66,8 +68,11 @@ class ChildIndex {
     return parents_.count(element.internal_object()) != 0 || cursor_.parent == element;
   }
 
-  // Children an element must have before it is indexed.
+  // Children an element must have before it is indexed, and the walks of
+  // them a patch makes before that: a diff of one or two operations walks
+  // the children once or twice, which costs less than indexing them.
   static constexpr size_t kIndexedFrom = 32;
+  static constexpr unsigned kWalksBeforeIndex = 3;
 
  private:
   using Keys = std::unordered_map<std::string, Nodes>;
@@ -79,6 +84,7 @@ class ChildIndex {
   static void forEachKey(pugi::xml_node child, Visit visit);
 
   std::unordered_map<const void*, Keys> parents_;
+  std::unordered_map<const void*, unsigned> walks_;  // of elements not yet indexed
   // Where the last positional lookup ended: `node` is the element child of
   // `parent` at `position`. Moved along by changes next to it, forgotten
   // by others.

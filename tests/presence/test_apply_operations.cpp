@@ -523,8 +523,12 @@ TEST(ApplyToManySiblings, LookupFollowsEveryChange) {
   }
 
   pxp::ChildIndex index;
-  ASSERT_TRUE(index.candidates(big, "e", {}, {}));  // forty children: indexed
-  ASSERT_TRUE(index.holdsLookupOf(big));
+  // Forty children: indexed once walked a few times.
+  for (pugi::xml_node parent : {big, root}) {
+    for (unsigned i = 0; i < pxp::ChildIndex::kWalksBeforeIndex; ++i) ASSERT_FALSE(index.candidates(parent, "e", {}, {}));
+    ASSERT_TRUE(index.candidates(parent, "e", {}, {}));
+    ASSERT_TRUE(index.holdsLookupOf(parent));
+  }
   pugi::xml_node lastFound;
   uint64_t visits = 0;
   for (int step = 0; step < 1500; ++step) {
