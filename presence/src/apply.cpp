@@ -170,8 +170,9 @@ class Applier {
       }
       if (value.empty()) return fail(failure, PXP_E_INVALID_NAMESPACE_URI, "a namespace declaration needs a URI");
       std::string name = "xmlns:" + std::string(prefix);
-      for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) ++walk_.visits;
-      if (element.attribute(name.c_str())) {
+      for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+        ++walk_.visits;
+        if (name != a.name()) continue;
         return fail(failure, PXP_E_INVALID_NAMESPACE_PREFIX,
                     "<" + std::string(element.name()) + "> already declares the prefix \"" + std::string(prefix) + "\"");
       }

@@ -231,25 +231,24 @@ void ChildIndex::remove(pugi::xml_node node) {
 
 // Attribute changes: the element leaves its parent's index under its old
 // keys and enters it under its new ones.
-void ChildIndex::appendAttribute(pugi::xml_node element, const char* name, const char* value) {
+template <typename Change>
+void ChildIndex::changeAttributes(pugi::xml_node element, Change change) {
   Keys* keys = indexOf(element.parent());
   if (keys) leave(*keys, element);
-  element.append_attribute(name).set_value(value);
+  change();
   if (keys) enter(*keys, element);
+}
+
+void ChildIndex::appendAttribute(pugi::xml_node element, const char* name, const char* value) {
+  changeAttributes(element, [&] { element.append_attribute(name).set_value(value); });
 }
 
 void ChildIndex::setValue(pugi::xml_node element, pugi::xml_attribute attribute, const char* value) {
-  Keys* keys = indexOf(element.parent());
-  if (keys) leave(*keys, element);
-  attribute.set_value(value);
-  if (keys) enter(*keys, element);
+  changeAttributes(element, [&] { attribute.set_value(value); });
 }
 
 void ChildIndex::removeAttribute(pugi::xml_node element, pugi::xml_attribute attribute) {
-  Keys* keys = indexOf(element.parent());
-  if (keys) leave(*keys, element);
-  element.remove_attribute(attribute);
-  if (keys) enter(*keys, element);
+  changeAttributes(element, [&] { element.remove_attribute(attribute); });
 }
 
 }  // namespace pxp

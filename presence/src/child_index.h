@@ -82,6 +82,8 @@ class ChildIndex {
   void forgetBelow(pugi::xml_node node);
   template <typename Visit>
   static void forEachKey(pugi::xml_node child, Visit visit);
+  template <typename Change>
+  void changeAttributes(pugi::xml_node element, Change change);
 
   std::unordered_map<const void*, Keys> parents_;
   std::unordered_map<const void*, unsigned> walks_;  // of elements not yet indexed

@@ -105,6 +105,15 @@ const ChildIndex::Nodes* indexedChildren(ChildIndex* index, const Step& step, pu
   return step.name.any ? nullptr : index->candidates(parent, step.name.local, {}, {});
 }
 
+// The element a step `*[n]` selects among the children of `parent`, from
+// the index's cursor; false when the step has another form or the index
+// leaves `parent` to be walked.
+bool positionedChild(Walker& walk, const Step& step, pugi::xml_node parent, pugi::xml_node* at) {
+  return walk.index && step.name.any && step.predicates.size() == 1 &&
+         step.predicates[0].kind == PredicateKind::Position &&
+         walk.index->elementAt(parent, step.predicates[0].position, at, &walk.visits);
+}
+
 // Children of `parent` of the final kind, one entry per text run; no more
 // than `wanted` of them.
 void finalChildren(const Selector& sel, pugi::xml_node parent, size_t wanted, std::vector<pugi::xml_node>& out,
@@ -168,7 +177,6 @@ bool isWhitespaceRun(pugi::xml_node first) {
 
 int locate(const Selector& sel, const pugi::xml_document& doc, Walker& walk, const RootAlias& alias,
            Located* first) {
-  ChildIndex* index = walk.index;
   Scopes& scopes = walk.scopes;
   std::vector<pugi::xml_node> contexts{doc};
   std::vector<pugi::xml_node> next;
@@ -177,13 +185,11 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Walker& walk, con
     next.clear();
     for (pugi::xml_node parent : contexts) {
       matched.clear();
-      pugi::xml_node at;
-      if (index && step.name.any && step.predicates.size() == 1 && step.predicates[0].kind == PredicateKind::Position &&
-          index->elementAt(parent, step.predicates[0].position, &at, &walk.visits)) {
+      if (pugi::xml_node at; positionedChild(walk, step, parent, &at)) {
         if (at) next.push_back(at);
         continue;
       }
-      if (const ChildIndex::Nodes* some = indexedChildren(index, step, parent)) {
+      if (const ChildIndex::Nodes* some = indexedChildren(walk.index, step, parent)) {
         for (pugi::xml_node_struct* c : *some) {
           ++walk.visits;
           if (nameMatches(step.name, pugi::xml_node(c), scopes, alias)) matched.push_back(pugi::xml_node(c));

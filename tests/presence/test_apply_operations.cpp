@@ -360,6 +360,19 @@ TEST(ApplyInPrefixedState, AddedPidfContentIsDeclaredWhereTheDefaultDiffers) {
       << result.value().view();
 }
 
+// A fixed sequence of numbers below n, the same on every run.
+class Draws {
+ public:
+  explicit Draws(uint32_t seed) : state_(seed) {}
+  uint32_t operator()(uint32_t n) {
+    state_ = state_ * 1103515245u + 12345u;
+    return (state_ >> 16) % n;
+  }
+
+ private:
+  uint32_t state_;
+};
+
 // Among many siblings the children a step names are looked up, and the
 // lookup is kept up to date as operations replace, rename, add and remove
 // them. A patch applied at once must give what its operations give applied
@@ -379,11 +392,7 @@ TEST(ApplyToManySiblings, AllAtOnceIsOneAtATime) {
 
   std::map<std::string, std::vector<std::string>> added;  // attributes an operation gave each tuple
   std::vector<std::string> ops;
-  uint32_t random = 12345;
-  auto next = [&random](uint32_t n) {
-    random = random * 1103515245u + 12345u;
-    return (random >> 16) % n;
-  };
+  Draws next(12345);
   const std::string tuple = "<tuple id=\"%\"><status><basic>open</basic></status></tuple>";
   auto withId = [&tuple](const std::string& id) { return pxtest::edited(tuple, {{"%", id}}); };
   for (int k = 0; k < 400; ++k) {
@@ -498,11 +507,7 @@ TEST(ApplyToManySiblings, LookupFollowsEveryChange) {
   ASSERT_TRUE(doc.load_string("<r xmlns:p='urn:p'><holder><big/></holder></r>"));
   pugi::xml_node root = doc.first_child(), holder = root.first_child(), big = holder.first_child();
   for (int i = 0; i < 40; ++i) big.append_child("e");
-  uint32_t random = 7;
-  auto next = [&random](uint32_t n) {
-    random = random * 1103515245u + 12345u;
-    return (random >> 16) % n;
-  };
+  Draws next(7);
   const char* names[] = {"e", "f", "p:e"};
   const char* attributes[] = {"a", "b", "p:a"};
   const char* values[] = {"v0", "v1", "v2"};
