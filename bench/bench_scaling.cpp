@@ -13,6 +13,8 @@
 //     declared on the root;
 //   - a PIDF status holding one foreign element that declares N prefixes,
 //     carries N attributes under them and holds N children under them.
+// Two presence documents of N declarations and N elements, one under each
+// prefix, composed and compared.
 // And a diff applied to a state of N tuples and N/4 notes after them: N
 // operations, each selecting one tuple by its id (every third replaces it,
 // the others add to or change its contents), then N/4 replacing the notes
@@ -105,6 +107,28 @@ void BM_ApplyOperationsToManyTuples(benchmark::State& state) {
   state.SetComplexityN(n);
 }
 
+// Partial presence documents checked, compared and composed: two states
+// with N declarations on the root and N elements, one under each prefix.
+void BM_ComposeAndCompareUnderManyDeclarations(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  std::string doc[2];
+  for (int k = 0; k < 2; ++k) {
+    doc[k] = "<presence xmlns='urn:ietf:params:xml:ns:pidf' entity='pres:a@example.com'" + declarations(n) + ">";
+    for (int i = 0; i < n; ++i) doc[k] += "<p" + std::to_string(i) + ":e>" + std::to_string(k) + "</p" + std::to_string(i) + ":e>";
+    doc[k] += "</presence>";
+  }
+  const PxpInput inputs[] = {{doc[0].data(), doc[0].size()}, {doc[1].data(), doc[1].size()}};
+  for (auto _ : state) {
+    PxpText out{};
+    int equal = 0;
+    if (pxpCompose(inputs, 2, nullptr, &out, nullptr) != 0 ||
+        pxpCompare(doc[0].data(), doc[0].size(), doc[1].data(), doc[1].size(), nullptr, &equal, nullptr) != 0)
+      state.SkipWithError("compose or compare");
+    pxpTextFree(&out);
+  }
+  state.SetComplexityN(n);
+}
+
 // Decode (and write back) on one context, release after each round.
 template <typename T, int (*Decode)(RtContext*, T*), int (*Encode)(RtContext*, T*), void (*Release)(RtContext*, T*)>
 void roundTrip(benchmark::State& state, std::string (*make)(int), bool encode) {
@@ -149,4 +173,5 @@ BENCHMARK(BM_DiffOperationsUnderManyDeclarations)->RangeMultiplier(4)->Range(256
 BENCHMARK(BM_RlmiForeignAttributesOfManyNamespaces)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
 BENCHMARK(BM_PidfForeignElementsOfManyNamespaces)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
 BENCHMARK(BM_PidfForeignElementDeclaringMany)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
+BENCHMARK(BM_ComposeAndCompareUnderManyDeclarations)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);
 BENCHMARK(BM_ApplyOperationsToManyTuples)->RangeMultiplier(4)->Range(256, 16384)->Complexity(benchmark::oN);

@@ -181,15 +181,11 @@ class PrefixCheck {
 
   bool enter(pugi::xml_node n) {
     marks_.push_back(declared_.size());
+    if (duplicateAttributes(n)) return duplicate(n);
     // The element's own declarations count for its attributes wherever they
     // stand: used prefixes are checked once all are read.
     used_.clear();
-    names_.clear();
     for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-      std::string_view name = a.name();
-      for (std::string_view seen : names_)
-        if (seen == name) return duplicate(n);
-      names_.push_back(name);
       std::string_view p;
       if (!prefixOf(a.name(), &p)) return malformed(n, a.name());
       std::string_view declaredPrefix;
@@ -197,7 +193,7 @@ class PrefixCheck {
         if (declaredPrefix.empty()) continue;
         if (declaredPrefix == "xmlns") return malformed(n, a.name());
         if (!*a.value()) return refuse(n, declaredPrefix);  // a prefix cannot be undeclared
-        declared_.push_back(declaredPrefix);
+        declare(declaredPrefix);
       } else if (!p.empty()) {
         used_.push_back(p);
       }
@@ -210,18 +206,28 @@ class PrefixCheck {
     return true;
   }
   void leave() {
-    declared_.resize(marks_.back());
+    const size_t mark = marks_.back();
+    for (size_t i = std::max(mark, kScanned); i < declared_.size(); ++i)
+      if (auto found = deep_.find(declared_[i]); --found->second == 0) deep_.erase(found);
+    declared_.resize(mark);
     marks_.pop_back();
   }
 
  private:
-  // Documents bind few prefixes: a scan from the innermost beats a map. A
-  // prefix cannot be undeclared (refused above), so a found one is bound.
+  // Documents bind few prefixes: the first few declarations in force are
+  // scanned, which beats a map; those past them are counted by prefix, so
+  // that thousands of declarations cost no scan for each name. A prefix
+  // cannot be undeclared (refused above), so a found one is bound.
+  static constexpr size_t kScanned = 16;
+  void declare(std::string_view prefix) {
+    if (declared_.size() >= kScanned) ++deep_[prefix];
+    declared_.push_back(prefix);
+  }
   bool bound(std::string_view prefix) const {
     if (prefix == "xml") return true;
-    for (size_t i = declared_.size(); i-- > 0;)
+    for (size_t i = std::min(declared_.size(), kScanned); i-- > 0;)
       if (declared_[i] == prefix) return true;
-    return false;
+    return declared_.size() > kScanned && deep_.count(prefix) != 0;
   }
   // The prefix of a name, empty when it has none; false when the name has
   // an empty prefix or local part, or a second colon.
@@ -256,8 +262,8 @@ class PrefixCheck {
   pugi::xml_node* offender_;
   std::vector<std::string_view> declared_;
   std::vector<size_t> marks_;
-  std::vector<std::string_view> used_;   // prefixes of the current element's attributes
-  std::vector<std::string_view> names_;  // its attribute names so far
+  std::unordered_map<std::string_view, uint32_t> deep_;  // declarations in force past kScanned
+  std::vector<std::string_view> used_;  // prefixes of the current element's attributes
 };
 
 // Depth, document element, text outside it, attribute names and (when asked)

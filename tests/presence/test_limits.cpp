@@ -127,6 +127,23 @@ TEST(HostileInput, ManyDeclarationsOnOneElement) {
   auto result = pxxml::presence::apply(state, pxtest::diffOf({"<p:remove sel=\"*/q:e\" xmlns:q=\"urn:n1999\"/>"}));
   ASSERT_TRUE(result) << result.error().message;
   EXPECT_EQ(result.value().view().find("<n1999:e/>"), std::string::npos);
+
+  // Past the first few, declarations are counted by prefix: those of an
+  // element end with it, and a prefix bound nowhere any more is refused.
+  std::string outer, inner;
+  for (int i = 0; i < 40; ++i) {
+    outer += " xmlns:n" + std::to_string(i) + "=\"urn:n\"";
+    inner += " xmlns:m" + std::to_string(i) + "=\"urn:m\"";
+  }
+  const std::string open = "<presence xmlns=\"urn:ietf:params:xml:ns:pidf\"" + outer + " entity=\"e\">\n";
+  const std::string scoped = "<m39:a" + inner + "><m20:b/></m39:a>\n";
+  auto inside = pxxml::presence::apply(open + scoped + "</presence>", pxtest::diffOf({}));
+  EXPECT_TRUE(inside) << inside.error().message;
+  auto after = pxxml::presence::apply(open + scoped + "<m20:c/></presence>", pxtest::diffOf({}));
+  ASSERT_FALSE(after);
+  EXPECT_EQ(after.error().status, PXP_E_INVALID_DOCUMENT);
+  EXPECT_EQ(after.error().line, 3);
+  EXPECT_NE(std::string(after.error().message).find("\"m20\""), std::string::npos) << after.error().message;
 }
 
 // Found by fuzzing: a full-state body whose extension prefix was never
