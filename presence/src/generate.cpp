@@ -281,14 +281,18 @@ class Generator {
         !rootAttributes(newRoot_, newScopes_, newForm_, after, failure)) {
       return false;
     }
-    auto find = [](const std::vector<RootAttribute>& in, const RootAttribute& a) -> const RootAttribute* {
-      for (const auto& b : in) {
-        if (b.local == a.local && sameUri(b.uri, a.uri)) return &b;
-      }
-      return nullptr;
+    // By expanded name, hashed: a root may carry thousands of attributes.
+    auto nameOf = [](const RootAttribute& a) { return std::string(a.uri) + '\n' + std::string(a.local); };
+    std::unordered_map<std::string, const RootAttribute*> oldByName, newByName;
+    for (const auto& b : before) oldByName.emplace(nameOf(b), &b);
+    for (const auto& a : after) newByName.emplace(nameOf(a), &a);
+    auto find = [&nameOf](const std::unordered_map<std::string, const RootAttribute*>& in,
+                          const RootAttribute& a) -> const RootAttribute* {
+      auto found = in.find(nameOf(a));
+      return found == in.end() ? nullptr : found->second;
     };
     for (const auto& a : after) {
-      const RootAttribute* was = find(before, a);
+      const RootAttribute* was = find(oldByName, a);
       std::string name = diff_.attributeName(a.uri, a.local);
       if (!was) {
         pugi::xml_node op = diff_.operation("add", "*");
@@ -299,7 +303,7 @@ class Generator {
       }
     }
     for (const auto& b : before) {
-      if (!find(after, b)) diff_.operation("remove", "*/@" + diff_.attributeName(b.uri, b.local));
+      if (!find(newByName, b)) diff_.operation("remove", "*/@" + diff_.attributeName(b.uri, b.local));
     }
     return true;
   }
