@@ -30,13 +30,6 @@ pugi::xml_node previousElement(pugi::xml_node n) {
   return n;
 }
 
-bool hasManyChildren(pugi::xml_node parent) {
-  size_t children = 0;
-  for (pugi::xml_node c = parent.first_child(); c && children < ChildIndex::kIndexedFrom; c = c.next_sibling())
-    ++children;
-  return children == ChildIndex::kIndexedFrom;
-}
-
 }  // namespace
 
 // The keys a child is found by: its local name; for each attribute, its
@@ -113,11 +106,12 @@ void checkElementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node fou
 
 const ChildIndex::Nodes* ChildIndex::candidates(pugi::xml_node parent, std::string_view local,
                                                 std::string_view attribute, std::string_view value) {
-  if (parent.type() != pugi::node_element) return nullptr;
+  if (walks_.empty() && parents_.empty()) return nullptr;  // a small document: nothing walked is large
   Keys* keys = indexOf(parent);
   if (!keys) {
-    if (!hasManyChildren(parent) || ++walks_[parent.internal_object()] <= kWalksBeforeIndex) return nullptr;
-    walks_.erase(parent.internal_object());
+    auto walks = walks_.find(parent.internal_object());
+    if (walks == walks_.end() || walks->second < kWalksBeforeIndex) return nullptr;
+    walks_.erase(walks);
     keys = &parents_[parent.internal_object()];
     for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) enter(*keys, c);
   }
@@ -132,7 +126,7 @@ const ChildIndex::Nodes* ChildIndex::candidates(pugi::xml_node parent, std::stri
 bool ChildIndex::elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found, uint64_t* visits) {
   if (parent.type() != pugi::node_element || position == 0) return false;
   if (cursor_.parent != parent) {
-    if (!hasManyChildren(parent)) return false;
+    if (!walks_.count(parent.internal_object()) && !indexOf(parent)) return false;
     cursor_ = Cursor{parent, {}, 0};
   }
   // From the cursor, or from the first child when that is nearer.
@@ -164,6 +158,11 @@ bool ChildIndex::elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_n
   checkElementAt(parent, position, n);
 #endif
   return true;
+}
+
+void ChildIndex::walked(pugi::xml_node parent, size_t children) {
+  if (children >= kIndexedFrom && parent.type() == pugi::node_element && !indexOf(parent))
+    ++walks_[parent.internal_object()];
 }
 
 void ChildIndex::cursorInserted(pugi::xml_node node) {

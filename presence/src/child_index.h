@@ -42,18 +42,21 @@ class ChildIndex {
 
   // Children of `parent` that may be elements named `local` (empty: any
   // name) with an attribute of local name `attribute` whose value is
-  // `value` (`attribute` empty: by name alone). Null when `parent` has too
-  // few children to be worth an index, or has not been walked often enough
-  // yet: the caller walks them.
+  // `value` (`attribute` empty: by name alone). Null when `parent` has not
+  // been walked often enough yet (see `walked`): the caller walks them.
   const Nodes* candidates(pugi::xml_node parent, std::string_view local, std::string_view attribute,
                           std::string_view value);
 
   // The element child of `parent` at `position` (1 first), walked to from
   // where the last such lookup ended, as a diff that replaces the children
   // of the root by position one after another asks for them; null when
-  // there is none. False when `parent` has too few children to be worth
-  // it: the caller walks them. Adds the children walked to *visits.
+  // there is none. False when `parent` has not been found to have many
+  // children: the caller walks them. Adds the children walked to *visits.
   bool elementAt(pugi::xml_node parent, uint64_t position, pugi::xml_node* found, uint64_t* visits);
+
+  // The caller walked the children of `parent` itself, and found so many.
+  // Only elements walked this way, with many children, get lookups.
+  void walked(pugi::xml_node parent, size_t children);
 
   // Changes to the tree. A node inserted by other means is announced
   // after the fact; `remove` takes a node of any kind, with all below it.
@@ -86,7 +89,7 @@ class ChildIndex {
   void changeAttributes(pugi::xml_node element, Change change);
 
   std::unordered_map<const void*, Keys> parents_;
-  std::unordered_map<const void*, unsigned> walks_;  // of elements not yet indexed
+  std::unordered_map<const void*, unsigned> walks_;  // of elements with many children, not yet indexed
   // Where the last positional lookup ended: `node` is the element child of
   // `parent` at `position`. Moved along by changes next to it, forgotten
   // by others.

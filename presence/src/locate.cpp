@@ -195,10 +195,13 @@ int locate(const Selector& sel, const pugi::xml_document& doc, Walker& walk, con
           if (nameMatches(step.name, pugi::xml_node(c), scopes, alias)) matched.push_back(pugi::xml_node(c));
         }
       } else {
+        size_t children = 0;
         for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
-          ++walk.visits;
+          ++children;
           if (c.type() == pugi::node_element && nameMatches(step.name, c, scopes, alias)) matched.push_back(c);
         }
+        walk.visits += children;
+        if (walk.index) walk.index->walked(parent, children);
       }
       applyPredicates(step.predicates, matched, walk);
       next.insert(next.end(), matched.begin(), matched.end());

@@ -52,11 +52,11 @@ const Scopes::Scope** Scopes::ElementIndex::find(const void* key) {
 }
 
 void Scopes::ElementIndex::insert(const void* key, const Scope* scope) {
-  if ((filled_.size() + 1) * 2 > slots_.size()) grow();
+  if ((used_ + 1) * 2 > slots_.size()) grow();
   size_t mask = slots_.size() - 1;
   size_t i = hashAddress(key, mask);
   while (slots_[i].key && slots_[i].key != key) i = (i + 1) & mask;
-  if (!slots_[i].key) filled_.push_back(i);
+  if (!slots_[i].key) ++used_;
   slots_[i] = {key, scope};
 }
 
@@ -64,16 +64,22 @@ void Scopes::ElementIndex::grow() {
   std::vector<Slot> old;
   old.swap(slots_);
   slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{nullptr, nullptr});
-  filled_.clear();
+  used_ = 0;
   for (const Slot& s : old) {
     if (s.key) insert(s.key, s.scope);
   }
 }
 
 void Scopes::ElementIndex::clear() {
-  // Every slot in use goes, so no probe sequence is left broken.
-  for (size_t i : filled_) slots_[i] = Slot{nullptr, nullptr};
-  filled_.clear();
+  if (!used_) return;
+  // A large table holding few entries is given up, not emptied slot by
+  // slot: a patch clears after each operation, and one operation that
+  // looked up thousands of elements must not make every later clear cost
+  // that much. Either way a clear costs no more than the inserts before it.
+  constexpr size_t kKeptSlots = 1024;
+  if (slots_.size() > kKeptSlots && used_ * 8 < slots_.size()) std::vector<Slot>().swap(slots_);
+  else std::fill(slots_.begin(), slots_.end(), Slot{nullptr, nullptr});
+  used_ = 0;
 }
 
 const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
@@ -81,17 +87,17 @@ const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
   pending_.clear();
   const Scope* scope = nullptr;
   for (pugi::xml_node n = element; n && n.type() == pugi::node_element; n = n.parent()) {
-    ++work_;
     if (const Scope** found = byElement_.find(n.internal_object())) {
       scope = *found;
       break;
     }
     pending_.push_back(n);
   }
+  uint64_t read = pending_.size();  // elements climbed, then attributes read
   for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
     std::vector<std::pair<std::string_view, const char*>> declarations;
     for (pugi::xml_attribute a = it->first_attribute(); a; a = a.next_attribute()) {
-      ++work_;
+      ++read;
       std::string_view prefix;
       if (isNamespaceDeclaration(a, &prefix)) declarations.emplace_back(prefix, a.value());
     }
@@ -106,21 +112,22 @@ const Scopes::Scope* Scopes::scopeOf(pugi::xml_node element) {
     }
     byElement_.insert(it->internal_object(), scope);
   }
+  work_ += read;
   return scope;
 }
 
 const char* Scopes::lookup(pugi::xml_node element, std::string_view prefix) {
   if (prefix == "xml") return kXmlNs;
   for (const Scope* s = scopeOf(element); s; s = s->parent) {
-    ++work_;
     if (!s->index.empty()) {
+      ++work_;
       auto found = s->index.find(prefix);
       if (found != s->index.end()) return found->second;
       continue;
     }
     // The last declaration of a prefix on one element wins, as in the index.
+    work_ += s->declarations.size();
     for (auto it = s->declarations.rbegin(); it != s->declarations.rend(); ++it) {
-      ++work_;
       if (it->first == prefix) return it->second;
     }
   }

@@ -79,10 +79,7 @@ class Scopes {
     };
     void grow();
     std::vector<Slot> slots_;
-    // The slots in use: clearing empties these alone, so that a patch that
-    // clears after each of its operations pays for the lookups each made,
-    // not for the table a large one before grew.
-    std::vector<size_t> filled_;
+    size_t used_ = 0;
   };
 
   ElementIndex byElement_;

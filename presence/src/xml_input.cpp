@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <string>
 #include <vector>
@@ -181,11 +182,12 @@ class PrefixCheck {
 
   bool enter(pugi::xml_node n) {
     marks_.push_back(declared_.size());
-    if (duplicateAttributes(n)) return duplicate(n);
     // The element's own declarations count for its attributes wherever they
     // stand: used prefixes are checked once all are read.
     used_.clear();
+    names_.clear();
     for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+      if (!firstName(a.name())) return duplicate(n);
       std::string_view p;
       if (!prefixOf(a.name(), &p)) return malformed(n, a.name());
       std::string_view declaredPrefix;
@@ -203,14 +205,15 @@ class PrefixCheck {
     if (!p.empty() && !bound(p)) return refuse(n, p);
     for (std::string_view u : used_)
       if (!bound(u)) return refuse(n, u);
+    forgetNames();
     return true;
   }
   void leave() {
     const size_t mark = marks_.back();
-    for (size_t i = std::max(mark, kScanned); i < declared_.size(); ++i)
-      if (auto found = deep_.find(declared_[i]); --found->second == 0) deep_.erase(found);
-    declared_.resize(mark);
     marks_.pop_back();
+    for (size_t i = declared_.size(); i > mark && i > kScanned; --i)
+      if (auto found = deep_.find(declared_[i - 1]); --found->second == 0) deep_.erase(found);
+    declared_.resize(mark);
   }
 
  private:
@@ -219,6 +222,25 @@ class PrefixCheck {
   // that thousands of declarations cost no scan for each name. A prefix
   // cannot be undeclared (refused above), so a found one is bound.
   static constexpr size_t kScanned = 16;
+  // Whether the element has no earlier attribute of this name: its first
+  // few names are scanned, those past them hashed.
+  bool firstName(std::string_view name) {
+    if (names_.size() < kScanned) {
+      for (std::string_view seen : names_)
+        if (seen == name) return false;
+      names_.push_back(name);
+      if (names_.size() == kScanned) manyNames_.insert(names_.begin(), names_.end());
+      return true;
+    }
+    if (!manyNames_.insert(name).second) return false;
+    names_.push_back(name);
+    return true;
+  }
+  // Emptied name by name: its buckets stay for the next element with many.
+  void forgetNames() {
+    if (names_.size() >= kScanned)
+      for (std::string_view name : names_) manyNames_.erase(name);
+  }
   void declare(std::string_view prefix) {
     if (declared_.size() >= kScanned) ++deep_[prefix];
     declared_.push_back(prefix);
@@ -263,7 +285,9 @@ class PrefixCheck {
   std::vector<std::string_view> declared_;
   std::vector<size_t> marks_;
   std::unordered_map<std::string_view, uint32_t> deep_;  // declarations in force past kScanned
-  std::vector<std::string_view> used_;  // prefixes of the current element's attributes
+  std::vector<std::string_view> used_;   // prefixes of the current element's attributes
+  std::vector<std::string_view> names_;  // its attribute names so far
+  std::unordered_set<std::string_view> manyNames_;  // all of them, once there are many
 };
 
 // Depth, document element, text outside it, attribute names and (when asked)

@@ -530,7 +530,10 @@ TEST(ApplyToManySiblings, LookupFollowsEveryChange) {
   pxp::ChildIndex index;
   // Forty children: indexed once walked a few times.
   for (pugi::xml_node parent : {big, root}) {
-    for (unsigned i = 0; i < pxp::ChildIndex::kWalksBeforeIndex; ++i) ASSERT_FALSE(index.candidates(parent, "e", {}, {}));
+    for (unsigned i = 0; i < pxp::ChildIndex::kWalksBeforeIndex; ++i) {
+      ASSERT_FALSE(index.candidates(parent, "e", {}, {}));
+      index.walked(parent, pxp::ChildIndex::kIndexedFrom);
+    }
     ASSERT_TRUE(index.candidates(parent, "e", {}, {}));
     ASSERT_TRUE(index.holdsLookupOf(parent));
   }
