@@ -168,7 +168,7 @@ void ChildIndex::walked(pugi::xml_node parent, size_t children) {
 void ChildIndex::cursorInserted(pugi::xml_node node) {
   if (!cursor_.node || node.parent() != cursor_.parent || node.type() != pugi::node_element) return;
   if (nextElement(node.next_sibling()) == cursor_.node) ++cursor_.position;
-  else if (previousElement(node.previous_sibling()) != cursor_.node) cursor_ = Cursor{};
+  else if (previousElement(node.previous_sibling()) != cursor_.node) cursor_.node = {};  // position unknown
 }
 
 void ChildIndex::cursorRemoving(pugi::xml_node node) {

@@ -3,6 +3,7 @@
 #include "namespaces.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -154,23 +155,43 @@ bool encodingIsUtf8(const pugi::xml_document& doc) {
   return true;
 }
 
-bool duplicateAttributes(pugi::xml_node element) {
-  size_t count = 0;
-  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) ++count;
-  if (count < 2) return false;
-  if (count <= 8) {
-    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-      for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-        if (std::strcmp(a.name(), b.name()) == 0) return true;
-      }
+// Documents bind few prefixes and give an element few attributes: the
+// first few of either are scanned, which beats a map, and those past them
+// hashed, so that thousands cost no scan each.
+constexpr size_t kScanned = 16;
+
+// The attribute names of one element seen so far.
+class AttributeNames {
+ public:
+  // False when the name was there already.
+  bool add(std::string_view name) {
+    if (count_ < kScanned) {
+      for (size_t i = 0; i < count_; ++i)
+        if (first_[i] == name) return false;
+      first_[count_++] = name;
+      return true;
     }
-    return false;
+    if (many_.empty()) many_.insert(first_.begin(), first_.end());
+    return many_.insert(name).second;
   }
-  std::vector<std::string_view> names;
-  names.reserve(count);
-  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) names.emplace_back(a.name());
-  std::sort(names.begin(), names.end());
-  return std::adjacent_find(names.begin(), names.end()) != names.end();
+  // A large set is given up rather than emptied bucket by bucket, so that
+  // one element of thousands of attributes costs the next ones nothing.
+  void clear() {
+    count_ = 0;
+    if (!many_.empty()) std::unordered_set<std::string_view>().swap(many_);
+  }
+
+ private:
+  std::array<std::string_view, kScanned> first_;
+  size_t count_ = 0;
+  std::unordered_set<std::string_view> many_;
+};
+
+bool duplicateAttributes(pugi::xml_node element) {
+  AttributeNames names;
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
+    if (!names.add(a.name())) return true;
+  return false;
 }
 
 // Namespace well-formedness, element by element in document order: every
@@ -187,7 +208,7 @@ class PrefixCheck {
     used_.clear();
     names_.clear();
     for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-      if (!firstName(a.name())) return duplicate(n);
+      if (!names_.add(a.name())) return duplicate(n);
       std::string_view p;
       if (!prefixOf(a.name(), &p)) return malformed(n, a.name());
       std::string_view declaredPrefix;
@@ -205,7 +226,6 @@ class PrefixCheck {
     if (!p.empty() && !bound(p)) return refuse(n, p);
     for (std::string_view u : used_)
       if (!bound(u)) return refuse(n, u);
-    forgetNames();
     return true;
   }
   void leave() {
@@ -217,30 +237,8 @@ class PrefixCheck {
   }
 
  private:
-  // Documents bind few prefixes: the first few declarations in force are
-  // scanned, which beats a map; those past them are counted by prefix, so
-  // that thousands of declarations cost no scan for each name. A prefix
-  // cannot be undeclared (refused above), so a found one is bound.
-  static constexpr size_t kScanned = 16;
-  // Whether the element has no earlier attribute of this name: its first
-  // few names are scanned, those past them hashed.
-  bool firstName(std::string_view name) {
-    if (names_.size() < kScanned) {
-      for (std::string_view seen : names_)
-        if (seen == name) return false;
-      names_.push_back(name);
-      if (names_.size() == kScanned) manyNames_.insert(names_.begin(), names_.end());
-      return true;
-    }
-    if (!manyNames_.insert(name).second) return false;
-    names_.push_back(name);
-    return true;
-  }
-  // Emptied name by name: its buckets stay for the next element with many.
-  void forgetNames() {
-    if (names_.size() >= kScanned)
-      for (std::string_view name : names_) manyNames_.erase(name);
-  }
+  // The declarations in force past the first few are counted by prefix.
+  // A prefix cannot be undeclared (refused above), so a found one is bound.
   void declare(std::string_view prefix) {
     if (declared_.size() >= kScanned) ++deep_[prefix];
     declared_.push_back(prefix);
@@ -285,9 +283,8 @@ class PrefixCheck {
   std::vector<std::string_view> declared_;
   std::vector<size_t> marks_;
   std::unordered_map<std::string_view, uint32_t> deep_;  // declarations in force past kScanned
-  std::vector<std::string_view> used_;   // prefixes of the current element's attributes
-  std::vector<std::string_view> names_;  // its attribute names so far
-  std::unordered_set<std::string_view> manyNames_;  // all of them, once there are many
+  std::vector<std::string_view> used_;  // prefixes of the current element's attributes
+  AttributeNames names_;                // its attribute names so far
 };
 
 // Depth, document element, text outside it, attribute names and (when asked)

@@ -298,6 +298,13 @@ TEST_P(ApplyRefusesDiff, BeforeAnyOperation) {
 
 const std::string kDiffHead = "<p:pidf-diff xmlns:p=\"urn:ietf:params:xml:ns:pidf-diff\">\n";
 
+// Twenty attributes a0 ... a19: past the names an element's check scans.
+std::string manyAttributes() {
+  std::string text;
+  for (int i = 0; i < 20; ++i) text += " a" + std::to_string(i) + "=\"v\"";
+  return text;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Documents, ApplyRefusesDiff,
     ::testing::Values(
@@ -312,7 +319,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedDocument{"ControlCharacter", kDiffHead + "\x01</p:pidf-diff>", PXP_E_INVALID_CHARACTER_SET, 2},
         RefusedDocument{"UndeclaredRootPrefix", "<q:pidf-diff/>", PXP_E_INVALID_NAMESPACE_PREFIX, 1},
         RefusedDocument{"TwoRoots", kDiffHead + "</p:pidf-diff><p:pidf-diff xmlns:p=\"urn:ietf:params:xml:ns:pidf-diff\"/>", PXP_E_INVALID_DIFF_FORMAT, 0},
-        RefusedDocument{"DuplicateAttribute", kDiffHead + "<p:remove sel=\"*/a\" sel=\"*/b\"/></p:pidf-diff>", PXP_E_INVALID_DIFF_FORMAT, 2}),
+        RefusedDocument{"DuplicateAttribute", kDiffHead + "<p:remove sel=\"*/a\" sel=\"*/b\"/></p:pidf-diff>", PXP_E_INVALID_DIFF_FORMAT, 2},
+        RefusedDocument{"DuplicateAmongMany", kDiffHead + "<p:remove sel=\"*/a\"" + manyAttributes() + " a3=\"w\"/></p:pidf-diff>", PXP_E_INVALID_DIFF_FORMAT, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ApplyRefusesState, WhenItIsNoPresenceDocument) {
@@ -325,7 +333,9 @@ TEST(ApplyRefusesState, WhenItIsNoPresenceDocument) {
                          Row{"<t:presence/>", PXP_E_INVALID_DOCUMENT},
                          Row{"<presence xmlns:a:b=\"urn:x\" xmlns=\"urn:ietf:params:xml:ns:pidf\"/>", PXP_E_INVALID_DOCUMENT},
                          Row{"<p:pidf-full xmlns:p=\"urn:ietf:params:xml:ns:pidf-diff\" entity=\"e\" version=\"56?\"/>", PXP_E_INVALID_DOCUMENT},
-                         Row{"<presence xmlns=\"urn:ietf:params:xml:ns:pidf\">&bogus;</presence>", PXP_E_INVALID_DOCUMENT}}) {
+                         Row{"<presence xmlns=\"urn:ietf:params:xml:ns:pidf\">&bogus;</presence>", PXP_E_INVALID_DOCUMENT},
+                         Row{"<presence xmlns=\"urn:ietf:params:xml:ns:pidf\" entity=\"e\"" + manyAttributes() + " a17=\"w\"/>",
+                             PXP_E_INVALID_DOCUMENT}}) {
     auto result = pxxml::presence::apply(row.state, diffOf({}));
     ASSERT_FALSE(result) << row.state;
     EXPECT_EQ(result.error().status, row.status) << row.state;
