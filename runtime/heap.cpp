@@ -18,7 +18,9 @@ static_assert(sizeof(Heap::Page) % 8 == 0, "page header keeps blocks aligned");
 
 bool Heap::failInjected() {
   if (failCountdown_ == 0) return false;
-  return --failCountdown_ == 0;
+  if (--failCountdown_ != 0) return false;
+  setCurrent(current_);  // disarmed: the inline path serves again
+  return true;
 }
 
 Heap::Page* Heap::newPage(size_t capacity) {
@@ -53,7 +55,7 @@ void Heap::unlink(Page* page) {
 
 void Heap::dropPage(Page* page) {
   unlink(page);
-  if (page == current_) current_ = nullptr;
+  if (page == current_) setCurrent(nullptr);
   if (page == lastFreedFrom_) lastFreedFrom_ = nullptr;
   if (page->capacity == kPageCapacity && spare_ == nullptr) {
     page->used = 0;
@@ -78,6 +80,12 @@ Heap::Page* Heap::pageOf(const void* p) const {
   if (!holdsBlock(page, addr)) return nullptr;
   lastFreedFrom_ = page;
   return page;
+}
+
+size_t Heap::liveBlocks() const {
+  size_t n = 0;
+  for (const Page* page = pages_; page; page = page->next) n += page->live;
+  return n;
 }
 
 void* Heap::allocSlow(size_t n) {
@@ -106,7 +114,7 @@ void* Heap::allocSlow(size_t n) {
       // The old current page stays until its last block is freed; an empty
       // one is given up now.
       if (current_ && current_->live == 0) dropPage(current_);
-      current_ = page;
+      setCurrent(page);
     }
   }
   return bump(page, need);
@@ -130,14 +138,13 @@ void Heap::reset() {
     pageIndex_.erase(reinterpret_cast<uintptr_t>(page));
     std::free(page);
   }
-  current_ = nullptr;
-  liveBlocks_ = 0;
+  setCurrent(nullptr);
   if (keep) {
     keep->used = 0;
     keep->live = 0;
     keep->next = nullptr;
     pages_ = keep;
-    current_ = keep;
+    setCurrent(keep);
   }
 }
 
@@ -156,7 +163,7 @@ void Heap::releaseAll() {
     std::free(spare_);
     spare_ = nullptr;
   }
-  current_ = nullptr;
+  setCurrent(nullptr);
 }
 
 }  // namespace pxrt

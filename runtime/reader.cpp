@@ -34,7 +34,7 @@ RtSaxReader* Reader::acquire(void* handler, RtSaxStartElementFn start, RtSaxEndE
                              RtSaxCharactersFn chars) {
   if (busy_) return nullptr;  // one document at a time per context
   busy_ = true;
-  reader_ = RtSaxReader{ctxt_, handler, start, end, chars};
+  reader_ = RtSaxReader{ctxt_, handler, start, end, chars, false};
   return &reader_;
 }
 
@@ -64,7 +64,7 @@ int Reader::parse() {
     } else
 #endif
     {
-      tokenizer_.parse(driver_, data, size, impl->chunkSize);
+      tokenizer_.parse(driver_, data, size, impl->chunkSize, reader_.attrsByLength);
     }
   }
   return driver_.finish();

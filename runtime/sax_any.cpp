@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "internal/attribute_texts.h"
 #include "internal/context_impl.h"
 #include "internal/escape.h"
 #include "internal/reader.h"
@@ -29,12 +30,12 @@ std::string_view sv(const OSUTF8CHAR* p) {
 
 // The prefix of a qualified name, without measuring the whole name first:
 // prefixes are a few bytes.
+std::string_view prefixOf(std::string_view name) {
+  const size_t colon = pxrt::colonIn(name);
+  return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
+}
 std::string_view prefixOf(const OSUTF8CHAR* qname) {
-  if (!qname) return {};
-  const char* q = reinterpret_cast<const char*>(qname);
-  for (const char* p = q; *p; ++p)
-    if (*p == ':') return std::string_view(q, static_cast<size_t>(p - q));
-  return {};
+  return qname ? prefixOf(std::string_view(reinterpret_cast<const char*>(qname))) : std::string_view();
 }
 
 bool declaredInside(const Capture& cap, std::string_view prefix) { return cap.declared.contains(prefix); }
@@ -220,16 +221,20 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
   }
 
   cap.declaredMarks.push_back(cap.declared.size());
-  for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
-    std::string_view an = sv(a[0]);
+  // The reader's counts where it has them: plain attributes may then come
+  // without their NULs.
+  const auto* names = reinterpret_cast<const char* const*>(attrs);
+  const uint32_t* lengths = impl->reader ? impl->reader->attrLengths(names) : nullptr;
+  for (pxrt::AttributeTexts a(names, lengths); !a.done(); a.next()) {
+    std::string_view an = a.name();
     if (an == "xmlns") cap.declared.push("");
     else if (an.substr(0, 6) == "xmlns:") cap.declared.push(an.substr(6));
   }
   auto inside = [&cap](std::string_view prefix) { return declaredInside(cap, prefix); };
   notePrefixUse(impl, prefixOf(qName), true, inside);
-  for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
-    const char* an = reinterpret_cast<const char*>(a[0]);
-    if (!pxrt::isDeclarationName(an)) notePrefixUse(impl, prefixOf(a[0]), false, inside);
+  for (pxrt::AttributeTexts a(names, lengths); !a.done(); a.next()) {
+    std::string_view an = a.name();
+    if (!pxrt::isDeclarationName(an)) notePrefixUse(impl, prefixOf(an), false, inside);
   }
   // A whole element copied from the document needs none of the events
   // inside it: the reader passes over them, telling only the prefixes used.
@@ -239,11 +244,11 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
     cap.text += '<';
     cap.text += sv(qName);
     if (root) cap.rootInsert = cap.text.size();
-    for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
+    for (pxrt::AttributeTexts a(names, lengths); !a.done(); a.next()) {
       cap.text += ' ';
-      cap.text += sv(a[0]);
+      cap.text += a.name();
       cap.text += "=\"";
-      pxrt::appendEscaped<pxrt::attrEscape>(cap.text, sv(a[1]));
+      pxrt::appendEscaped<pxrt::attrEscape>(cap.text, a.value());
       cap.text += '"';
     }
     cap.text += '>';

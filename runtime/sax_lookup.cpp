@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "internal/attribute_texts.h"
 #include "internal/context_impl.h"
 
 namespace {
@@ -23,10 +24,6 @@ bool isLang(const char* d) { return d[0] == 'l' && d[1] == 'a' && d[2] == 'n' &&
 bool rowAccepts(const RtXmlElemInfo& row, const char* localName, int nsidx) {
   if (row.name[0] == 0) return row.nsidx == RT_NS_ANY || (nsidx != row.nsidx && nsidx != RT_NS_NONE);
   return nsidx == row.nsidx && row.name[0] == localName[0] && sameName(row.name, localName);
-}
-
-bool isNamespaceOrXsi(const char* name) {
-  return pxrt::isDeclarationName(name) || std::strncmp(name, "xsi:", 4) == 0;
 }
 
 }  // namespace
@@ -157,12 +154,15 @@ int rtSaxReportUnexpAttrs(RtContext* ctxt, const OSUTF8CHAR* const* attrs, const
   // A foreign element matched by a wildcard may carry any attribute.
   if (!attrs || !elemName || elemName[0] == 0) return 0;
   int status = 0;
-  for (const OSUTF8CHAR* const* a = attrs; a[0]; a += 2) {
-    if (isNamespaceOrXsi(cstr(a[0]))) continue;
+  // Names by the reader's counts where it has them: they may come unterminated.
+  const auto* names = reinterpret_cast<const char* const*>(attrs);
+  for (pxrt::AttributeTexts a(names, rtSaxAttrLengths(ctxt, attrs)); !a.done(); a.next()) {
+    const std::string_view name = a.name();
+    if (pxrt::isDeclarationName(name) || name.substr(0, 4) == "xsi:") continue;
     status = ST_UNEXPECTED_ATTRIBUTE;
     if (!rtSaxIncErrors(ctxt)) continue;
     rtxErrAddStrParm(ctxt, elemName);
-    rtxErrAddStrParm(ctxt, cstr(a[0]));
+    rtxErrAddStrnParm(ctxt, name.data(), name.size());
     rtxErrSetNewData(ctxt, ST_UNEXPECTED_ATTRIBUTE, __FILE__, __LINE__);
   }
   return status;

@@ -38,6 +38,10 @@ int rtSaxCParse(RtSaxReader* reader) {
   return reader->ctxt->impl->reader->parse();
 }
 
+void rtSaxCSetAttrsByLength(RtSaxReader* reader, OSBOOL on) {
+  if (reader) reader->attrsByLength = on != 0;
+}
+
 void rtSaxCReleaseReader(RtSaxReader* reader) {
   if (!reader || !implOf(reader->ctxt) || !reader->ctxt->impl->reader) return;
   reader->ctxt->impl->reader->release();

@@ -593,6 +593,13 @@ RT_API RtSaxReader* rtSaxCCreateXmlReader(RtContext* ctxt, void* handler, RtSaxS
  * DOCTYPE, depth, size, input) are recorded and returned. */
 RT_API int rtSaxCParse(RtSaxReader* reader);
 RT_API void rtSaxCReleaseReader(RtSaxReader* reader);
+/* For handlers that read every attribute name and value by the lengths
+ * rtSaxAttrLengths gives, and never past them: the reader may then hand a
+ * plain attribute over where it stands in the document, without a NUL after
+ * it, instead of copying it. Declarations ("xmlns", "xmlns:p") and prefixed
+ * names stay NUL-terminated. Off for a new reader; the library's own
+ * decoders and validators turn it on. */
+RT_API void rtSaxCSetAttrsByLength(RtSaxReader* reader, OSBOOL on);
 
 /* Row of an element allowed in *state: updates *state; -1 when none. A
  * wildcard row (empty name) takes elements of any namespace but the row's

@@ -25,8 +25,8 @@ class Heap {
   // block freed from the current page or from the page the last free found.
   // The rest goes out of line.
   void* alloc(size_t n) {
-    Page* page = current_;
-    if (n - 1 < kBigBlock - kHeaderSize && page && failCountdown_ == 0) {  // 1 <= n, a block for a page
+    Page* page = bumpFrom_;
+    if (n - 1 < kBigBlock - kHeaderSize && page) {  // 1 <= n, a block for a page
       const size_t need = kHeaderSize + roundUp(n);
       if (page->capacity - page->used >= need) return bump(page, need);
     }
@@ -48,9 +48,13 @@ class Heap {
 
   void setLimit(size_t bytes) { limit_ = bytes; }
   size_t limit() const { return limit_; }
-  void failAfter(size_t n) { failCountdown_ = n; }
+  void failAfter(size_t n) {
+    failCountdown_ = n;
+    setCurrent(current_);
+  }
   size_t pageBytes() const { return pageBytes_; }
-  size_t liveBlocks() const { return liveBlocks_; }
+  // Counted from the pages (few) rather than at every allocation and free.
+  size_t liveBlocks() const;
 
   struct Page {
     Page* prev;
@@ -82,7 +86,6 @@ class Heap {
     auto* header = reinterpret_cast<uint32_t*>(page->area() + page->used);
     page->used += need;
     page->live++;
-    liveBlocks_++;
     header[0] = kLiveMagic;
     header[1] = 0;
     return header + 2;
@@ -94,7 +97,6 @@ class Heap {
     auto* header = const_cast<uint32_t*>(static_cast<const uint32_t*>(p) - 2);
     if (header[0] != kLiveMagic) return;
     header[0] = kFreedMagic;
-    liveBlocks_--;
     if (--page->live != 0) return;
     if (page == current_) page->used = 0;
     else dropPage(page);
@@ -109,13 +111,19 @@ class Heap {
 
   Page* pages_ = nullptr;    // every page in use, current first
   Page* current_ = nullptr;  // the page blocks are bumped from
+  // current_, or null while a failure is armed: the inline allocation then
+  // goes to allocSlow, which counts down, without testing the countdown.
+  Page* bumpFrom_ = nullptr;
+  void setCurrent(Page* page) {
+    current_ = page;
+    bumpFrom_ = failCountdown_ ? nullptr : page;
+  }
   Page* spare_ = nullptr;    // one empty page kept for reuse
   mutable Page* lastFreedFrom_ = nullptr;  // the page pageOf found last
   // Address of every page held (the spare included): a free finds the page
   // of its pointer here before reading anything at the pointer.
   std::set<uintptr_t> pageIndex_;
   size_t pageBytes_ = 0;
-  size_t liveBlocks_ = 0;
   size_t limit_ = 0;  // 0: unlimited
   size_t failCountdown_ = 0;
 };

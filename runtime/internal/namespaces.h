@@ -19,6 +19,9 @@ inline bool isDeclarationName(const char* name) {
   return name[0] == 'x' && name[1] == 'm' && name[2] == 'l' && name[3] == 'n' && name[4] == 's' &&
          (name[5] == 0 || name[5] == ':');
 }
+inline bool isDeclarationName(std::string_view name) {
+  return name.substr(0, 5) == "xmlns" && (name.size() == 5 || name[5] == ':');
+}
 
 struct Binding {
   std::string prefix;  // "" for the default namespace

@@ -2,6 +2,7 @@
 // checks, failures, namespace declarations and the skip rule.
 #include "xml/driver.h"
 
+#include "internal/attribute_texts.h"
 #include "internal/reader.h"
 
 #include <string>
@@ -12,10 +13,9 @@ namespace {
 
 // What follows a name's colon: a name of its own (it starts as names do)
 // without a further colon.
-bool localPartOk(const char* p) {
-  const size_t n = std::strlen(p);
-  const auto* b = reinterpret_cast<const uint8_t*>(p);
-  return n && !std::memchr(p, ':', n) && startsName(b, b + n);
+bool localPartOk(std::string_view local) {
+  const auto* b = reinterpret_cast<const uint8_t*>(local.data());
+  return !local.empty() && colonIn(local) == std::string_view::npos && startsName(b, b + local.size());
 }
 
 bool equalsIgnoringCase(std::string_view a, const char* b) {
@@ -107,39 +107,38 @@ void EventDriver::growScopes() { scopeAt_.resize(depth_ < 32 ? 64 : 2 * depth_);
 
 bool EventDriver::bindDeclarations(size_t at, const char* qname, const char* const* attrs) {
   bool scoped = false;
-  // Our tokenizer counted the texts; expat's are measured here.
+  // Our tokenizer counted the texts (and may hand plain ones over
+  // unterminated); expat's are measured here.
   const uint32_t* lengths = impl_->reader ? impl_->reader->attrLengths(attrs) : nullptr;
-  for (const char* const* a = attrs; a[0]; a += 2, lengths = lengths ? lengths + 2 : nullptr) {
-    const char* an = a[0];
+  for (AttributeTexts a(attrs, lengths); !a.done(); a.next()) {
+    const std::string_view an = a.name();
     if (!isDeclarationName(an)) continue;
-    bool isDefault = an[5] == 0;
-    if (!isDefault && !an[6]) continue;  // "xmlns:" alone declares nothing
-    if (!isDefault && !localPartOk(an + 6)) return notQName(at, an, qname);
-    if (!isDefault && !a[1][0]) {
+    bool isDefault = an.size() == 5;
+    if (!isDefault && an.size() == 6) continue;  // "xmlns:" alone declares nothing
+    if (!isDefault && !localPartOk(an.substr(6))) return notQName(at, an, qname);
+    const std::string_view uri = a.value();
+    if (!isDefault && uri.empty()) {
       fail(at, ST_XML_MALFORMED,
-           std::string("<") + qname + "> undeclares the prefix \"" + (an + 6) +
-               "\" (" + an + "=\"\"), which namespaces in XML do not allow: remove the declaration");
+           std::string("<") + qname + "> undeclares the prefix \"" + std::string(an.substr(6)) + "\" (" +
+               std::string(an) + "=\"\"), which namespaces in XML do not allow: remove the declaration");
       return false;
     }
     if (!scoped) {
       impl_->ns.push();  // a scope only for elements that declare something
       scoped = true;
     }
-    const std::string_view uri = lengths ? std::string_view(a[1], lengths[1]) : std::string_view(a[1]);
-    if (isDefault) impl_->ns.bind("", uri);
-    else impl_->ns.bind(lengths ? std::string_view(an + 6, lengths[0] - 6) : std::string_view(an + 6), uri);
+    impl_->ns.bind(isDefault ? std::string_view() : an.substr(6), uri);
   }
   // Declarations of the tag hold for its own attributes wherever they stand.
-  for (const char* const* a = attrs; a[0]; a += 2) {
-    const char* an = a[0];
+  for (AttributeTexts a(attrs, lengths); !a.done(); a.next()) {
+    const std::string_view an = a.name();
     if (isDeclarationName(an)) continue;
-    const char* colon = an;  // names are short: no call
-    while (*colon && *colon != ':') ++colon;
-    if (!*colon) continue;
-    if (!colon[1] || !localPartOk(colon + 1)) return notQName(at, an, qname);
-    if (colon == an) return emptyPrefix(at, an, qname);
-    std::string_view prefix(an, static_cast<size_t>(colon - an));
-    if (!prefixBound(prefix)) return unboundPrefix(at, prefix, an, qname);
+    const size_t colon = colonIn(an);
+    if (colon == std::string_view::npos) continue;
+    if (!localPartOk(an.substr(colon + 1))) return notQName(at, an, qname);
+    if (colon == 0) return emptyPrefix(at, std::string(an).c_str(), qname);
+    std::string_view prefix = an.substr(0, colon);
+    if (!prefixBound(prefix)) return unboundPrefix(at, prefix, std::string(an).c_str(), qname);
   }
   return true;
 }
@@ -205,10 +204,12 @@ bool EventDriver::passOver(const char* qname, const char* local, const char* con
   if (quiet_ == Quiet::Capture) {
     std::string_view prefix(qname, local != qname ? static_cast<size_t>(local - qname - 1) : 0);
     noteCapturedPrefix(impl_, prefix, true, captureInside_);
-    for (const char* const* a = attrs; nsAttrs && a[0]; a += 2) {
-      const char* colon = std::strchr(a[0], ':');
-      if (colon) noteCapturedPrefix(impl_, std::string_view(a[0], static_cast<size_t>(colon - a[0])), false, captureInside_);
-    }
+    if (nsAttrs)
+      for (AttributeTexts a(attrs, impl_->reader ? impl_->reader->attrLengths(attrs) : nullptr); !a.done(); a.next()) {
+        const std::string_view an = a.name();
+        const size_t colon = colonIn(an);
+        if (colon != std::string_view::npos) noteCapturedPrefix(impl_, an.substr(0, colon), false, captureInside_);
+      }
   }
   impl_->ns.clearStartPrefix();
   return true;

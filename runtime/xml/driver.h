@@ -24,6 +24,7 @@ struct RtSaxReader {
   RtSaxStartElementFn start;
   RtSaxEndElementFn end;
   RtSaxCharactersFn chars;
+  bool attrsByLength;  // rtSaxCSetAttrsByLength
 };
 
 namespace pxrt::xml {

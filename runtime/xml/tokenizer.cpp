@@ -122,8 +122,9 @@ Tokenizer::Ptr Tokenizer::nameRest(Ptr p) const {
 
 // ------------------------------------------------------------------ document
 
-void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t chunk) {
+void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t chunk, bool attrsInPlace) {
   d_ = &driver;
+  inPlace_ = attrsInPlace;
   base_ = reinterpret_cast<Ptr>(doc);
   end_ = base_ + size;
   chunk_ = chunk;
@@ -140,6 +141,7 @@ void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t 
   if (attrPointers_.capacity() > kKeepBuffer) {  // the two grow together, and go together
     std::vector<const char*>().swap(attrPointers_);
     std::vector<uint32_t>().swap(attrLengths_);
+    std::vector<uint32_t>().swap(attrMarks_);
   }
   if (attrIndex_.capacity() > kKeepBuffer) std::vector<uint32_t>().swap(attrIndex_);
 }
@@ -378,7 +380,12 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
 // The attributes of a start tag and its end ('>' or '/>'). Each goes to
 // attrs_ as name, NUL, one filler byte, value, NUL: the layout of
 // name="value" as written, so that such an attribute is one copy, its '='
-// and closing quote made the NULs. *attrs gets the handlers' array of them.
+// and closing quote made the NULs. For handlers that read attributes by
+// their lengths (inPlace_), a plain name="value" is not copied at all: the
+// array points into the document, the value 2 bytes after the name as in
+// attrs_. Declarations and prefixed names are still copied: the namespace
+// calls they go to take NUL-terminated texts. *attrs gets the handlers'
+// array of them.
 Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsAttrs, bool* empty) {
   attrs_.clear();
   unsigned generation = attrs_.generation();
@@ -426,22 +433,32 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     if (attrPointers_.size() < 2 * count + 3) {
       attrPointers_.resize(2 * count + 16);
       attrLengths_.resize(2 * count + 16);
+      attrMarks_.resize(count + 8);
     }
 
     const size_t mark = attrs_.size();
+    attrMarks_[count] = static_cast<uint32_t>(mark);
     size_t valueLength;
+    const unsigned nameColons = colons(an, anLen);
+    const bool isDeclaration = anLen == 5 && std::memcmp(an, "xmlns", 5) == 0;
     const Ptr q = scanDelims(p, end_, static_cast<char>(quote), '<', '&');
     if (q < end_ && *q == quote && p == an + anLen + 2) {
-      // name="value" as it stands: the bytes from the name to the closing
-      // quote in one copy.
-      const size_t n = static_cast<size_t>(q - an);
-      char* dst = attrs_.reserve(n + 1 + 16);
-      if (!dst) return noMemory(an);
-      copyOut(dst, an, n);
-      dst[anLen] = 0;
-      dst[n] = 0;
-      attrs_.resize(mark + n + 1);
-      valueLength = n - anLen - 2;
+      if (inPlace_ && !nameColons && !isDeclaration) {
+        attrMarks_[count] = kInDocument;
+        attrPointers_[2 * count] = reinterpret_cast<const char*>(an);
+        attrPointers_[2 * count + 1] = reinterpret_cast<const char*>(p);
+      } else {
+        // name="value" as it stands: the bytes from the name to the
+        // closing quote in one copy.
+        const size_t n = static_cast<size_t>(q - an);
+        char* dst = attrs_.reserve(n + 1 + 16);
+        if (!dst) return noMemory(an);
+        copyOut(dst, an, n);
+        dst[anLen] = 0;
+        dst[n] = 0;
+        attrs_.resize(mark + n + 1);
+      }
+      valueLength = static_cast<size_t>(q - p);
       p = q + 1;
     } else {
       if (!attrs_.append(an, anLen) || !attrs_.push('\0') || !attrs_.push(static_cast<char>(quote))) return noMemory(an);
@@ -449,18 +466,18 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
       if (!p) return nullptr;
       valueLength = attrs_.size() - mark - anLen - 3;  // the value and its NUL follow the name, NUL and quote
     }
-    if (attrs_.generation() != generation) {  // the buffer moved: point again
-      generation = attrs_.generation();
-      const char* at = attrs_.data();
-      for (size_t i = 0; i < 2 * count; i += 2) {
-        attrPointers_[i] = at;
-        at += std::strlen(at) + 2;
-        attrPointers_[i + 1] = at;
-        at += std::strlen(at) + 1;
+    if (attrMarks_[count] != kInDocument) {
+      if (attrs_.generation() != generation) {  // the buffer moved: point again
+        generation = attrs_.generation();
+        for (size_t i = 0; i < count; ++i)
+          if (attrMarks_[i] != kInDocument) {
+            attrPointers_[2 * i] = attrs_.data() + attrMarks_[i];
+            attrPointers_[2 * i + 1] = attrPointers_[2 * i] + attrLengths_[2 * i] + 2;
+          }
       }
+      attrPointers_[2 * count] = attrs_.data() + mark;
+      attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 2;
     }
-    attrPointers_[2 * count] = attrs_.data() + mark;
-    attrPointers_[2 * count + 1] = attrs_.data() + mark + anLen + 2;
     attrLengths_[2 * count] = static_cast<uint32_t>(anLen);
     attrLengths_[2 * count + 1] = static_cast<uint32_t>(valueLength);
     ++count;
@@ -469,12 +486,11 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     // goes only when its local part is odd: a second colon, nothing after
     // the colon, or no ASCII name start after it (the checks decide the
     // non-ASCII ones).
-    if (!*nsAttrs)
-      if (const unsigned c = colons(an, anLen))
-        if (!(an[3] == ':' && std::memcmp(an, "xml", 3) == 0) || notQName(c, anLen) ||
-            !(kNameClass[an[4]] & kNameStart))
-          *nsAttrs = true;
-    if (anLen == 5 && std::memcmp(an, "xmlns", 5) == 0) *nsAttrs = true;
+    if (!*nsAttrs && nameColons)
+      if (!(an[3] == ':' && std::memcmp(an, "xml", 3) == 0) || notQName(nameColons, anLen) ||
+          !(kNameClass[an[4]] & kNameStart))
+        *nsAttrs = true;
+    if (isDeclaration) *nsAttrs = true;
     if (count > 1) {
       if (count <= kLinearAttributes) {
         // Few attributes: compare the newest name with each earlier one.

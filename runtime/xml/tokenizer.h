@@ -23,7 +23,9 @@ namespace pxrt::xml {
 
 class Tokenizer {
  public:
-  void parse(EventDriver& driver, const char* doc, size_t size, size_t chunk);
+  // attrsInPlace: the handlers read attributes by the lengths
+  // attrLengths() gives, so plain ones may be handed over unterminated.
+  void parse(EventDriver& driver, const char* doc, size_t size, size_t chunk, bool attrsInPlace = false);
   // The name and value lengths of the attributes in attrs, when attrs is
   // the array this tokenizer hands the handlers (it holds the latest start
   // tag's attributes, and the lengths always match what it holds).
@@ -141,6 +143,11 @@ class Tokenizer {
   ByteBuffer attrs_;  // name NUL filler value NUL ... of the current start tag
   std::vector<const char*> attrPointers_;  // into attrs_, for the handlers
   std::vector<uint32_t> attrLengths_;      // name and value length of each, beside them
+  // Where each attribute's name starts in attrs_, or kInDocument for one
+  // handed over in place.
+  std::vector<uint32_t> attrMarks_;
+  static constexpr uint32_t kInDocument = UINT32_MAX;
+  bool inPlace_ = false;
   std::vector<uint32_t> attrIndex_;  // hash of attribute names, for large tags
   ByteBuffer text_;  // text rewritten for references and line ends
 };

@@ -33,6 +33,7 @@ struct Reading {
 struct EventLog {
   RtSaxHandler head;
   std::vector<std::string>* events;
+  bool byLength;  // the reader may hand attributes over unterminated
 };
 
 inline int logStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
@@ -40,6 +41,18 @@ inline int logStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, c
   // Lengths a back end counts must be the texts' own: a wrong one shows as
   // an event the other back end (which counts none) does not have.
   const uint32_t* lengths = rtSaxAttrLengths(static_cast<EventLog*>(h)->head.context, attrs);
+  if (static_cast<EventLog*>(h)->byLength && lengths) {
+    // Texts read by their lengths alone, as the decoders read them.
+    for (; attrs[0]; attrs += 2, lengths += 2) {
+      e += ' ';
+      e.append(reinterpret_cast<const char*>(attrs[0]), lengths[0]);
+      e += "=[";
+      e.append(reinterpret_cast<const char*>(attrs[1]), lengths[1]);
+      e += ']';
+    }
+    static_cast<EventLog*>(h)->events->push_back(std::move(e));
+    return 0;
+  }
   for (; attrs[0]; attrs += 2) {
     if (lengths) {
       if (lengths[0] != std::char_traits<char>::length(reinterpret_cast<const char*>(attrs[0])) ||
@@ -71,9 +84,12 @@ inline int logText(void* h, const OSUTF8CHAR* text, int len) {
   return 0;
 }
 
-// The document with the back end, fed in chunks of chunk bytes (0: whole).
-// Fails with status ST_NOT_SUPPORTED when the back end is not built in.
-inline Reading readWith(RtContext* ctxt, std::string_view doc, pxrt::ReaderBackend backend, size_t chunk = 0) {
+// The document with the back end, fed in chunks of chunk bytes (0: whole);
+// byLength: attributes read by their lengths, which lets the reader hand
+// them over in place. Fails with status ST_NOT_SUPPORTED when the back end
+// is not built in.
+inline Reading readWith(RtContext* ctxt, std::string_view doc, pxrt::ReaderBackend backend, size_t chunk = 0,
+                        bool byLength = false) {
   Reading r;
   rtxErrReset(ctxt);
   if (int st = pxrt::selectReaderBackend(ctxt, backend)) {
@@ -83,9 +99,11 @@ inline Reading readWith(RtContext* ctxt, std::string_view doc, pxrt::ReaderBacke
   EventLog log{};
   log.head.context = ctxt;
   log.events = &r.events;
+  log.byLength = byLength;
   rtxSetInputBuffer(ctxt, doc.data(), doc.size());
   rtSaxSetChunkSize(ctxt, chunk);
   RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &log, logStart, logEnd, logText);
+  if (reader) rtSaxCSetAttrsByLength(reader, byLength);
   r.status = reader ? rtSaxCParse(reader) : ST_READER_FAILED;
   if (reader) rtSaxCReleaseReader(reader);
   rtSaxSetChunkSize(ctxt, 0);

@@ -94,23 +94,25 @@ void dropNested(PxSaxHandler* h) {
 
 // ---------------------------------------------------------------- attributes
 
-void reportAttr(RtContext* ctxt, int status, const TypeDesc* d, const char* attr, const char* path) {
+// Attribute names and values are read by their lengths only: the reader
+// hands plain ones over where they stand in the document, unterminated.
+void reportAttr(RtContext* ctxt, int status, const TypeDesc* d, std::string_view attr, const char* path) {
   if (!rtSaxIncErrors(ctxt)) return;
   rtxErrAddStrParm(ctxt, d->name);
-  rtxErrAddStrParm(ctxt, attr);
+  rtxErrAddStrnParm(ctxt, attr.data(), attr.size());
   rtxErrSetNewData(ctxt, status, path, __LINE__);
 }
 
 // A foreign attribute kept as a name/value pair; a prefixed one keeps the
 // namespace its prefix is bound to, for the encoder to declare it again.
-void keepAnyAttr(RtContext* ctxt, RtDList* list, const char* name, const char* value, const char* path) {
+void keepAnyAttr(RtContext* ctxt, RtDList* list, std::string_view name, std::string_view value, const char* path) {
   auto* nv = static_cast<RtNameValue*>(rtxMemHeapAllocZ(ctxt, sizeof(RtNameValue)));
   if (nv) {
-    nv->name = rtxUTF8Strdup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(name));
-    nv->value = rtxUTF8Strdup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(value));
-    const char* colon = std::strchr(name, ':');
-    if (colon && std::strncmp(name, "xml:", 4) != 0)
-      if (const OSUTF8CHAR* uri = rtXmlNSGetURI(ctxt, reinterpret_cast<const OSUTF8CHAR*>(name), colon - name))
+    nv->name = rtxUTF8Strndup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(name.data()), name.size());
+    nv->value = rtxUTF8Strndup(ctxt, reinterpret_cast<const OSUTF8CHAR*>(value.data()), value.size());
+    const size_t colon = name.find(':');
+    if (colon != std::string_view::npos && name.substr(0, 4) != "xml:")
+      if (const OSUTF8CHAR* uri = rtXmlNSGetURI(ctxt, reinterpret_cast<const OSUTF8CHAR*>(name.data()), colon))
         nv->nsUri = rtxUTF8Strdup(ctxt, uri);
     if (nv->name && nv->value && rtxDListAppend(ctxt, list, nv)) return;
     rtxMemHeapFreePtr(ctxt, nv->name);
@@ -122,7 +124,7 @@ void keepAnyAttr(RtContext* ctxt, RtDList* list, const char* name, const char* v
 }
 
 // A declared attribute: pattern, conversion, lower bound, presence bit.
-int takeAttribute(PxSaxHandler* h, const Member& m, const char* name) {
+int takeAttribute(PxSaxHandler* h, const Member& m) {
   RtContext* ctxt = h->head.context;
   const TypeDesc* d = typeOf(h);
   const char* path = pathOf(h);
@@ -194,7 +196,6 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
   const bool fromReader = lengths != nullptr;
   for (const OSUTF8CHAR* const* a = attrs; a && a[0]; a += 2) {
     const char* name = cstr(a[0]);
-    const char* value = cstr(a[1]);
     size_t nameLength, length;
     if (lengths) {
       nameLength = lengths[0];
@@ -202,8 +203,9 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
       lengths += 2;
     } else {
       nameLength = std::strlen(name);
-      length = std::strlen(value);
+      length = std::strlen(cstr(a[1]));
     }
+    const std::string_view nameText(name, nameLength);
     int id = findAttribute(d, name, nameLength, &seen);
     if (id >= 0) {
       // Most values convert without the general converters and without
@@ -215,15 +217,15 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
       Quick done = quickConvert(ctxt, m, dest, a[1], length, validating(h), path);
       if (done != Quick::NotTaken) {
         if (!validating(h)) setBit(d, h->record, m);
-        if (done == Quick::NoMemory) reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
+        if (done == Quick::NoMemory) reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, nameText, path);
         continue;
       }
     }
     rtxInitContextBuffer(ctxt, a[1], length);
     int st = 0;
     if (id >= 0) {
-      st = takeAttribute(h, d->members[d->attrMembers[id]], name);
-    } else if (isNsDecl(name)) {
+      st = takeAttribute(h, d->members[d->attrMembers[id]]);
+    } else if (isNsDecl(name)) {  // declarations come NUL-terminated
       if (!validating(h)) {
         RtDList* keep = d->nsAttrsMember >= 0 ? at<RtDList>(h->record, d->members[d->nsAttrsMember].offset) : nullptr;
         // Our reader binds a tag's declarations before it hands the tag
@@ -234,16 +236,18 @@ void attributePass(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
     } else if (isXsi(name)) {
       if (!validating(h)) st = rtXmlDecXSIAttr(ctxt, a[0], a[1]);
     } else if (d->anyAttrMember >= 0) {
-      if (!validating(h) && rtXmlDecXSIAttr(ctxt, a[0], a[1]) != 0)
-        keepAnyAttr(ctxt, at<RtDList>(h->record, d->members[d->anyAttrMember].offset), name, value, path);
+      // Any other name is no xsi: attribute the runtime would take.
+      if (!validating(h))
+        keepAnyAttr(ctxt, at<RtDList>(h->record, d->members[d->anyAttrMember].offset), nameText,
+                    std::string_view(cstr(a[1]), length), path);
       continue;
     } else {
-      reportAttr(ctxt, ST_UNKNOWN_ATTRIBUTE, d, name, path);
+      reportAttr(ctxt, ST_UNKNOWN_ATTRIBUTE, d, nameText, path);
       continue;
     }
     if (st < 0) {
       rtxErrSetData(ctxt, st, path, __LINE__);
-      reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, name, path);
+      reportAttr(ctxt, ST_BAD_ATTRIBUTE_VALUE, d, nameText, path);
     }
   }
   if ((seen & d->requiredMask) != d->requiredMask)

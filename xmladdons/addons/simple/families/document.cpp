@@ -147,6 +147,8 @@ int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool valida
                                    : rtSaxCCreateXmlReader(ctxt, &root, d->saxStart, d->saxEnd, d->saxChars);
   if (!reader)
     return rtxErrSetNewData(ctxt, ST_READER_FAILED, validate ? doc->module->vldt : doc->module->dec, __LINE__);
+  // The handlers read attributes by their lengths: no copy of each is made.
+  rtSaxCSetAttrsByLength(reader, 1);
   saxInit(ctxt, d, &root, record, 0, validate);
   root.head.elemName = u8(doc->elemName);
   int st = rtSaxCParse(reader);
