@@ -332,7 +332,9 @@ int rtXmlNSSetNamespace(RtContext* ctxt, RtDList* nsAttrs, const OSUTF8CHAR* pre
 const OSUTF8CHAR* rtXmlNSGetPrefix(RtContext* ctxt, const OSUTF8CHAR* uri) {
   auto* impl = implOf(ctxt);
   if (!impl || !uri) return nullptr;
-  const std::string* prefix = impl->out.pendingPrefixFor(sv(uri));
+  // Declarations pending for the next start tag come first; mostly there are
+  // none, and the URI is then not measured.
+  const std::string* prefix = impl->out.hasPending() ? impl->out.pendingPrefixFor(sv(uri)) : nullptr;
   if (!prefix) prefix = impl->ns.prefixFor(reinterpret_cast<const char*>(uri));
   return prefix ? reinterpret_cast<const OSUTF8CHAR*>(prefix->c_str()) : nullptr;
 }

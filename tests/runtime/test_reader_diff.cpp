@@ -43,6 +43,18 @@ std::string manyAttributes(int n, const std::string& last) {
   return doc + last + "/>";
 }
 
+// Plain attributes (handed over in place to handlers that read by length)
+// between copied ones: prefixed, with long values, and with references, so
+// that the copies' buffer moves while the in-place ones stay put.
+std::string mixedAttributes(int n) {
+  std::string doc = "<a";
+  for (int i = 0; i < n; ++i) {
+    const std::string k = std::to_string(i);
+    doc += " p" + k + "='" + k + "' xml:l" + k + "='" + std::string(200 + i, 'v') + "' r" + k + "='x&amp;" + k + "'";
+  }
+  return doc + "/>";
+}
+
 // Text long enough for the word-at-a-time scans, a special byte at `at`.
 std::string longText(size_t at, const std::string& special) {
   std::string text(40, 'x');
@@ -112,6 +124,7 @@ const Row kWellFormed[] = {
     {"mixed content", "<a>x<b>y</b>z<c/>w</a>", 0},
     {"nesting at the limit", nested(256), 0},
     {"many attributes", manyAttributes(40, ""), 0},
+    {"plain attributes among copied ones", mixedAttributes(30), 0},
     {"long text, reference late", longText(33, "&amp;"), 0},
     {"long text, CR late", longText(17, "\r\n"), 0},
     {"long text, non-ASCII on a boundary", longText(15, "\xE2\x82\xAC"), 0},
