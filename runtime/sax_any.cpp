@@ -35,7 +35,11 @@ std::string_view prefixOf(std::string_view name) {
   return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
 }
 std::string_view prefixOf(const OSUTF8CHAR* qname) {
-  return qname ? prefixOf(std::string_view(reinterpret_cast<const char*>(qname))) : std::string_view();
+  if (!qname) return {};
+  const char* q = reinterpret_cast<const char*>(qname);
+  for (const char* p = q; *p; ++p)
+    if (*p == ':') return std::string_view(q, static_cast<size_t>(p - q));
+  return {};
 }
 
 bool declaredInside(const Capture& cap, std::string_view prefix) { return cap.declared.contains(prefix); }
