@@ -37,36 +37,26 @@ struct EventLog {
 };
 
 inline int logStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  auto* log = static_cast<EventLog*>(h);
   std::string e = "<" + std::string(reinterpret_cast<const char*>(qname)) + "|" + reinterpret_cast<const char*>(local);
-  // Lengths a back end counts must be the texts' own: a wrong one shows as
-  // an event the other back end (which counts none) does not have.
-  const uint32_t* lengths = rtSaxAttrLengths(static_cast<EventLog*>(h)->head.context, attrs);
-  if (static_cast<EventLog*>(h)->byLength && lengths) {
-    // Texts read by their lengths alone, as the decoders read them.
-    for (; attrs[0]; attrs += 2, lengths += 2) {
-      e += ' ';
-      e.append(reinterpret_cast<const char*>(attrs[0]), lengths[0]);
-      e += "=[";
-      e.append(reinterpret_cast<const char*>(attrs[1]), lengths[1]);
-      e += ']';
-    }
-    static_cast<EventLog*>(h)->events->push_back(std::move(e));
-    return 0;
-  }
+  const uint32_t* lengths = rtSaxAttrLengths(log->head.context, attrs);
   for (; attrs[0]; attrs += 2) {
-    if (lengths) {
-      if (lengths[0] != std::char_traits<char>::length(reinterpret_cast<const char*>(attrs[0])) ||
-          lengths[1] != std::char_traits<char>::length(reinterpret_cast<const char*>(attrs[1])))
-        e += " (lengths differ)";
-      lengths += 2;
+    const auto* n = reinterpret_cast<const char*>(attrs[0]);
+    const auto* v = reinterpret_cast<const char*>(attrs[1]);
+    // By their lengths alone, as the decoders read them (the texts may then
+    // have no NUL after them), or as C strings.
+    const bool byLength = lengths && log->byLength;
+    const std::string_view name = byLength ? std::string_view(n, lengths[0]) : std::string_view(n);
+    const std::string_view value = byLength ? std::string_view(v, lengths[1]) : std::string_view(v);
+    if (lengths && !byLength && (lengths[0] != name.size() || lengths[1] != value.size())) {
+      // Lengths a back end counts must be the texts' own: a wrong one shows
+      // as an event the other back end (which counts none) does not have.
+      e += " (lengths differ)";
     }
-    e += ' ';
-    e += reinterpret_cast<const char*>(attrs[0]);
-    e += "=[";
-    e += reinterpret_cast<const char*>(attrs[1]);
-    e += ']';
+    if (lengths) lengths += 2;
+    e.append(" ").append(name).append("=[").append(value).append("]");
   }
-  static_cast<EventLog*>(h)->events->push_back(std::move(e));
+  log->events->push_back(std::move(e));
   return 0;
 }
 
