@@ -138,7 +138,7 @@ void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t 
   names_.trim(kKeepBuffer);
   attrs_.trim(kKeepBuffer);
   text_.trim(kKeepBuffer);
-  if (attrPointers_.capacity() > kKeepBuffer) {  // the two grow together, and go together
+  if (attrPointers_.capacity() > kKeepBuffer) {  // the three grow together, and go together
     std::vector<const char*>().swap(attrPointers_);
     std::vector<uint32_t>().swap(attrLengths_);
     std::vector<uint32_t>().swap(attrMarks_);
