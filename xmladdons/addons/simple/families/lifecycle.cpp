@@ -8,6 +8,8 @@ namespace pxs {
 
 namespace {
 
+void releaseFields(RtContext* ctxt, const TypeDesc* d, void* record);
+
 constexpr size_t kNameSize = 512;  // printed names are cut, never overflowed
 
 void initMember(const Member& m, void* record) {
@@ -65,7 +67,7 @@ void freeTextList(RtContext* ctxt, RtDList* list) {
 }
 
 void freeRecordList(RtContext* ctxt, const TypeDesc* type, RtDList* list) {
-  freeList(ctxt, list, [ctxt, type](void* item) { releaseRecord(ctxt, type, item); });
+  freeList(ctxt, list, [ctxt, type](void* item) { releaseFields(ctxt, type, item); });
 }
 
 // Release one member's storage (the member holds a value).
@@ -90,7 +92,7 @@ void releaseMember(RtContext* ctxt, const Member& m, void* record) {
       break;
     case Kind::Record:
     case Kind::Choice:
-      releaseRecord(ctxt, m.type, at<char>(record, m.offset));
+      releaseFields(ctxt, m.type, at<char>(record, m.offset));
       break;
     case Kind::RecordList:
     case Kind::SeqList:
@@ -208,7 +210,14 @@ int initRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
 }
 
 void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
-  if (!ctxt || !record) return;
+  if (ctxt && record) releaseFields(ctxt, d, record);
+}
+
+namespace {
+
+// What a record holds, released; the walk below a record the caller has
+// checked, one call per record.
+void releaseFields(RtContext* ctxt, const TypeDesc* d, void* record) {
   if (d->keepsScope) rtXmlNSDropKept(ctxt, record);
   if (d->shape == Shape::Choice || d->shape == Shape::ChoiceContent) {
     if (const Member* alt = alternative(d, tagValue(d, record))) releaseMember(ctxt, *alt, record);
@@ -225,6 +234,8 @@ void releaseRecord(RtContext* ctxt, const TypeDesc* d, void* record) {
     else if (op == ReleaseOp::Record || at<RtDList>(record, m.offset)->head) releaseMember(ctxt, m, record);
   }
 }
+
+}  // namespace
 
 void printRecord(const char* name, const TypeDesc* d, const void* record) {
   if (!record) return;
