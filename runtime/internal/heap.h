@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <set>
 
 namespace pxrt {
@@ -86,8 +87,8 @@ class Heap {
     auto* header = reinterpret_cast<uint32_t*>(page->area() + page->used);
     page->used += need;
     page->live++;
-    header[0] = kLiveMagic;
-    header[1] = 0;
+    const uint32_t words[2] = {kLiveMagic, 0};  // the magic, then 4 bytes kept zero: one store
+    std::memcpy(header, words, sizeof words);
     return header + 2;
   }
   // A block of `page`; the magic word turns a double free or a pointer into
