@@ -30,10 +30,6 @@ std::string_view sv(const OSUTF8CHAR* p) {
 
 // The prefix of a qualified name, without measuring the whole name first:
 // prefixes are a few bytes.
-std::string_view prefixOf(std::string_view name) {
-  const size_t colon = pxrt::colonIn(name);
-  return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
-}
 std::string_view prefixOf(const OSUTF8CHAR* qname) {
   if (!qname) return {};
   const char* q = reinterpret_cast<const char*>(qname);
@@ -238,7 +234,7 @@ int SAXAnyStartElement(void* handler, const OSUTF8CHAR* localName, const OSUTF8C
   notePrefixUse(impl, prefixOf(qName), true, inside);
   for (pxrt::AttributeTexts a(names, lengths); !a.done(); a.next()) {
     std::string_view an = a.name();
-    if (!pxrt::isDeclarationName(an)) notePrefixUse(impl, prefixOf(an), false, inside);
+    if (!pxrt::isDeclarationName(an)) notePrefixUse(impl, pxrt::namePrefix(an), false, inside);
   }
   // A whole element copied from the document needs none of the events
   // inside it: the reader passes over them, telling only the prefixes used.

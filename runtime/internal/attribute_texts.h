@@ -35,6 +35,12 @@ inline size_t colonIn(std::string_view name) {
   return std::string_view::npos;
 }
 
+// The prefix of a name ("" without a colon).
+inline std::string_view namePrefix(std::string_view name) {
+  const size_t colon = colonIn(name);
+  return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
+}
+
 }  // namespace pxrt
 
 #endif

@@ -206,9 +206,8 @@ bool EventDriver::passOver(const char* qname, const char* local, const char* con
     noteCapturedPrefix(impl_, prefix, true, captureInside_);
     if (nsAttrs)
       for (AttributeTexts a(attrs, impl_->reader ? impl_->reader->attrLengths(attrs) : nullptr); !a.done(); a.next()) {
-        const std::string_view an = a.name();
-        const size_t colon = colonIn(an);
-        if (colon != std::string_view::npos) noteCapturedPrefix(impl_, an.substr(0, colon), false, captureInside_);
+        const std::string_view prefix = namePrefix(a.name());
+        if (!prefix.empty()) noteCapturedPrefix(impl_, prefix, false, captureInside_);
       }
   }
   impl_->ns.clearStartPrefix();
