@@ -323,7 +323,22 @@ PX_ALWAYS_INLINE void Tokenizer::copyOut(char* dst, Ptr src, size_t n) const {
 PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
   const Ptr tag = p;
   const Ptr n = p + 1;
+#if defined(__SSE2__)
+  // A name shorter than a vector is scanned, copied and searched for its
+  // colon with one load.
+  __m128i v;
+  bool loaded = false;
+  if (end_ - n > 16 && (kNameClass[*n] & kNameStart)) {
+    v = load16(n);
+    if (unsigned stop = nameStopMask(v); stop && n[__builtin_ctz(stop)] < 0x80) {
+      p = n + __builtin_ctz(stop);
+      loaded = true;
+    }
+  }
+  if (!loaded) p = name(n);
+#else
   p = name(n);
+#endif
   const size_t len = static_cast<size_t>(p - n);
   if (!len) return unexpected(n, "after '<' (expected an element name)");
 
@@ -333,8 +348,11 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
   if (!slot) return noMemory(tag);
   OpenElement e{names_.size(), static_cast<uint32_t>(len), 0};
 #if defined(__SSE2__)
-  if (len <= 16 && end_ - n >= 16) {
-    const __m128i v = load16(n);
+  if (!loaded && len <= 16 && end_ - n >= 16) {
+    v = load16(n);
+    loaded = true;
+  }
+  if (loaded) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(slot), v);
     if (unsigned colons = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(':')))) &
                           ((1u << len) - 1)) {
@@ -408,7 +426,8 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
       return unexpected(p + 1, "after '/' in a start tag (expected '>')");
     }
     const Ptr an = p;
-    p = name(an);
+    unsigned nameColons;
+    p = attributeName(an, &nameColons);
     if (p == an) return unexpected(an, "in start tag <" + openName() + ">");
     if (s == an) return fail(an, "attributes must be separated by white space (start tag <" + openName() + ">)");
     const size_t anLen = static_cast<size_t>(p - an);
@@ -439,7 +458,6 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     const size_t mark = attrs_.size();
     attrMarks_[count] = static_cast<uint32_t>(mark);
     size_t valueLength;
-    const unsigned nameColons = colons(an, anLen);
     const bool isDeclaration = anLen == 5 && std::memcmp(an, "xmlns", 5) == 0;
     const Ptr q = scanDelims(p, end_, static_cast<char>(quote), '<', '&');
     if (q < end_ && *q == quote && p == an + anLen + 2) {

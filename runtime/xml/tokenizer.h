@@ -103,6 +103,28 @@ class Tokenizer {
     const Ptr rest = static_cast<Ptr>(first) + 1;
     return rest == p + len || std::memchr(rest, ':', static_cast<size_t>(p + len - rest)) ? 3 : 1;
   }
+  // End of an attribute's name at p (p itself: no name there), and
+  // colons() of it. A name that fits one vector is scanned and searched for
+  // colons in the same load, since nearly every attribute name does.
+  Ptr attributeName(Ptr p, unsigned* nameColons) const {
+#if defined(__SSE2__)
+    if (end_ - p > 16 && (kNameClass[*p] & kNameStart)) {
+      const __m128i v = load16(p);
+      // The first byte starts a name, so its stop bit is clear.
+      if (unsigned stop = nameStopMask(v)) {
+        const unsigned len = static_cast<unsigned>(__builtin_ctz(stop));
+        if (p[len] < 0x80) {
+          *nameColons =
+              static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(':')))) & ((1u << len) - 1);
+          return p + len;
+        }
+      }
+    }
+#endif
+    const Ptr q = name(p);
+    *nameColons = colons(p, static_cast<size_t>(q - p));
+    return q;
+  }
   // A second colon, or a colon last (a mask's top bit; a longer name's
   // colons() said so already).
   static bool notQName(unsigned colons, size_t len) {
