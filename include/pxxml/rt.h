@@ -596,8 +596,9 @@ RT_API void rtSaxCReleaseReader(RtSaxReader* reader);
 /* For handlers that read every attribute name and value by the lengths
  * rtSaxAttrLengths gives, and never past them: the reader may then hand a
  * plain attribute over where it stands in the document, without a NUL after
- * it, instead of copying it. Declarations ("xmlns", "xmlns:p") and prefixed
- * names stay NUL-terminated. Off for a new reader; the library's own
+ * it, instead of copying it (an "xml:" name such as xml:lang too).
+ * Declarations ("xmlns", "xmlns:p") and names with another prefix stay
+ * NUL-terminated. Off for a new reader; the library's own
  * decoders and validators turn it on. */
 RT_API void rtSaxCSetAttrsByLength(RtSaxReader* reader, OSBOOL on);
 

@@ -401,9 +401,9 @@ PX_ALWAYS_INLINE Tokenizer::Ptr Tokenizer::startTag(Ptr p) {
 // and closing quote made the NULs. For handlers that read attributes by
 // their lengths (inPlace_), a plain name="value" is not copied at all: the
 // array points into the document, the value 2 bytes after the name as in
-// attrs_. Declarations and prefixed names are still copied: the namespace
-// calls they go to take NUL-terminated texts. *attrs gets the handlers'
-// array of them.
+// attrs_; so is a plain "xml:" name (xml:lang). Declarations and other
+// prefixed names are still copied: the namespace calls they go to take
+// NUL-terminated texts. *attrs gets the handlers' array of them.
 Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsAttrs, bool* empty) {
   attrs_.clear();
   unsigned generation = attrs_.generation();
@@ -459,9 +459,16 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     attrMarks_[count] = static_cast<uint32_t>(mark);
     size_t valueLength;
     const bool isDeclaration = anLen == 5 && std::memcmp(an, "xmlns", 5) == 0;
+    // An "xml:" name (bound everywhere; xml:lang stands on most presence
+    // elements) needs no namespace check unless its local part is odd: a
+    // second colon, nothing after the colon, or no ASCII name start after
+    // it (the checks decide the non-ASCII ones). Such a name goes nowhere
+    // that wants a NUL after it, like a name without a prefix.
+    const bool xmlName = nameColons && an[3] == ':' && std::memcmp(an, "xml", 3) == 0 &&
+                         !notQName(nameColons, anLen) && (kNameClass[an[4]] & kNameStart);
     const Ptr q = scanDelims(p, end_, static_cast<char>(quote), '<', '&');
     if (q < end_ && *q == quote && p == an + anLen + 2) {
-      if (inPlace_ && !nameColons && !isDeclaration) {
+      if (inPlace_ && (!nameColons || xmlName) && !isDeclaration) {
         attrMarks_[count] = kInDocument;
         attrPointers_[2 * count] = reinterpret_cast<const char*>(an);
         attrPointers_[2 * count + 1] = reinterpret_cast<const char*>(p);
@@ -499,16 +506,9 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
     attrLengths_[2 * count] = static_cast<uint32_t>(anLen);
     attrLengths_[2 * count + 1] = static_cast<uint32_t>(valueLength);
     ++count;
-    // A declaration or a prefix goes to the namespace checks. An "xml:"
-    // name (bound everywhere; xml:lang stands on most presence elements)
-    // goes only when its local part is odd: a second colon, nothing after
-    // the colon, or no ASCII name start after it (the checks decide the
-    // non-ASCII ones).
-    if (!*nsAttrs && nameColons)
-      if (!(an[3] == ':' && std::memcmp(an, "xml", 3) == 0) || notQName(nameColons, anLen) ||
-          !(kNameClass[an[4]] & kNameStart))
-        *nsAttrs = true;
-    if (isDeclaration) *nsAttrs = true;
+    // A declaration or a prefix other than a plain "xml:" goes to the
+    // namespace checks.
+    if ((nameColons && !xmlName) || isDeclaration) *nsAttrs = true;
     if (count > 1) {
       if (count <= kLinearAttributes) {
         // Few attributes: compare the newest name with each earlier one.

@@ -43,14 +43,15 @@ std::string manyAttributes(int n, const std::string& last) {
   return doc + last + "/>";
 }
 
-// Plain attributes (handed over in place to handlers that read by length)
-// between copied ones: prefixed, with long values, and with references, so
+// Plain and xml: attributes (handed over in place to handlers that read by
+// length) between copied ones: prefixed, with long values, and with references, so
 // that the copies' buffer moves while the in-place ones stay put.
 std::string mixedAttributes(int n) {
-  std::string doc = "<a";
+  std::string doc = "<a xmlns:q='urn:q'";
   for (int i = 0; i < n; ++i) {
     const std::string k = std::to_string(i);
-    doc += " p" + k + "='" + k + "' xml:l" + k + "='" + std::string(200 + i, 'v') + "' r" + k + "='x&amp;" + k + "'";
+    doc += " p" + k + "='" + k + "' q:l" + k + "='" + std::string(200 + i, 'v') + "' r" + k + "='x&amp;" + k +
+           "' xml:m" + k + "='" + k + "'";
   }
   return doc + "/>";
 }
@@ -154,6 +155,8 @@ const Row kRefused[] = {
     // Attributes.
     {"attribute uniqueness", "<a x='1' x='2'/>", ST_XML_MALFORMED},
     {"attribute uniqueness, prefixed", "<a p:x='1' p:x='2'/>", ST_XML_MALFORMED},
+    {"attribute uniqueness, xml:", "<a xml:lang='en' b='1' xml:lang='de'/>", ST_XML_MALFORMED},
+    {"attribute uniqueness, xml: once rewritten", "<a xml:lang='e&#x6E;' xml:lang='de'/>", ST_XML_MALFORMED},
     {"attribute uniqueness among many", manyAttributes(30, " a29='again'"), ST_XML_MALFORMED},
     {"attribute uniqueness among many, first repeated", manyAttributes(30, " a0='again'"), ST_XML_MALFORMED},
     {"attribute syntax: no value", "<a x/>", ST_XML_MALFORMED},
