@@ -34,7 +34,7 @@ RtSaxReader* Reader::acquire(void* handler, RtSaxStartElementFn start, RtSaxEndE
                              RtSaxCharactersFn chars) {
   if (busy_) return nullptr;  // one document at a time per context
   busy_ = true;
-  reader_ = RtSaxReader{ctxt_, handler, start, end, chars, false};
+  reader_ = RtSaxReader{ctxt_, handler, start, end, chars, false, nullptr};
   return &reader_;
 }
 

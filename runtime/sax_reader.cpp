@@ -42,6 +42,10 @@ void rtSaxCSetAttrsByLength(RtSaxReader* reader, OSBOOL on) {
   if (reader) reader->attrsByLength = on != 0;
 }
 
+void rtSaxCSetTextGate(RtSaxReader* reader, const unsigned char* gate) {
+  if (reader) reader->textGate = gate;
+}
+
 void rtSaxCReleaseReader(RtSaxReader* reader) {
   if (!reader || !implOf(reader->ctxt) || !reader->ctxt->impl->reader) return;
   reader->ctxt->impl->reader->release();

@@ -601,6 +601,12 @@ RT_API void rtSaxCReleaseReader(RtSaxReader* reader);
  * NUL-terminated. Off for a new reader; the library's own
  * decoders and validators turn it on. */
 RT_API void rtSaxCSetAttrsByLength(RtSaxReader* reader, OSBOOL on);
+/* For handlers that know, after each start and end tag, whether they ignore
+ * the character data that follows up to the next tag (element-only
+ * content): while *gate is nonzero the reader still reads and checks that
+ * text but does not report it. The handlers keep *gate up to date as the
+ * tags they take move them; null (the default) reports every text. */
+RT_API void rtSaxCSetTextGate(RtSaxReader* reader, const unsigned char* gate);
 
 /* Row of an element allowed in *state: updates *state; -1 when none. A
  * wildcard row (empty name) takes elements of any namespace but the row's

@@ -34,6 +34,7 @@ bool equalsIgnoringCase(std::string_view a, const char* b) {
 void EventDriver::begin(const RtSaxReader& handler, const char* doc, size_t size) {
   h_ = handler;
   impl_ = handler.ctxt->impl;
+  textGate_ = handler.textGate ? handler.textGate : &kTextOpen;
   depthLimit_ = impl_->limits.depth;
   doc_ = doc;
   size_ = size;

@@ -25,6 +25,7 @@ struct RtSaxReader {
   RtSaxEndElementFn end;
   RtSaxCharactersFn chars;
   bool attrsByLength;  // rtSaxCSetAttrsByLength
+  const unsigned char* textGate;  // rtSaxCSetTextGate; null: none
 };
 
 namespace pxrt::xml {
@@ -124,6 +125,9 @@ class EventDriver final : public DocumentPosition {
   bool skipRequested_ = false;  // requested during the current start tag
   size_t captureInside_ = 0;    // bindings from this position on are declared inside a held element
   int status_ = 0;
+  // The handlers' text gate (rtSaxCSetTextGate), or a gate always open.
+  static constexpr unsigned char kTextOpen = 0;
+  const unsigned char* textGate_ = &kTextOpen;
   // Namespace scope depth when each open element started, by its depth.
   std::vector<uint32_t> scopeAt_;
 };
@@ -194,7 +198,7 @@ PX_ALWAYS_INLINE void EventDriver::endElement(size_t at, size_t tagEnd, const ch
 }
 
 PX_ALWAYS_INLINE void EventDriver::characters(size_t at, const char* text, size_t len) {
-  if (quietDepth_ || depth_ == 0) return;
+  if (quietDepth_ || depth_ == 0 || *textGate_) return;
   at_ = at;
   tagEnd_ = 0;
   while (len > static_cast<size_t>(INT_MAX)) {  // the handler's length is an int

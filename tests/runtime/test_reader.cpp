@@ -71,6 +71,60 @@ TEST(Reader, SkipAskedInContentDropsTheRestButKeepsTheEndTag) {
   EXPECT_EQ(root.head.level, 0);
 }
 
+// A handler that closes the text gate inside <g> (by its start and end
+// tags, as the decoders do for element content) and logs the text it gets.
+struct GatedText {
+  RtSaxHandler head;
+  unsigned char gate = 0;
+  std::string text;
+};
+
+int gatedStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR*, const OSUTF8CHAR* const*) {
+  auto* g = static_cast<GatedText*>(h);
+  g->gate = std::string(pxtest::s(local)) == "g";
+  return 0;
+}
+int gatedEnd(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR*) {
+  static_cast<GatedText*>(h)->gate = 0;
+  return 0;
+}
+int gatedChars(void* h, const OSUTF8CHAR* text, int len) {
+  static_cast<GatedText*>(h)->text.append(pxtest::s(text), static_cast<size_t>(len));
+  return 0;
+}
+
+TEST(Reader, TextGateHidesTextButNotItsFaults) {
+  Context ctxt;
+  struct Row {
+    std::string doc;
+    int status;
+    std::string text;
+  } rows[] = {
+      {"<r>a<g>hidden&amp;<![CDATA[cd]]>\r\n</g>b<x>c</x>d</r>", 0, "abcd"},
+      {"<r><g>fine &undefined;</g></r>", ST_XML_MALFORMED, ""},
+      {"<r><g>\x01</g></r>", ST_XML_MALFORMED, ""},
+      {"<r><g>\xC3</g></r>", ST_XML_MALFORMED, ""},
+      {"<r><g>]]></g></r>", ST_XML_MALFORMED, ""},
+  };
+  for (const Row& row : rows) {
+    for (size_t chunk : {0, 3}) {
+      GatedText g{};
+      g.head.context = ctxt;
+      rtxSetInputBuffer(ctxt, row.doc.data(), row.doc.size());
+      rtSaxSetChunkSize(ctxt, chunk);
+      RtSaxReader* reader = rtSaxCCreateXmlReader(ctxt, &g, gatedStart, gatedEnd, gatedChars);
+      ASSERT_NE(reader, nullptr);
+      rtSaxCSetTextGate(reader, &g.gate);
+      EXPECT_EQ(rtSaxCParse(reader), row.status) << row.doc;
+      rtSaxCReleaseReader(reader);
+      rtxErrReset(ctxt);
+      if (row.status == 0) {
+        EXPECT_EQ(g.text, row.text) << row.doc << ", chunk " << chunk;
+      }
+    }
+  }
+}
+
 TEST(Reader, ReaderIsReusedForManyDocumentsOnOneContext) {
   Context ctxt;
   for (int i = 0; i < 50; ++i) {

@@ -76,6 +76,12 @@ struct Router {
   PxSaxHandler* chain[kKept];  // chain[0] is the root, chain[depth] the innermost
   unsigned depth = 0;
   bool walking = false;  // the chain grew deeper than kept
+  // The reader's text gate: set when the innermost handler drops the text
+  // up to the next tag, which then is not even reported. Only tags change
+  // that (text a handler takes never makes it drop the next), so it is set
+  // as they are taken. Left clear where finding out would cost more than it
+  // saves: the characters step still tests every text it gets.
+  unsigned char dropsText = 0;
 
   explicit Router() { chain[0] = &root; }
   PxSaxHandler* innermost() const { return walking ? walk(nullptr) : chain[depth]; }
@@ -94,14 +100,17 @@ struct Router {
     }
     return h;
   }
-  // After h took a start tag: the child's handler it opened, if any.
+  // After h took a start tag: the child's handler it opened, if any, now
+  // the innermost.
   void opened(PxSaxHandler* h) {
+    dropsText = 0;
     if (walking || !opensHandler(h)) return;
     if (depth + 1 == kKept) {
       walking = true;
       return;
     }
     chain[++depth] = static_cast<PxSaxHandler*>(h->nested);
+    dropsText = textDropped(chain[depth]);
   }
 };
 
@@ -121,9 +130,11 @@ int routeEnd(void* handler, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
     PxSaxHandler* parent = router->parentOfInnermost();
     int st = saxEnd(parent, local, qname);
     if (!router->walking && parent->nested != h) router->depth--;
+    router->dropsText = textDropped(router->innermost());
     return parent == &router->root ? st : 0;
   }
   int st = saxEnd(h, local, qname);
+  router->dropsText = textDropped(h);
   return h == &router->root ? st : 0;
 }
 
@@ -149,6 +160,7 @@ int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool valida
     return rtxErrSetNewData(ctxt, ST_READER_FAILED, validate ? doc->module->vldt : doc->module->dec, __LINE__);
   // The handlers read attributes by their lengths: no copy of each is made.
   rtSaxCSetAttrsByLength(reader, 1);
+  if (!rtSaxDiagEnabled(ctxt)) rtSaxCSetTextGate(reader, &router.dropsText);
   saxInit(ctxt, d, &root, record, 0, validate);
   root.head.elemName = u8(doc->elemName);
   int st = rtSaxCParse(reader);
