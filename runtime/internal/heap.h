@@ -78,10 +78,11 @@ class Heap {
   static constexpr uint32_t kFreedMagic = 0x46524545;
   static constexpr size_t roundUp(size_t n) { return (n + kAlign - 1) & ~(kAlign - 1); }
 
-  // A block follows its header, on the block grid, inside the bumped part.
+  // A block follows its header, on the block grid, inside the bumped part
+  // (one unsigned compare: an address below the first block wraps around).
   static bool holdsBlock(Page* page, uintptr_t addr) {
-    const auto area = reinterpret_cast<uintptr_t>(page->area());
-    return addr >= area + kHeaderSize && addr <= area + page->used && (addr - area) % kAlign == 0;
+    const uintptr_t offset = addr - reinterpret_cast<uintptr_t>(page->area()) - kHeaderSize;
+    return offset < page->used && offset % kAlign == 0;
   }
   void* bump(Page* page, size_t need) {
     auto* header = reinterpret_cast<uint32_t*>(page->area() + page->used);
