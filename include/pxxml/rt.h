@@ -24,6 +24,14 @@
 #define RT_API
 #endif
 
+/* Calls made only when something failed: compilers keep the code around
+ * them out of the way of the paths that succeed. */
+#if defined(__GNUC__)
+#define RT_COLD __attribute__((cold))
+#else
+#define RT_COLD
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -254,17 +262,17 @@ RT_API void rtxDListFreeNodes(RtContext* ctxt, RtDList* list);
 /* ------------------------------------------------------------- error list */
 
 /* Parameters for the next new entry. */
-RT_API int rtxErrAddStrParm(RtContext* ctxt, const char* text);
-RT_API int rtxErrAddStrnParm(RtContext* ctxt, const char* text, size_t len);
-RT_API int rtxErrAddIntParm(RtContext* ctxt, int value);
-RT_API int rtxErrAddUIntParm(RtContext* ctxt, unsigned int value);
-RT_API int rtxErrAddInt64Parm(RtContext* ctxt, int64_t value);
-RT_API int rtxErrAddCtxtBufParm(RtContext* ctxt); /* the decode input */
+RT_API RT_COLD int rtxErrAddStrParm(RtContext* ctxt, const char* text);
+RT_API RT_COLD int rtxErrAddStrnParm(RtContext* ctxt, const char* text, size_t len);
+RT_API RT_COLD int rtxErrAddIntParm(RtContext* ctxt, int value);
+RT_API RT_COLD int rtxErrAddUIntParm(RtContext* ctxt, unsigned int value);
+RT_API RT_COLD int rtxErrAddInt64Parm(RtContext* ctxt, int64_t value);
+RT_API RT_COLD int rtxErrAddCtxtBufParm(RtContext* ctxt); /* the decode input */
 /* Open a new entry with the pending parameters and a first position. */
-RT_API int rtxErrSetNewData(RtContext* ctxt, int status, const char* file, int line);
+RT_API RT_COLD int rtxErrSetNewData(RtContext* ctxt, int status, const char* file, int line);
 /* Add a position to the newest entry when it holds this status (a failure
  * passed outwards); open a new entry otherwise. Returns status. */
-RT_API int rtxErrSetData(RtContext* ctxt, int status, const char* file, int line);
+RT_API RT_COLD int rtxErrSetData(RtContext* ctxt, int status, const char* file, int line);
 RT_API int rtxErrGetFirstError(RtContext* ctxt);
 RT_API int rtxErrGetLastError(RtContext* ctxt);
 RT_API void rtxErrReset(RtContext* ctxt); /* entries, pending parameters, counter */
