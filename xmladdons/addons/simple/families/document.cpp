@@ -21,7 +21,7 @@ int terminateAfter(RtContext* ctxt, int status, const char* path) {
 }
 
 const OSUTF8CHAR* uriOf(RtContext* ctxt, int index) {
-  NamespaceTable* table = PxGet_SIMPLE_NSURI(ctxt);
+  NamespaceTable* table = namespaceTable(ctxt);
   return table && index >= 0 && index < PX_NS_COUNT ? table[index] : nullptr;
 }
 
@@ -259,7 +259,7 @@ int encodeDocument(RtContext* ctxt, const DocDesc* doc, void* record) {
   const char* path = doc->module->enc;
   if (int st = rtxCheckContext(ctxt)) return st;
   if (!record) return rtxErrSetNewData(ctxt, ST_BAD_ARGUMENT, path, __LINE__);
-  NamespaceTable* table = PxGet_SIMPLE_NSURI(ctxt);
+  NamespaceTable* table = namespaceTable(ctxt);
   if (!table) return rtxErrSetNewData(ctxt, ST_NO_MEMORY, path, __LINE__);
   if (int st = rtXmlNSSetURITable(ctxt, table, PX_NS_COUNT)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (int st = rtXmlEncStartDocument(ctxt)) return rtxErrSetData(ctxt, st, path, __LINE__);

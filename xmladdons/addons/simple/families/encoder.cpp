@@ -399,7 +399,7 @@ int encodeChoice(RtContext* ctxt, const TypeDesc* d, const void* record, const R
 
 RtXmlNamespace childPair(RtContext* ctxt, const TypeDesc* d, const RtXmlNamespace* received) {
   if (d->childNs < 0) return received ? *received : RtXmlNamespace{nullptr, nullptr};
-  NamespaceTable* table = PxGet_SIMPLE_NSURI(ctxt);
+  NamespaceTable* table = namespaceTable(ctxt);
   const OSUTF8CHAR* uri = table ? table[d->childNs] : nullptr;
   return RtXmlNamespace{uri ? rtXmlNSGetPrefix(ctxt, uri) : nullptr, uri};
 }

@@ -6,8 +6,17 @@
 
 #include "families/descriptor.h"
 #include "pxxml/simple/sax_handler.h"
+#include "pxxml/simple/simple_global.h"
 
 namespace pxs {
+
+// The context's namespace table, read straight from the library's block in
+// the context once it is there: the encoders ask at every element.
+inline NamespaceTable* namespaceTable(RtContext* ctxt) {
+  if (ctxt && ctxt->pGlobalData)
+    if (NamespaceTable* table = static_cast<SIMPLE_Global*>(ctxt->pGlobalData)->nsTable) return table;
+  return PxGet_SIMPLE_NSURI(ctxt);
+}
 
 // Initialisation, release, printing.
 int initRecord(RtContext* ctxt, const TypeDesc* d, void* record);
