@@ -71,6 +71,8 @@ TEST(Reader, SkipAskedInContentDropsTheRestButKeepsTheEndTag) {
   EXPECT_EQ(root.head.level, 0);
 }
 
+namespace {
+
 // A handler that closes the text gate inside <g> (by its start and end
 // tags, as the decoders do for element content) and logs the text it gets.
 struct GatedText {
@@ -84,7 +86,7 @@ int gatedStart(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR*, const OSUTF8
   g->gate = std::string(pxtest::s(local)) == "g";
   return 0;
 }
-int gatedEnd(void* h, const OSUTF8CHAR* local, const OSUTF8CHAR*) {
+int gatedEnd(void* h, const OSUTF8CHAR*, const OSUTF8CHAR*) {
   static_cast<GatedText*>(h)->gate = 0;
   return 0;
 }
@@ -92,6 +94,8 @@ int gatedChars(void* h, const OSUTF8CHAR* text, int len) {
   static_cast<GatedText*>(h)->text.append(pxtest::s(text), static_cast<size_t>(len));
   return 0;
 }
+
+}  // namespace
 
 TEST(Reader, TextGateHidesTextButNotItsFaults) {
   Context ctxt;
