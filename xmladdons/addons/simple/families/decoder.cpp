@@ -24,6 +24,16 @@ constexpr uint16_t kChildInText = 4;
 constexpr uint16_t kRecovered = 8;
 // The child being started was dropped whole (see dropChild).
 constexpr uint16_t kChildDropped = 16;
+// The handler's events come from the document router, which hands each one
+// to the handler it concerns (see routeStart): a parent may then take a
+// leaf child's text and end tag itself (kLeafOpen).
+constexpr uint16_t kRouted = 32;
+// A leaf child (simple or empty content) is open with no handler of its
+// own: its start tag is taken, and this handler takes its text and end tag.
+// The leaf's tables and record stand in the child block (leafOf).
+constexpr uint16_t kLeafOpen = 64;
+// What a child's handler takes over from its parent's flags.
+constexpr uint16_t kInherited = kDiagnosed | kRouted;
 bool validating(const PxSaxHandler* h) { return (h->validating & kValidating) != 0; }
 // The diagnostic hook hears each handler entry by its exported name; the
 // name is looked up only when a hook is set.
@@ -61,7 +71,7 @@ constexpr size_t kNestedSize = sizeof(PxSaxHandler) > sizeof(RtSaxAnyHandler) ? 
 // A handler made fresh, as saxInit makes it; a parent passes on whether a
 // diagnostic hook was set when the parse began.
 void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate,
-                 bool diagnosed) {
+                 uint16_t inherited) {
   if (!h) return;
   // Every field once, the others zero (no clearing first).
   RtSaxHandler head{};
@@ -76,7 +86,7 @@ void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* reco
                     .record = validate ? nullptr : record,
                     .item = nullptr,
                     .itemElemID = -1,
-                    .validating = static_cast<uint16_t>((validate ? kValidating : 0) | (diagnosed ? kDiagnosed : 0)),
+                    .validating = static_cast<uint16_t>((validate ? kValidating : 0) | (inherited & kInherited)),
                     .rowsSeen = 0,
                     .nested = nullptr};
   if (ctxt) rtxMemBufEmpty(&ctxt->charData);
@@ -280,11 +290,16 @@ void checkRootName(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* q
   rtxErrSetNewData(ctxt, ST_NAME_MISMATCH, pathOf(h), __LINE__);
 }
 
+// The attributes of the handler's own start tag.
+void ownAttributes(PxSaxHandler* h, const OSUTF8CHAR* const* attrs) {
+  h->head.context->state = RT_STATE_START_TAKEN;
+  if (!typeOf(h)->childByNameOnly && !typeOf(h)->attributesIgnored) attributePass(h, attrs);
+}
+
 void ownStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
   if (h->head.elemName) checkRootName(h, local, qname);
-  ctxt->state = RT_STATE_START_TAKEN;
-  if (!typeOf(h)->childByNameOnly && !typeOf(h)->attributesIgnored) attributePass(h, attrs);
+  ownAttributes(h, attrs);
   if (typeOf(h)->keepsScope && !validating(h) && h->record) {
     if (int st = rtXmlNSKeepInScope(ctxt, h->record)) rtxErrSetData(ctxt, st, pathOf(h), __LINE__);
   }
@@ -336,13 +351,57 @@ bool noBlock(PxSaxHandler* h) {
   return false;
 }
 
+// ------------------------------------------------------------------ leaves
+//
+// Most children of a large document are leaves: an RLMI name or instance, a
+// watcher, a note. Under the router a leaf gets no handler unless an element
+// turns up inside it: its start tag is taken as its handler would take it,
+// on a stand-in that holds only what that takes (context, tables, record,
+// flags), and its parent collects its text and takes its end tag. The router
+// then has no handler to open and drop per leaf. An element inside the leaf
+// gives it its handler after all (openLeaf), in the state it would be in.
+// The chain a diagnostic hook or a caller drives keeps a handler per child.
+bool isLeaf(const TypeDesc* type) {
+  return (type->shape == Shape::SimpleContent || type->shape == Shape::EmptyContent) && !type->keepsScope;
+}
+PxSaxHandler* leafOf(const PxSaxHandler* h) { return static_cast<PxSaxHandler*>(h->head.nestedMem); }
+
+PXS_CHILD_STEP void startLeaf(PxSaxHandler* h, const TypeDesc* type, PxSaxHandler* leaf, void* record,
+                              const OSUTF8CHAR* const* attrs) {
+  RtContext* ctxt = h->head.context;
+  leaf->head.context = ctxt;
+  leaf->type = type;
+  leaf->record = validating(h) ? nullptr : record;
+  leaf->validating = h->validating & (kValidating | kRouted);
+  rtxMemBufEmpty(&ctxt->charData);
+  ownAttributes(leaf, attrs);
+  h->validating |= kLeafOpen;
+}
+
+// An element inside an open leaf: the leaf's handler, as its own start tag
+// left it, takes the element, and the router hands it the rest of the leaf.
+// This handler's level stays, as under the router it would have.
+int openLeaf(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
+  PxSaxHandler* leaf = leafOf(h);
+  h->validating &= static_cast<uint16_t>(~kLeafOpen);
+  initHandler(h->head.context, typeOf(leaf), leaf, leaf->record, 0, validating(h), h->validating);
+  leaf->head.level = 1;
+  h->nested = leaf;
+  saxStart(leaf, local, qname, attrs);
+  return 0;
+}
+
 // Start a nested handler of `type` for the child, on `record` (null when
 // validating), and pass it the start tag.
 PXS_CHILD_STEP bool startNested(PxSaxHandler* h, const TypeDesc* type, void* record, const OSUTF8CHAR* local,
                                 const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   if (!childBlock(h)) return noBlock(h);
   auto* child = static_cast<PxSaxHandler*>(h->head.nestedMem);
-  initHandler(h->head.context, type, child, record, 0, validating(h), (h->validating & kDiagnosed) != 0);
+  if ((h->validating & kRouted) && isLeaf(type)) {
+    startLeaf(h, type, child, record, attrs);
+    return true;
+  }
+  initHandler(h->head.context, type, child, record, 0, validating(h), h->validating);
   h->nested = child;
   // What its entry point would do: a new handler takes its own start tag.
   if (child->validating & kDiagnosed) {
@@ -865,20 +924,29 @@ bool endSimpleValue(PxSaxHandler* h, int* status) {
 // A child handler's own end tag, as its entry point would take it: the
 // common cases here, without the entry point's general steps; with a
 // diagnostic hook set, or a level left unusual by a skip, the entry point.
-void endChildHandler(PxSaxHandler* c, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
-  const TypeDesc* d = typeOf(c);
-  if ((c->validating & kDiagnosed) || c->head.level != 1 || d->shape == Shape::OpenContent) {
-    saxEnd(c, local, qname);
-    return;
-  }
+// The common cases also end an open leaf (its stand-in is no handler).
+void endOwnElement(PxSaxHandler* c) {
   int status = 0;
-  if (d->shape == Shape::SimpleContent) {
+  if (typeOf(c)->shape == Shape::SimpleContent) {
     endSimpleValue(c, &status);
     return;
   }
   c->head.level = 0;
   if (!validating(c) && ownEndChecks(c, &status)) return;
   c->head.context->state = RT_STATE_ENDED;
+}
+
+void endChildHandler(PxSaxHandler* c, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
+  if ((c->validating & kDiagnosed) || c->head.level != 1 || typeOf(c)->shape == Shape::OpenContent) {
+    saxEnd(c, local, qname);
+    return;
+  }
+  endOwnElement(c);
+}
+
+void endLeaf(PxSaxHandler* h) {
+  h->validating &= static_cast<uint16_t>(~kLeafOpen);
+  endOwnElement(leafOf(h));
 }
 
 }  // namespace
@@ -898,7 +966,11 @@ void saxRelease(PxSaxHandler* h) {
 }
 
 void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, int level, bool validate) {
-  initHandler(ctxt, d, h, record, level, validate, rtSaxDiagEnabled(ctxt));
+  initHandler(ctxt, d, h, record, level, validate, rtSaxDiagEnabled(ctxt) ? kDiagnosed : 0);
+}
+
+void saxRouted(PxSaxHandler* h) {
+  if (!(h->validating & kDiagnosed)) h->validating |= kRouted;
 }
 
 int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
@@ -922,6 +994,8 @@ int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, 
   } else if (h->head.level == 1) {
     int status = 0;
     if (!childStart(h, local, qname, attrs, &status)) return status;
+  } else if (h->validating & kLeafOpen) {
+    return openLeaf(h, local, qname, attrs);
   } else if (h->nested) {
     auto* child = static_cast<RtSaxHandler*>(h->nested);
     child->startElement(child, local, qname, attrs);
@@ -972,6 +1046,8 @@ int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname) {
       if (isAnyHandler(child)) child->endElement(child, local, qname);
       else endChildHandler(static_cast<PxSaxHandler*>(h->nested), local, qname);
       dropNested(h);
+    } else if (h->validating & kLeafOpen) {
+      endLeaf(h);
     } else if (ctxt->state == RT_STATE_START_TAKEN || ctxt->state == RT_STATE_IN_TEXT) {
       if (int st = childEnd(h, qname)) return st;
     }
@@ -1002,10 +1078,16 @@ int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len) {
     }
     if (!collecting) return 0;
   }
+  // An open leaf's text is the leaf's: an empty one drops it.
+  const PxSaxHandler* owner = h;
+  if (h->validating & kLeafOpen) {
+    owner = leafOf(h);
+    if (typeOf(owner)->shape == Shape::EmptyContent) return 0;
+  }
   ctxt->state = RT_STATE_IN_TEXT;
   if (int st = rtxMemBufAdd(&ctxt->charData, text, static_cast<size_t>(len))) {
     rtSaxIncErrors(ctxt);
-    rtxErrSetNewData(ctxt, st, pathOf(h), __LINE__);
+    rtxErrSetNewData(ctxt, st, pathOf(owner), __LINE__);
     return rtSaxSetSkipLevelToCurrent(ctxt, st);
   }
   return 0;

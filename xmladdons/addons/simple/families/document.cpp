@@ -162,6 +162,7 @@ int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool valida
   rtSaxCSetAttrsByLength(reader, 1);
   if (!rtSaxDiagEnabled(ctxt)) rtSaxCSetTextGate(reader, &router.dropsText);
   saxInit(ctxt, d, &root, record, 0, validate);
+  if (!rtSaxDiagEnabled(ctxt)) saxRouted(&root);
   root.head.elemName = u8(doc->elemName);
   int st = rtSaxCParse(reader);
   if (st == 0) st = firstErrorSince(ctxt, before);

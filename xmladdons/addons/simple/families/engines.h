@@ -62,6 +62,10 @@ void saxInit(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* record, 
 int saxStart(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs);
 int saxEnd(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname);
 int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len);
+// The root handler (saxInit just made it) takes its events from the
+// document router, which hands each event to the handler it concerns, not
+// down the chain; its handlers may then leave leaf children without one.
+void saxRouted(PxSaxHandler* h);
 // Text after an end tag goes nowhere unless a capture under this handler is
 // under way: most text runs of a document, the line ends and indents
 // between elements. The characters step's first test, and the router's, so
