@@ -94,11 +94,28 @@ void initHandler(RtContext* ctxt, const TypeDesc* d, PxSaxHandler* h, void* reco
 
 bool isAnyHandler(const RtSaxHandler* head) { return head->startElement == SAXAnyStartElement; }
 
+// A child block's handler field nestedMem is null or a block it owns, at
+// all times: the block its handler's children used, or, under the router,
+// kept after that handler was dropped for the next sibling's handler to take
+// over (an RLMI resource, a PIDF tuple: one block for all, not one each).
+// The kept blocks go with the handler that owns the first (saxRelease).
+RtSaxHandler* blockHead(void* block) { return static_cast<RtSaxHandler*>(block); }
+void freeBlocks(RtContext* ctxt, void* block) {
+  while (block) {
+    void* next = blockHead(block)->nestedMem;
+    rtxMemHeapFreePtr(ctxt, block);
+    block = next;
+  }
+}
+
 void dropNested(PxSaxHandler* h) {
   auto* child = static_cast<RtSaxHandler*>(h->nested);
   if (!child) return;
   if (child->free) child->free(h->head.context, child);
-  if (child->nestedMem) rtxMemHeapFreePtr(h->head.context, child->nestedMem);
+  if (!(h->validating & kRouted) || isAnyHandler(child)) {
+    freeBlocks(h->head.context, child->nestedMem);
+    child->nestedMem = nullptr;
+  }
   h->nested = nullptr;
 }
 
@@ -314,15 +331,34 @@ void* childBlock(PxSaxHandler* h) {
   if (!h->head.nestedMem) {
     h->head.nestedMem = rtxMemHeapAlloc(h->head.context, kNestedSize);
     if (!h->head.nestedMem) rtxErrSetNewData(h->head.context, ST_NO_MEMORY, pathOf(h), __LINE__);
+    else blockHead(h->head.nestedMem)->nestedMem = nullptr;
   }
   return h->head.nestedMem;
+}
+
+// The block for an any handler, which keeps nothing in it: blocks kept
+// there go first.
+void* anyBlock(PxSaxHandler* h) {
+  void* block = childBlock(h);
+  if (block) {
+    freeBlocks(h->head.context, blockHead(block)->nestedMem);
+    blockHead(block)->nestedMem = nullptr;
+  }
+  return block;
+}
+
+// A child's handler made fresh in the block, taking over the block kept there.
+void initChildHandler(PxSaxHandler* h, const TypeDesc* type, PxSaxHandler* child, void* record) {
+  void* kept = child->head.nestedMem;
+  initHandler(h->head.context, type, child, record, 0, validating(h), h->validating);
+  child->head.nestedMem = kept;
 }
 
 // Open content: everything inside the element goes to the any handler, as
 // one XML text in the Value member. Validators look at none of it.
 void startOpenContent(PxSaxHandler* h) {
   const TypeDesc* d = typeOf(h);
-  if (validating(h) || !childBlock(h)) return;
+  if (validating(h) || !anyBlock(h)) return;
   for (uint8_t i = 0; i < d->nMembers; ++i) {
     if (d->members[i].role != Role::Value) continue;
     SAXAnyInit(h->head.context, h->head.nestedMem, at<RtXmlString>(h->record, d->members[i].offset), -1);
@@ -384,7 +420,7 @@ PXS_CHILD_STEP void startLeaf(PxSaxHandler* h, const TypeDesc* type, PxSaxHandle
 int openLeaf(PxSaxHandler* h, const OSUTF8CHAR* local, const OSUTF8CHAR* qname, const OSUTF8CHAR* const* attrs) {
   PxSaxHandler* leaf = leafOf(h);
   h->validating &= static_cast<uint16_t>(~kLeafOpen);
-  initHandler(h->head.context, typeOf(leaf), leaf, leaf->record, 0, validating(h), h->validating);
+  initChildHandler(h, typeOf(leaf), leaf, leaf->record);
   leaf->head.level = 1;
   h->nested = leaf;
   saxStart(leaf, local, qname, attrs);
@@ -401,7 +437,7 @@ PXS_CHILD_STEP bool startNested(PxSaxHandler* h, const TypeDesc* type, void* rec
     startLeaf(h, type, child, record, attrs);
     return true;
   }
-  initHandler(h->head.context, type, child, record, 0, validating(h), h->validating);
+  initChildHandler(h, type, child, record);
   h->nested = child;
   // What its entry point would do: a new handler takes its own start tag.
   if (child->validating & kDiagnosed) {
@@ -418,7 +454,7 @@ bool startAny(PxSaxHandler* h, RtDList* list, const OSUTF8CHAR* local, const OSU
               const OSUTF8CHAR* const* attrs) {
   RtContext* ctxt = h->head.context;
   if (validating(h)) return false;  // validators keep no foreign element
-  if (!childBlock(h)) return noBlock(h);
+  if (!anyBlock(h)) return noBlock(h);
   auto* item = static_cast<RtXmlString*>(rtxMemHeapAlloc(ctxt, sizeof(RtXmlString)));
   if (item) *item = RtXmlString{};
   if (!item || !rtxDListAppend(ctxt, list, item)) {
@@ -957,11 +993,12 @@ void saxRelease(PxSaxHandler* h) {
   if (child && !isAnyHandler(child)) saxRelease(static_cast<PxSaxHandler*>(h->nested));
   if (child) {
     if (child->free) child->free(h->head.context, child);
-    rtxMemHeapFreePtr(h->head.context, child->nestedMem);
+    freeBlocks(h->head.context, child->nestedMem);
+    child->nestedMem = nullptr;
     h->nested = nullptr;
   }
   if (h->head.free) h->head.free(h->head.context, h);
-  rtxMemHeapFreePtr(h->head.context, h->head.nestedMem);
+  freeBlocks(h->head.context, h->head.nestedMem);
   h->head.nestedMem = nullptr;
 }
 
