@@ -254,6 +254,10 @@ RT_API void rtxMemHeapFailAfter(RtContext* ctxt, size_t n);
 RT_API void rtxDListInit(RtDList* list);
 /* Append at the tail; the node comes from the context heap (null: no memory). */
 RT_API RtDListNode* rtxDListAppend(RtContext* ctxt, RtDList* list, void* data);
+/* Append a new block of nbytes, zero-filled, at the tail: the block and its
+ * node come from the context heap, each freed like any other. Returns the
+ * block; null when there is no memory, with nothing appended or kept. */
+RT_API void* rtxDListAppendNew(RtContext* ctxt, RtDList* list, size_t nbytes);
 /* Free every node and the data it points to; the list becomes empty. */
 RT_API void rtxDListFreeAll(RtContext* ctxt, RtDList* list);
 /* Free the nodes only. */

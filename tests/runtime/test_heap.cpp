@@ -162,6 +162,16 @@ TEST(HeapFailure, FailAfterHitsExactlyTheNthAllocation) {
   EXPECT_EQ(rtxDListAppend(c, &list, nullptr), nullptr);
   EXPECT_EQ(list.count, 0u);
   EXPECT_EQ(list.head, nullptr);
+  // A new item fails whole, whether its block or its node is refused: the
+  // list is as it was and no block stays behind.
+  const size_t live = rtxMemHeapLiveBlocks(c);
+  for (size_t n : {1, 2}) {
+    rtxMemHeapFailAfter(c, n);
+    EXPECT_EQ(rtxDListAppendNew(c, &list, 40), nullptr) << n;
+    EXPECT_TRUE(list.count == 0 && !list.head && !list.tail) << n;
+    EXPECT_EQ(rtxMemHeapLiveBlocks(c), live) << n;
+  }
+  rtxMemHeapFailAfter(c, 0);
 }
 
 TEST(HeapFailure, HeapLimitRefusesBeyondIt) {
@@ -213,6 +223,24 @@ TEST(HeapList, AppendAndFreeKeepLinksConsistent) {
   for (void* d : data) rtxDListAppend(c, &list, d);
   rtxDListFreeAll(c, &list);
   check({});
+  EXPECT_EQ(rtxMemHeapLiveBlocks(c), 0u);
+  // New items come zero-filled, over freed blocks full of bytes, and are
+  // freed as any other.
+  data.clear();
+  for (int i = 0; i < 8; ++i) data.push_back(std::memset(rtxMemHeapAlloc(c, 64), 0xAB, 64));
+  for (void* d : data) rtxMemHeapFreePtr(c, d);
+  data.clear();
+  for (int i = 0; i < 3; ++i) {
+    auto* item = static_cast<unsigned char*>(rtxDListAppendNew(c, &list, 64));
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(std::all_of(item, item + 64, [](unsigned char b) { return b == 0; })) << i;
+    std::memset(item, 0xAB, 64);
+    data.push_back(item);
+    check(data);
+  }
+  EXPECT_EQ(rtxDListAppendNew(c, nullptr, 8), nullptr);
+  EXPECT_EQ(rtxDListAppendNew(nullptr, &list, 8), nullptr);
+  rtxDListFreeAll(c, &list);
   EXPECT_EQ(rtxMemHeapLiveBlocks(c), 0u);
 }
 

@@ -468,14 +468,10 @@ bool startAny(PxSaxHandler* h, RtDList* list, const OSUTF8CHAR* local, const OSU
   return true;
 }
 
+// A blank record (all zero bytes, as blankRecord makes it) at the list's tail.
 PXS_CHILD_STEP void* newRecord(PxSaxHandler* h, const TypeDesc* type, RtDList* list) {
   RtContext* ctxt = h->head.context;
-  void* record = rtxMemHeapAlloc(ctxt, type->size);
-  if (record) {
-    blankRecord(type, record);
-    if (rtxDListAppend(ctxt, list, record)) return record;
-    rtxMemHeapFreePtr(ctxt, record);
-  }
+  if (void* record = rtxDListAppendNew(ctxt, list, type->size)) return record;
   rtxErrSetNewData(ctxt, ST_NO_MEMORY, pathOf(h), __LINE__);
   dropChild(h);
   return nullptr;
