@@ -397,8 +397,15 @@ bool noBlock(PxSaxHandler* h) {
 // then has no handler to open and drop per leaf. An element inside the leaf
 // gives it its handler after all (openLeaf), in the state it would be in.
 // The chain a diagnostic hook or a caller drives keeps a handler per child.
+// Leaves are elements of simple or empty content, and those whose only
+// children would be extensions (an RLMI instance): documents seldom carry
+// any. An element with named children mostly has some, and gets its handler
+// at once.
 bool isLeaf(const TypeDesc* type) {
-  return (type->shape == Shape::SimpleContent || type->shape == Shape::EmptyContent) && !type->keepsScope;
+  const Shape shape = type->shape;
+  if (shape == Shape::SimpleContent || shape == Shape::EmptyContent) return !type->keepsScope;
+  return shape == Shape::Sequence && type->nElems <= 1 && !type->keepsScope &&
+         (type->nElems == 0 || type->elems[0].name[0] == 0);
 }
 PxSaxHandler* leafOf(const PxSaxHandler* h) { return static_cast<PxSaxHandler*>(h->head.nestedMem); }
 
@@ -1111,11 +1118,12 @@ int saxChars(PxSaxHandler* h, const OSUTF8CHAR* text, int len) {
     }
     if (!collecting) return 0;
   }
-  // An open leaf's text is the leaf's: an empty one drops it.
+  // An open leaf's text is the leaf's: one of element or empty content
+  // drops it.
   const PxSaxHandler* owner = h;
   if (h->validating & kLeafOpen) {
     owner = leafOf(h);
-    if (typeOf(owner)->shape == Shape::EmptyContent) return 0;
+    if (typeOf(owner)->shape != Shape::SimpleContent) return 0;
   }
   ctxt->state = RT_STATE_IN_TEXT;
   if (int st = rtxMemBufAdd(&ctxt->charData, text, static_cast<size_t>(len))) {
