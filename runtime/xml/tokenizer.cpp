@@ -142,6 +142,7 @@ void Tokenizer::parse(EventDriver& driver, const char* doc, size_t size, size_t 
     std::vector<const char*>().swap(attrPointers_);
     std::vector<uint32_t>().swap(attrLengths_);
     std::vector<uint32_t>().swap(attrMarks_);
+    attrSlots_ = 0;
   }
   if (attrIndex_.capacity() > kKeepBuffer) std::vector<uint32_t>().swap(attrIndex_);
 }
@@ -449,10 +450,11 @@ Tokenizer::Ptr Tokenizer::attributes(Ptr p, const char* const** attrs, bool* nsA
       }
       quote = *p++;
     }
-    if (attrPointers_.size() < 2 * count + 3) {
+    if (count >= attrSlots_) {  // room for this one and the null after it
       attrPointers_.resize(2 * count + 16);
       attrLengths_.resize(2 * count + 16);
       attrMarks_.resize(count + 8);
+      attrSlots_ = count + 7;
     }
 
     const size_t mark = attrs_.size();

@@ -168,6 +168,7 @@ class Tokenizer {
   // Where each attribute's name starts in attrs_, or kInDocument for one
   // handed over in place.
   std::vector<uint32_t> attrMarks_;
+  size_t attrSlots_ = 0;  // attributes the three have room for, with the pointers' null
   static constexpr uint32_t kInDocument = UINT32_MAX;
   bool inPlace_ = false;
   std::vector<uint32_t> attrIndex_;  // hash of attribute names, for large tags
