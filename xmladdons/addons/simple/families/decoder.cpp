@@ -28,9 +28,9 @@ constexpr uint16_t kChildDropped = 16;
 // to the handler it concerns (see routeStart): a parent may then take a
 // leaf child's text and end tag itself (kLeafOpen).
 constexpr uint16_t kRouted = 32;
-// A leaf child (simple or empty content) is open with no handler of its
-// own: its start tag is taken, and this handler takes its text and end tag.
-// The leaf's tables and record stand in the child block (leafOf).
+// A leaf child (isLeaf) is open with no handler of its own: its start tag
+// is taken, and this handler takes its text and end tag. The leaf's tables
+// and record stand in the child block (leafOf).
 constexpr uint16_t kLeafOpen = 64;
 // What a child's handler takes over from its parent's flags.
 constexpr uint16_t kInherited = kDiagnosed | kRouted;
