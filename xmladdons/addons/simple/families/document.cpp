@@ -160,9 +160,11 @@ int parseWithRoot(RtContext* ctxt, const DocDesc* doc, void* record, bool valida
     return rtxErrSetNewData(ctxt, ST_READER_FAILED, validate ? doc->module->vldt : doc->module->dec, __LINE__);
   // The handlers read attributes by their lengths: no copy of each is made.
   rtSaxCSetAttrsByLength(reader, 1);
-  if (!rtSaxDiagEnabled(ctxt)) rtSaxCSetTextGate(reader, &router.dropsText);
   saxInit(ctxt, d, &root, record, 0, validate);
-  if (!rtSaxDiagEnabled(ctxt)) saxRouted(&root);
+  if (!rtSaxDiagEnabled(ctxt)) {  // the router drives the handlers
+    rtSaxCSetTextGate(reader, &router.dropsText);
+    saxRouted(&root);
+  }
   root.head.elemName = u8(doc->elemName);
   int st = rtSaxCParse(reader);
   if (st == 0) st = firstErrorSince(ctxt, before);
