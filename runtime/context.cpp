@@ -1,4 +1,5 @@
 // Context set-up: creation, release, document input, output buffer, limits.
+#include "internal/code_layout.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -49,7 +50,7 @@ void rtxDeleteContext(RtContext* ctxt) {
   std::free(ctxt);
 }
 
-int rtxCheckContext(RtContext* ctxt) { return ctxt && ctxt->impl ? 0 : ST_BAD_CONTEXT; }
+PX_ENCODE_PATH int rtxCheckContext(RtContext* ctxt) { return ctxt && ctxt->impl ? 0 : ST_BAD_CONTEXT; }
 
 int rtxSetInputBuffer(RtContext* ctxt, const void* data, size_t size) {
   auto* impl = implOf(ctxt);
@@ -131,7 +132,7 @@ int rtxSetFixedOutput(RtContext* ctxt, OSUTF8CHAR* buf, size_t size) {
   return 0;
 }
 
-void rtxResetOutput(RtContext* ctxt) {
+PX_ENCODE_PATH void rtxResetOutput(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
   if (!impl) return;
   ctxt->buffer.byteIndex = 0;
@@ -144,7 +145,7 @@ void rtxResetOutput(RtContext* ctxt) {
   impl->openPrefixText.clear();
 }
 
-const char* rtxGetOutput(RtContext* ctxt, size_t* len) {
+PX_ENCODE_PATH const char* rtxGetOutput(RtContext* ctxt, size_t* len) {
   if (!ctxt) return nullptr;
   if (len) *len = ctxt->buffer.byteIndex;
   if (!ctxt->buffer.data) return "";

@@ -1,5 +1,6 @@
 // The encoding calls: prolog, tags with their namespace declarations,
 // escaped content and attributes.
+#include "internal/code_layout.h"
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -24,7 +25,7 @@ int fail(RtContext* ctxt, int status, int line) { return rtxErrSetNewData(ctxt, 
 #define PX_FAIL(ctxt, st) fail((ctxt), (st), __LINE__)
 
 // A binding's declaration on the open start tag, once per prefix.
-int writeDecl(RtContext* ctxt, const pxrt::Binding& binding) {
+PX_ENCODE_PATH int writeDecl(RtContext* ctxt, const pxrt::Binding& binding) {
   auto* impl = implOf(ctxt);
   if (impl->out.declaredOnTag(binding.prefix)) return 0;
   if (int st = outWrite(ctxt, binding.declaration())) return st;
@@ -33,7 +34,7 @@ int writeDecl(RtContext* ctxt, const pxrt::Binding& binding) {
 }
 
 // Binds in the element's scope; the open start tag will declare it.
-void bindOnTag(RtContextImpl* impl, std::string_view prefix, std::string_view uri) {
+PX_ENCODE_PATH void bindOnTag(RtContextImpl* impl, std::string_view prefix, std::string_view uri) {
   impl->ns.bind(prefix, uri);
   impl->openTagBindings.push_back(static_cast<uint32_t>(impl->ns.inForce() - 1));
 }
@@ -47,7 +48,7 @@ int declareLast(RtContext* ctxt) {
 // Declarations of the open tag that were bound when it was opened but not
 // yet written (the element's own scope holds them; a binding a caller popped
 // meanwhile is not declared).
-[[gnu::noinline]] int writeBoundDecls(RtContext* ctxt) {
+PX_ENCODE_PATH [[gnu::noinline]] int writeBoundDecls(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
   for (uint32_t i : impl->openTagBindings)
     if (i < impl->ns.inForce())
@@ -101,7 +102,7 @@ inline int closeOpenTag(RtContext* ctxt) {
 // namespace (*length: the prefix's). The answer for the binding's own prefix
 // text and a constant URI holds until the bindings change, and is kept: the
 // children of one element come with the same pair, element after element.
-[[gnu::noinline]] bool lookUpPair(RtContextImpl* impl, const RtXmlNamespace* ns, size_t* length) {
+PX_ENCODE_PATH [[gnu::noinline]] bool lookUpPair(RtContextImpl* impl, const RtXmlNamespace* ns, size_t* length) {
   std::string_view text = sv(ns->prefix);
   const auto* uri = reinterpret_cast<const char*>(ns->uri);
   const pxrt::Binding* b = impl->ns.findHandedOut(text);
@@ -140,7 +141,7 @@ std::string unusedPrefix(RtContextImpl* impl) {
 // Prefix of an element's namespace pair; binds the namespace as the default
 // one on this element when no prefix is in force for it. The text returned
 // stays valid while the element is open (a binding in force, or the caller's).
-[[gnu::noinline]] std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
+PX_ENCODE_PATH [[gnu::noinline]] std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
   auto* impl = implOf(ctxt);
   if (!ns || !ns->uri) {
     if (ns && ns->prefix) {
@@ -301,13 +302,13 @@ int encodeAttr(RtContext* ctxt, const OSUTF8CHAR* name, size_t nameLen, WriteVal
 
 extern "C" {
 
-int rtXmlEncStartDocument(RtContext* ctxt) {
+PX_ENCODE_PATH int rtXmlEncStartDocument(RtContext* ctxt) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   if (int st = outWrite(ctxt, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n")) return PX_FAIL(ctxt, st);
   return 0;
 }
 
-int rtXmlEncEndDocument(RtContext* ctxt) {
+PX_ENCODE_PATH int rtXmlEncEndDocument(RtContext* ctxt) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   if (int st = closeOpenTag(ctxt)) return PX_FAIL(ctxt, st);
   if (int st = pxrt::outReserve(ctxt, 0)) return PX_FAIL(ctxt, st);
@@ -315,7 +316,7 @@ int rtXmlEncEndDocument(RtContext* ctxt) {
   return 0;
 }
 
-int rtXmlEncStartElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, RtDList* nsAttrs,
+PX_ENCODE_PATH int rtXmlEncStartElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns, RtDList* nsAttrs,
                          OSBOOL terminate) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   if (!name) return 0;
@@ -325,13 +326,13 @@ int rtXmlEncStartElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNam
   return 0;
 }
 
-int rtXmlEncTermStartElement(RtContext* ctxt) {
+PX_ENCODE_PATH int rtXmlEncTermStartElement(RtContext* ctxt) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   if (int st = closeOpenTag(ctxt)) return PX_FAIL(ctxt, st);
   return 0;
 }
 
-int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+PX_ENCODE_PATH int rtXmlEncEndElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
   auto* impl = implOf(ctxt);
   if (!impl) return ST_BAD_CONTEXT;
   if (!name) return 0;
@@ -370,7 +371,7 @@ int rtXmlEncEmptyElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNam
   return rtXmlEncEndElement(ctxt, name, ns);
 }
 
-int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8CHAR** prefix, size_t* prefixLen) {
+PX_ENCODE_PATH int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8CHAR** prefix, size_t* prefixLen) {
   auto* impl = implOf(ctxt);
   if (!impl || !prefix || !prefixLen || !ns || !ns->uri || !ns->prefix || impl->out.hasPending()) return 1;
   // A pair the start tag would declare takes the general path.
@@ -381,7 +382,7 @@ int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8
   return 0;
 }
 
-int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open) {
+PX_ENCODE_PATH int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open) {
   auto* impl = implOf(ctxt);
   if (!impl) return ST_BAD_CONTEXT;
   if (open) {
@@ -395,7 +396,7 @@ int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open) {
   return stillOpen ? 1 : 0;
 }
 
-int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs) {
+PX_ENCODE_PATH int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs) {
   auto* impl = implOf(ctxt);
   if (!impl) return ST_BAD_CONTEXT;
   if (!impl->out.tagOpen) {
@@ -440,7 +441,7 @@ int rtXmlEncInt(RtContext* ctxt, int32_t value, const OSUTF8CHAR* name, const Rt
   return encodeValue(ctxt, name, ns, [&] { return writeInt(ctxt, value); });
 }
 
-int rtXmlDecimalText(RtContext* ctxt, double value, const RtDecimalFormat* format, char* text, size_t size) {
+PX_ENCODE_PATH int rtXmlDecimalText(RtContext* ctxt, double value, const RtDecimalFormat* format, char* text, size_t size) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   if (!text || size == 0) return ST_BAD_ARGUMENT;
   int len = pxrt::lex::formatDecimal(value, format, text, size);
@@ -479,7 +480,7 @@ int rtXmlEncDecimal(RtContext* ctxt, double value, const OSUTF8CHAR* name, const
   return encodeValue(ctxt, name, ns, [&] { return outWrite(ctxt, std::string_view(text, len)); });
 }
 
-int rtXmlEncAny(RtContext* ctxt, const RtXmlString* xml, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
+PX_ENCODE_PATH int rtXmlEncAny(RtContext* ctxt, const RtXmlString* xml, const OSUTF8CHAR* name, const RtXmlNamespace* ns) {
   if (!implOf(ctxt)) return ST_BAD_CONTEXT;
   int st = closeOpenTag(ctxt);
   if (!st && xml && xml->value) st = outWrite(ctxt, sv(xml->value));

@@ -1,4 +1,5 @@
 // Namespace scopes, the URI table and the rtXmlNS* calls.
+#include "internal/code_layout.h"
 #include "internal/namespaces.h"
 
 #include <cstring>
@@ -30,7 +31,7 @@ const int kDefaultUriTableSize = sizeof(kDefaultUriTable) / sizeof(kDefaultUriTa
 
 Namespaces::Namespaces() : table_(nullptr), tableSize_(0) { setTable(nullptr, 0); }
 
-void Namespaces::setTable(const char* const* uris, int n) {
+PX_ENCODE_PATH void Namespaces::setTable(const char* const* uris, int n) {
   if (!uris || n <= 0) {
     uris = kDefaultUriTable;
     n = kDefaultUriTableSize;
@@ -67,7 +68,7 @@ int Namespaces::indexOf(std::string_view uri) const {
   return -1;
 }
 
-const std::string& Binding::declaration() const {
+PX_ENCODE_PATH const std::string& Binding::declaration() const {
   if (declarationText.empty()) {
     declarationText = prefix.empty() ? " xmlns=\"" : " xmlns:" + prefix + "=\"";
     appendEscaped<attrEscape>(declarationText, uri);
@@ -130,7 +131,7 @@ const Binding* Namespaces::indexedSearch(std::string_view prefix) const {
   return nullptr;
 }
 
-void Namespaces::bind(std::string_view prefix, std::string_view uri) {
+PX_ENCODE_PATH void Namespaces::bind(std::string_view prefix, std::string_view uri) {
   startPrefix_ = nullptr;
   if (prefix.size() + uri.size() > kLongTexts) longTexts_ = true;
   if (scopes_.empty()) push();
@@ -159,7 +160,7 @@ void Namespaces::bind(std::string_view prefix, std::string_view uri) {
   ++generation_;
 }
 
-const Binding* Namespaces::search(std::string_view prefix, Lookup* slot) const {
+PX_ENCODE_PATH const Binding* Namespaces::search(std::string_view prefix, Lookup* slot) const {
   const size_t n = prefix.size();
   const Binding* found = nullptr;
   if (count_ > kWalkedBindings) {
@@ -190,7 +191,7 @@ int Namespaces::findDefaultIndex() const {
   return defaultIndex_;
 }
 
-const Binding* Namespaces::findHandedOut(std::string_view prefix) const {
+PX_ENCODE_PATH const Binding* Namespaces::findHandedOut(std::string_view prefix) const {
   if (prefix.data() == ownText_ && ownTextGeneration_ == generation_ && prefix.size() == ownTextLength_)
     return ownTextResult_;
   const Binding* found = find(prefix);
@@ -203,7 +204,7 @@ const Binding* Namespaces::findHandedOut(std::string_view prefix) const {
   return found;
 }
 
-bool Namespaces::hasConstantUri(const Binding& b, const char* uri) const {
+PX_ENCODE_PATH bool Namespaces::hasConstantUri(const Binding& b, const char* uri) const {
   // The built-in URIs are constants: one given by its address, at the place
   // of the installed table where this binding's URI was found, is that URI.
   const int i = b.index;
@@ -211,11 +212,11 @@ bool Namespaces::hasConstantUri(const Binding& b, const char* uri) const {
          i < tableSize_ && table_[i] == uri;
 }
 
-bool Namespaces::hasUri(const Binding& b, const char* uri) const {
+PX_ENCODE_PATH bool Namespaces::hasUri(const Binding& b, const char* uri) const {
   return hasConstantUri(b, uri) || std::strcmp(b.uri.c_str(), uri) == 0;
 }
 
-const Binding* Namespaces::bindingFor(std::string_view uri) const {
+PX_ENCODE_PATH const Binding* Namespaces::bindingFor(std::string_view uri) const {
   if (count_ > kWalkedBindings) {
     indexUpTo(count_);
     for (uint32_t at = uriBuckets_[hashText(uri) & (uriBuckets_.size() - 1)]; at; at = entry(at - 1).nextInUriBucket) {
@@ -233,12 +234,12 @@ const Binding* Namespaces::bindingFor(std::string_view uri) const {
   return nullptr;
 }
 
-const std::string* Namespaces::prefixFor(std::string_view uri) const {
+PX_ENCODE_PATH const std::string* Namespaces::prefixFor(std::string_view uri) const {
   const Binding* b = bindingFor(uri);
   return b ? &b->prefix : nullptr;
 }
 
-const std::string* Namespaces::prefixFor(const char* uri) const {
+PX_ENCODE_PATH const std::string* Namespaces::prefixFor(const char* uri) const {
   UriLookup& slot = uriLookups_[(reinterpret_cast<uintptr_t>(uri) >> 3) % kUriLookups];
   if (slot.generation == generation_ && slot.uri == uri &&
       (hasConstantUri(*slot.result, uri) || std::strcmp(slot.result->uri.c_str(), uri) == 0))
@@ -248,7 +249,7 @@ const std::string* Namespaces::prefixFor(const char* uri) const {
   return b ? &b->prefix : nullptr;
 }
 
-void Namespaces::clear() {
+PX_ENCODE_PATH void Namespaces::clear() {
   startPrefix_ = nullptr;
   unindexFrom(0);
   if (buckets_.size() > 1024) {  // a large document's
@@ -286,14 +287,14 @@ std::string_view sv(const OSUTF8CHAR* p, size_t n) {
 
 extern "C" {
 
-int rtXmlNSSetURITable(RtContext* ctxt, const OSUTF8CHAR* const* uris, int n) {
+PX_ENCODE_PATH int rtXmlNSSetURITable(RtContext* ctxt, const OSUTF8CHAR* const* uris, int n) {
   auto* impl = implOf(ctxt);
   if (!impl) return ST_BAD_CONTEXT;
   impl->ns.setTable(reinterpret_cast<const char* const*>(uris), n);
   return 0;
 }
 
-int rtXmlNSSetNamespace(RtContext* ctxt, RtDList* nsAttrs, const OSUTF8CHAR* prefix, const OSUTF8CHAR* uri,
+PX_ENCODE_PATH int rtXmlNSSetNamespace(RtContext* ctxt, RtDList* nsAttrs, const OSUTF8CHAR* prefix, const OSUTF8CHAR* uri,
                         OSBOOL override) {
   auto* impl = implOf(ctxt);
   if (!impl) return ST_BAD_CONTEXT;
@@ -329,7 +330,7 @@ int rtXmlNSSetNamespace(RtContext* ctxt, RtDList* nsAttrs, const OSUTF8CHAR* pre
   return 0;
 }
 
-const OSUTF8CHAR* rtXmlNSGetPrefix(RtContext* ctxt, const OSUTF8CHAR* uri) {
+PX_ENCODE_PATH const OSUTF8CHAR* rtXmlNSGetPrefix(RtContext* ctxt, const OSUTF8CHAR* uri) {
   auto* impl = implOf(ctxt);
   if (!impl || !uri) return nullptr;
   // Declarations pending for the next start tag come first; mostly there are

@@ -1,4 +1,5 @@
 // Output buffer primitives and escaping.
+#include "internal/code_layout.h"
 #include "internal/output.h"
 
 #include <cstdlib>
@@ -9,7 +10,7 @@
 
 namespace pxrt {
 
-void Output::addPending(std::string_view prefix, std::string_view uri, bool override) {
+PX_ENCODE_PATH void Output::addPending(std::string_view prefix, std::string_view uri, bool override) {
   for (size_t i = 0; i < nPending_; ++i)
     if (pending_[i].prefix == prefix) {
       if (override) pending_[i].uri = uri;

@@ -22,6 +22,7 @@
 //   leading "0" of "0.5" and the zeros right of the point in "0.005" do not
 //   count, trailing zeros of an integer ("100") do.
 // - A buffer too small for the text returns ST_BUFFER_FULL.
+#include "internal/code_layout.h"
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -114,7 +115,7 @@ char digitAt(const Digits& v, int k) {
 
 }  // namespace
 
-int formatDecimal(double value, const RtDecimalFormat* format, char* out, size_t cap) {
+PX_ENCODE_PATH int formatDecimal(double value, const RtDecimalFormat* format, char* out, size_t cap) {
   if (!std::isfinite(value)) return ST_BAD_VALUE;
   if (out == nullptr && cap != 0) return ST_BAD_ARGUMENT;
   const RtDecimalFormat noLimits{-1, -1, -1, -1, -1, 0, 0, 0, nullptr};

@@ -1,4 +1,5 @@
 // PatternCache: compiled patterns by pattern text, per runtime context.
+#include "internal/code_layout.h"
 #include <string>
 
 #include "internal/pattern.h"
@@ -15,7 +16,7 @@ constexpr size_t kMaxEntries = 128;
 
 // The returned pointer stays valid until the next get() or clear() on this
 // cache: a get() that compiles a new pattern may evict older ones.
-const pattern::Program* PatternCache::get(std::string_view pattern, std::string* error) {
+PX_ENCODE_PATH const pattern::Program* PatternCache::get(std::string_view pattern, std::string* error) {
   for (const Recent& r : recent_)
     if (r.key && *r.key == pattern) return r.program;
   // The map is keyed by std::string; reusing one key buffer per thread keeps

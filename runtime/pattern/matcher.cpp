@@ -3,6 +3,7 @@
 // first time runs an NFA step. Nothing here allocates per character: the
 // scratch vectors are sized to the program on first use and the DFA cache
 // reuses its memory after a flush.
+#include "internal/code_layout.h"
 #include <algorithm>
 #include <exception>
 
@@ -117,7 +118,7 @@ bool run(const Program& prog, std::string_view text) {
 
 }  // namespace
 
-bool matches(const Program& prog, std::string_view text) {
+PX_ENCODE_PATH bool matches(const Program& prog, std::string_view text) {
   try {
     return run(prog, text);
   } catch (const std::exception&) {
