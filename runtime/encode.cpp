@@ -48,7 +48,7 @@ int declareLast(RtContext* ctxt) {
 // Declarations of the open tag that were bound when it was opened but not
 // yet written (the element's own scope holds them; a binding a caller popped
 // meanwhile is not declared).
-PX_ENCODE_PATH [[gnu::noinline]] int writeBoundDecls(RtContext* ctxt) {
+[[gnu::noinline]] PX_ENCODE_PATH int writeBoundDecls(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
   for (uint32_t i : impl->openTagBindings)
     if (i < impl->ns.inForce())
@@ -102,7 +102,7 @@ inline int closeOpenTag(RtContext* ctxt) {
 // namespace (*length: the prefix's). The answer for the binding's own prefix
 // text and a constant URI holds until the bindings change, and is kept: the
 // children of one element come with the same pair, element after element.
-PX_ENCODE_PATH [[gnu::noinline]] bool lookUpPair(RtContextImpl* impl, const RtXmlNamespace* ns, size_t* length) {
+[[gnu::noinline]] PX_ENCODE_PATH bool lookUpPair(RtContextImpl* impl, const RtXmlNamespace* ns, size_t* length) {
   std::string_view text = sv(ns->prefix);
   const auto* uri = reinterpret_cast<const char*>(ns->uri);
   const pxrt::Binding* b = impl->ns.findHandedOut(text);
@@ -141,7 +141,7 @@ std::string unusedPrefix(RtContextImpl* impl) {
 // Prefix of an element's namespace pair; binds the namespace as the default
 // one on this element when no prefix is in force for it. The text returned
 // stays valid while the element is open (a binding in force, or the caller's).
-PX_ENCODE_PATH [[gnu::noinline]] std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
+[[gnu::noinline]] PX_ENCODE_PATH std::string_view resolvePrefix(RtContext* ctxt, const RtXmlNamespace* ns, bool* unbound) {
   auto* impl = implOf(ctxt);
   if (!ns || !ns->uri) {
     if (ns && ns->prefix) {
