@@ -1,11 +1,11 @@
 // Context set-up: creation, release, document input, output buffer, limits.
-#include "internal/code_layout.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
+#include "internal/code_layout.h"
 #include "internal/context_impl.h"
 #include "internal/reader.h"
 

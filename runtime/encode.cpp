@@ -1,11 +1,11 @@
 // The encoding calls: prolog, tags with their namespace declarations,
 // escaped content and attributes.
-#include "internal/code_layout.h"
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "internal/code_layout.h"
 #include "internal/context_impl.h"
 #include "internal/lexical.h"
 #include "xml/chars.h"

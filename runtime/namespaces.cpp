@@ -1,5 +1,4 @@
 // Namespace scopes, the URI table and the rtXmlNS* calls.
-#include "internal/code_layout.h"
 #include "internal/namespaces.h"
 
 #include <cstring>
@@ -7,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "internal/code_layout.h"
 #include "internal/context_impl.h"
 #include "internal/escape.h"
 #include "internal/text_set.h"

@@ -1,10 +1,10 @@
 // Output buffer primitives and escaping.
-#include "internal/code_layout.h"
 #include "internal/output.h"
 
 #include <cstdlib>
 #include <cstring>
 
+#include "internal/code_layout.h"
 #include "internal/context_impl.h"
 #include "internal/escape.h"
 

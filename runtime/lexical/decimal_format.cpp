@@ -22,11 +22,11 @@
 //   leading "0" of "0.5" and the zeros right of the point in "0.005" do not
 //   count, trailing zeros of an integer ("100") do.
 // - A buffer too small for the text returns ST_BUFFER_FULL.
-#include "internal/code_layout.h"
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
+#include "internal/code_layout.h"
 #include "internal/lexical.h"
 
 namespace pxrt::lex {

@@ -1,7 +1,7 @@
 // PatternCache: compiled patterns by pattern text, per runtime context.
-#include "internal/code_layout.h"
 #include <string>
 
+#include "internal/code_layout.h"
 #include "internal/pattern.h"
 
 namespace pxrt {

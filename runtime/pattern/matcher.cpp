@@ -3,10 +3,10 @@
 // first time runs an NFA step. Nothing here allocates per character: the
 // scratch vectors are sized to the program on first use and the DFA cache
 // reuses its memory after a flush.
-#include "internal/code_layout.h"
 #include <algorithm>
 #include <exception>
 
+#include "internal/code_layout.h"
 #include "internal/pattern.h"
 #include "pattern/program.h"
 #include "pattern/utf8.h"
