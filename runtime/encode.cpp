@@ -50,9 +50,15 @@ int declareLast(RtContext* ctxt) {
 // meanwhile is not declared).
 [[gnu::noinline]] PX_ENCODE_PATH int writeBoundDecls(RtContext* ctxt) {
   auto* impl = implOf(ctxt);
+  auto& written = impl->tagDeclsWritten;
+  const size_t count = impl->openTagBindings.size();
+  // Every binding of a tag is a new generation: the same count in the same
+  // generation is the same bindings, all written.
+  if (written.count == count && written.generation == impl->ns.generation()) return 0;
   for (uint32_t i : impl->openTagBindings)
     if (i < impl->ns.inForce())
       if (int st = writeDecl(ctxt, impl->ns.binding(i))) return st;
+  written = {count, impl->ns.generation()};
   return 0;
 }
 
@@ -213,6 +219,15 @@ int attributePrefix(RtContext* ctxt, std::string_view wanted, std::string_view u
   return 0;
 }
 
+// The start tag just written is open, under this prefix until its end tag.
+inline void openElement(RtContextImpl* impl, std::string_view prefix) {
+  impl->out.tagOpen = true;
+  impl->out.clearTagDecls();
+  const size_t prefixStart = impl->openPrefixText.size();
+  if (!prefix.empty()) impl->openPrefixText.append(prefix);
+  impl->openElements.push_back({static_cast<uint32_t>(prefixStart), static_cast<uint32_t>(prefix.size())});
+}
+
 // Inline in its two callers: it is most of what they do, element after
 // element.
 [[gnu::always_inline]] inline int startTag(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* ns,
@@ -246,11 +261,7 @@ int attributePrefix(RtContext* ctxt, std::string_view wanted, std::string_view u
     return ST_BAD_NAMESPACE;  // recorded by the caller with these parameters
   }
   if (int st = writeTagName(ctxt, "<", prefix, sv(name))) return st;
-  impl->out.tagOpen = true;
-  impl->out.clearTagDecls();
-  const size_t prefixStart = impl->openPrefixText.size();
-  if (!prefix.empty()) impl->openPrefixText.append(prefix);
-  impl->openElements.push_back({static_cast<uint32_t>(prefixStart), static_cast<uint32_t>(prefix.size())});
+  openElement(impl, prefix);
   return 0;
 }
 
@@ -394,6 +405,44 @@ PX_ENCODE_PATH int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open) {
   const bool stillOpen = impl->out.tagOpen;
   impl->out.tagOpen = false;
   return stillOpen ? 1 : 0;
+}
+
+// Whether a root's own declarations are all there is at its start: no tag
+// open, nothing pending, nothing in force, and pairs that neither repeat a
+// prefix (a second registration would be ignored) nor a namespace (the name
+// would take the later prefix). Then the general calls would bind exactly
+// these pairs on the tag and name the root by the first.
+static bool onlyOwnDeclarations(const RtContextImpl* impl, const RtXmlNamespace* own, int n) {
+  if (impl->out.tagOpen || impl->out.hasPending() || impl->ns.inForce() != 0 || n < 1 || n > 2) return false;
+  for (int i = 0; i < n; ++i)
+    if (!own[i].uri) return false;
+  return n == 1 || (sv(own[0].prefix) != sv(own[1].prefix) && sv(own[0].uri) != sv(own[1].uri));
+}
+
+PX_ENCODE_PATH int rtXmlEncRootStart(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* own, int n) {
+  auto* impl = implOf(ctxt);
+  if (!impl) return ST_BAD_CONTEXT;
+  if (!name || n < 0 || (n > 0 && !own)) return PX_FAIL(ctxt, ST_BAD_ARGUMENT);
+  if (!onlyOwnDeclarations(impl, own, n)) {
+    for (int i = 0; i < n; ++i)
+      if (int st = rtXmlNSSetNamespace(ctxt, nullptr, own[i].prefix, own[i].uri, 0)) return st;
+    const RtXmlNamespace pair{nullptr, n > 0 ? own[0].uri : nullptr};
+    if (int st = rtXmlEncStartElement(ctxt, name, &pair, nullptr, 0)) return st;
+    return rtXmlEncNSAttrs(ctxt, nullptr);
+  }
+  impl->ns.push();
+  impl->openTagBindings.clear();
+  for (int i = 0; i < n; ++i) bindOnTag(impl, sv(own[i].prefix), sv(own[i].uri));
+  // The children's encoders ask for the prefixes of these namespaces first,
+  // the root's own namespace most.
+  for (int i = n; i-- > 0;)
+    impl->ns.notePrefixFor(reinterpret_cast<const char*>(own[i].uri), &impl->ns.binding(impl->openTagBindings[i]));
+  // The binding's own text: it stays while the root is open.
+  const std::string& prefix = impl->ns.binding(impl->openTagBindings[0]).prefix;
+  if (int st = writeTagName(ctxt, "<", prefix, sv(name))) return PX_FAIL(ctxt, st);
+  openElement(impl, prefix);
+  if (int st = writeBoundDecls(ctxt)) return PX_FAIL(ctxt, st);
+  return 0;
 }
 
 PX_ENCODE_PATH int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs) {

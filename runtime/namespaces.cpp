@@ -240,7 +240,7 @@ PX_ENCODE_PATH const std::string* Namespaces::prefixFor(std::string_view uri) co
 }
 
 PX_ENCODE_PATH const std::string* Namespaces::prefixFor(const char* uri) const {
-  UriLookup& slot = uriLookups_[(reinterpret_cast<uintptr_t>(uri) >> 3) % kUriLookups];
+  UriLookup& slot = uriSlot(uri);
   if (slot.generation == generation_ && slot.uri == uri &&
       (hasConstantUri(*slot.result, uri) || std::strcmp(slot.result->uri.c_str(), uri) == 0))
     return &slot.result->prefix;

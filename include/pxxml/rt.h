@@ -501,6 +501,15 @@ RT_API int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const
 RT_API int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open);
 /* Pending declarations and those of the list not yet on the open tag. */
 RT_API int rtXmlEncNSAttrs(RtContext* ctxt, RtDList* nsAttrs);
+/* A document's root start tag with the n namespaces the document declares
+ * itself (own[0] names the root): the same output and state as
+ * rtXmlNSSetNamespace(ctxt, NULL, own[i].prefix, own[i].uri, 0) for each
+ * pair in turn, then rtXmlEncStartElement(ctxt, name, &{NULL, own[0].uri},
+ * NULL, 0) and rtXmlEncNSAttrs(ctxt, NULL), which it calls where other
+ * declarations are in play. Where none are (a fresh context, or one whose
+ * last document ended), the tag and its declarations are written in one
+ * pass. The start tag stays open for attributes. */
+RT_API int rtXmlEncRootStart(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNamespace* own, int n);
 RT_API int rtXmlEncString(RtContext* ctxt, const RtXmlString* str, const OSUTF8CHAR* name,
                           const RtXmlNamespace* ns);
 RT_API int rtXmlEncUTF8Str(RtContext* ctxt, const OSUTF8CHAR* text, const OSUTF8CHAR* name,

@@ -68,6 +68,13 @@ struct RtContextImplData {
   // Encoding: declarations bound on the open start tag (positions in ns),
   // and the open elements, innermost last.
   std::vector<uint32_t> openTagBindings;
+  // How many of them were declared, in which generation of bindings: the
+  // tag's declarations are written once (after its start, and again asked
+  // for when it closes), and only a binding made since needs the walk.
+  struct {
+    size_t count = 0;
+    uint64_t generation = 0;
+  } tagDeclsWritten;
   struct OpenElement {
     // The prefix the element was written with: its end tag uses the same.
     // The texts are kept end to end in openPrefixText, so that opening an

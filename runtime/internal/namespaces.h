@@ -114,6 +114,16 @@ class Namespaces {
   // The same for a NUL-terminated URI, remembering recent answers: encoders
   // ask it for the same few namespaces at every element with children.
   const std::string* prefixFor(const char* uri) const;
+  // Tells prefixFor(uri) its answer, known to the caller: b is the binding
+  // just made for uri, and no other binding in force names uri or b's
+  // prefix. findHandedOut then knows the text it hands out.
+  void notePrefixFor(const char* uri, const Binding* b) const {
+    uriSlot(uri) = UriLookup{generation_, uri, b};
+    ownText_ = b->prefix.data();
+    ownTextLength_ = b->prefix.size();
+    ownTextGeneration_ = generation_;
+    ownTextResult_ = b;
+  }
   // The bindings in force, outermost first.
   size_t inForce() const { return count_; }
   // Bindings in force before the scope at `depth` was opened (all of them
@@ -185,6 +195,9 @@ class Namespaces {
   };
   static constexpr size_t kUriLookups = 4;
   mutable UriLookup uriLookups_[kUriLookups];
+  UriLookup& uriSlot(const char* uri) const {
+    return uriLookups_[(reinterpret_cast<uintptr_t>(uri) >> 3) % kUriLookups];
+  }
   // The last answer of findHandedOut for a binding's own text.
   mutable const char* ownText_ = nullptr;
   mutable size_t ownTextLength_ = 0;

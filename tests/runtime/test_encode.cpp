@@ -101,6 +101,75 @@ TEST(Encode, PresenceRootWithPrefixDeclarationThenAttributeThenChildren) {
             "<tns:note>hi</tns:note><tns:tuple/></tns:presence>");
 }
 
+// A root started in one call writes and leaves what the three calls it
+// stands for do: the same text, and the same prefixes for the children,
+// document after document on one context, whatever else the caller
+// declared before.
+TEST(Encode, RootStartInOneCallIsTheGeneralSequence) {
+  const char* kDiff = "urn:ietf:params:xml:ns:pidf-diff";
+  struct Row {
+    const char* what;
+    std::vector<RtXmlNamespace> own;
+    void (*before)(RtContext*);
+  };
+  auto none = [](RtContext*) {};
+  auto pendingDefault = [](RtContext* c) { rtXmlNSSetNamespace(c, nullptr, nullptr, u(kPidf), 0); };
+  auto pendingSamePrefix = [](RtContext* c) { rtXmlNSSetNamespace(c, nullptr, u("tns"), u("urn:other"), 0); };
+  auto boundOutside = [](RtContext* c) {
+    rtXmlNSPush(c);
+    rtXmlNSAddPrefixLink(c, u("tns"), u(kPidf), nullptr, 0);
+  };
+  auto openTag = [](RtContext* c) {
+    RtXmlNamespace wrap{u("w"), u("urn:wrap")};
+    rtXmlEncStartElement(c, u("wrap"), &wrap, nullptr, 0);
+  };
+  const Row rows[] = {
+      {"own prefix", {{u("tns"), u(kPidf)}}, none},
+      {"default namespace", {{nullptr, u(kPidf)}}, none},
+      {"two namespaces", {{u("partial"), u(kDiff)}, {u("tns"), u(kPidf)}}, none},
+      {"two prefixes, one namespace", {{u("a"), u(kPidf)}, {u("b"), u(kPidf)}}, none},
+      {"one prefix twice", {{u("tns"), u(kPidf)}, {u("tns"), u(kDiff)}}, none},
+      {"caller's default pending", {{u("tns"), u(kPidf)}}, pendingDefault},
+      {"caller's prefix pending", {{u("tns"), u(kPidf)}}, pendingSamePrefix},
+      {"prefix in force outside", {{u("tns"), u(kPidf)}}, boundOutside},
+      {"inside an open tag", {{u("tns"), u(kPidf)}}, openTag},
+  };
+  for (const Row& row : rows) {
+    auto write = [&](bool oneCall) {
+      Context ctxt;
+      std::string texts;
+      for (int doc = 0; doc < 2; ++doc) {
+        rtxResetOutput(ctxt);
+        row.before(ctxt);
+        const auto n = static_cast<int>(row.own.size());
+        if (oneCall) {
+          EXPECT_EQ(rtXmlEncRootStart(ctxt, u("presence"), row.own.data(), n), 0) << row.what;
+        } else {
+          for (const RtXmlNamespace& d : row.own) EXPECT_EQ(rtXmlNSSetNamespace(ctxt, nullptr, d.prefix, d.uri, 0), 0);
+          RtXmlNamespace pair{nullptr, row.own[0].uri};
+          EXPECT_EQ(rtXmlEncStartElement(ctxt, u("presence"), &pair, nullptr, 0), 0) << row.what;
+          EXPECT_EQ(rtXmlEncNSAttrs(ctxt, nullptr), 0);
+        }
+        EXPECT_EQ(rtXmlEncUTF8Attr2(ctxt, u("entity"), 6, u("pres:a@b"), 8), 0);
+        EXPECT_EQ(rtXmlEncTermStartElement(ctxt), 0);
+        for (const RtXmlNamespace& d : row.own) {
+          RtXmlNamespace child{rtXmlNSGetPrefix(ctxt, d.uri), d.uri};
+          RtXmlString note{0, u("hi")};
+          EXPECT_EQ(rtXmlEncString(ctxt, &note, u("note"), &child), 0);
+        }
+        RtXmlNamespace end{nullptr, row.own[0].uri};
+        EXPECT_EQ(rtXmlEncEndElement(ctxt, u("presence"), &end), 0);
+        texts += out(ctxt) + "\n";
+      }
+      return texts;
+    };
+    EXPECT_EQ(write(true), write(false)) << row.what;
+  }
+  Context ctxt;
+  EXPECT_EQ(rtXmlEncRootStart(ctxt, nullptr, nullptr, 0), ST_BAD_ARGUMENT);
+  EXPECT_EQ(rtxErrGetStatus(ctxt, 0), ST_BAD_ARGUMENT);
+}
+
 TEST(Encode, DeclarationsAreWrittenOncePerStartTag) {
   Context ctxt;
   RtDList decls;

@@ -220,14 +220,22 @@ int encodeDocumentStart(RtContext* ctxt, const DocDesc* doc, void* record) {
     return rtXmlNSSetNamespace(ctxt, nsAttrs, u8(prefix), uri, 0);
   };
   // Roots of a simple type always declare their namespace as the default.
-  if (!doc->type || !(ctxt->flags & RT_FLAG_NO_OWN_NAMESPACE)) {
-    if (int st = registerOwn(doc->prefix, pair.uri)) return rtxErrSetData(ctxt, st, path, __LINE__);
-    if (doc->prefix2)
-      if (int st = registerOwn(doc->prefix2, uriOf(ctxt, doc->ns2))) return rtxErrSetData(ctxt, st, path, __LINE__);
+  const bool own = !doc->type || !(ctxt->flags & RT_FLAG_NO_OWN_NAMESPACE);
+  if (own && !kept && !nsAttrs) {
+    // Mostly the document's own declarations are the only ones: one call.
+    const RtXmlNamespace decls[2] = {{u8(doc->prefix), pair.uri}, {u8(doc->prefix2), uriOf(ctxt, doc->ns2)}};
+    if (int st = rtXmlEncRootStart(ctxt, u8(doc->elemName), decls, doc->prefix2 ? 2 : 1))
+      return rtxErrSetData(ctxt, st, path, __LINE__);
+  } else {
+    if (own) {
+      if (int st = registerOwn(doc->prefix, pair.uri)) return rtxErrSetData(ctxt, st, path, __LINE__);
+      if (doc->prefix2)
+        if (int st = registerOwn(doc->prefix2, uriOf(ctxt, doc->ns2))) return rtxErrSetData(ctxt, st, path, __LINE__);
+    }
+    if (int st = rtXmlEncStartElement(ctxt, u8(doc->elemName), &pair, nsAttrs, 0))
+      return rtxErrSetData(ctxt, st, path, __LINE__);
+    if (int st = rtXmlEncNSAttrs(ctxt, nsAttrs)) return rtxErrSetData(ctxt, st, path, __LINE__);
   }
-  if (int st = rtXmlEncStartElement(ctxt, u8(doc->elemName), &pair, nsAttrs, 0))
-    return rtxErrSetData(ctxt, st, path, __LINE__);
-  if (int st = rtXmlEncNSAttrs(ctxt, nsAttrs)) return rtxErrSetData(ctxt, st, path, __LINE__);
   if (doc->type && (doc->type->nAttrs > 0 || doc->type->anyAttrMember >= 0 || nsAttrs))
     if (int st = encodeAttrs(ctxt, doc->type, record)) return rtxErrSetData(ctxt, st, path, __LINE__);
   int st = rtXmlEncTermStartElement(ctxt);
