@@ -382,15 +382,31 @@ int rtXmlEncEmptyElement(RtContext* ctxt, const OSUTF8CHAR* name, const RtXmlNam
   return rtXmlEncEndElement(ctxt, name, ns);
 }
 
-PX_ENCODE_PATH int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8CHAR** prefix, size_t* prefixLen) {
-  auto* impl = implOf(ctxt);
-  if (!impl || !prefix || !prefixLen || !ns || !ns->uri || !ns->prefix || impl->out.hasPending()) return 1;
+// rtXmlEncDirectPrefix past the pair found as it was last time with no
+// start tag open: a lookup, or a start tag to close.
+[[gnu::noinline]] PX_ENCODE_PATH static int directPrefixSlow(RtContext* ctxt, RtContextImpl* impl, const RtXmlNamespace* ns,
+                                                      const OSUTF8CHAR** prefix, size_t* prefixLen) {
   // A pair the start tag would declare takes the general path.
   size_t length;
   if (!pairInForce(impl, ns, &length) || closeOpenTag(ctxt) != 0) return 1;
   *prefix = ns->prefix;
   *prefixLen = length;
   return 0;
+}
+
+PX_ENCODE_PATH int rtXmlEncDirectPrefix(RtContext* ctxt, const RtXmlNamespace* ns, const OSUTF8CHAR** prefix, size_t* prefixLen) {
+  auto* impl = implOf(ctxt);
+  if (!impl || !prefix || !prefixLen || !ns || !ns->uri || !ns->prefix || impl->out.hasPending()) return 1;
+  // Element after element of one parent: the pair is the one found last,
+  // and the previous sibling closed its own tags. Nothing else to do.
+  const auto& known = impl->boundPair;
+  if (!impl->out.tagOpen && ns->prefix == known.prefix && ns->uri == known.uri &&
+      impl->ns.generation() == known.generation) {
+    *prefix = ns->prefix;
+    *prefixLen = known.prefixLength;
+    return 0;
+  }
+  return directPrefixSlow(ctxt, impl, ns, prefix, prefixLen);
 }
 
 PX_ENCODE_PATH int rtXmlEncDirectOpenTag(RtContext* ctxt, OSBOOL open) {

@@ -38,9 +38,7 @@ class TextSet {
     return true;
   }
   void clear() {
-    if (few_.empty()) return;  // most sets stay empty: nothing to do
-    few_.clear();
-    if (!many_.empty()) many_.clear();
+    if (!few_.empty()) clearAll();  // most sets stay empty: nothing to do
   }
 
  private:
@@ -48,6 +46,12 @@ class TextSet {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
+  // Out of line: the callers clear on every tag, and the texts' release
+  // inline would cost each of them its registers.
+  [[gnu::noinline]] void clearAll() {
+    few_.clear();
+    if (!many_.empty()) many_.clear();
+  }
   std::vector<std::string> few_;  // every text, in the order added
   std::unordered_set<std::string, Hash, std::equal_to<>> many_;  // the same, once past the walk
 };
