@@ -27,9 +27,9 @@ int writeRaw(RtContext* ctxt, const char* text, size_t n, const char* path) {
 }
 
 // A count below the list's minimum: "<path>.count" and the count.
-int countTooLow(RtContext* ctxt, const TypeDesc* d, const char* middle, const char* field, uint32_t count,
-                const char* path) {
-  std::string name = d->listType ? std::string(d->name) + ".count" : std::string(d->name) + middle + field + ".count";
+int countTooLow(RtContext* ctxt, const TypeDesc* d, const Member& m, uint32_t count, const char* path) {
+  const char* middle = m.role == Role::Alternative ? ".u." : ".";
+  std::string name = d->listType ? std::string(d->name) + ".count" : std::string(d->name) + middle + m.field + ".count";
   rtxErrAddStrParm(ctxt, name.c_str());
   rtxErrAddUIntParm(ctxt, count);
   return rtxErrSetNewData(ctxt, ST_CONSTRAINT, path, __LINE__);
@@ -239,7 +239,7 @@ bool directRecord(RtContext* ctxt, const TypeDesc* d, const void* record, const 
   Digits digits;
   plain::Content value;
   if (d->shape == Shape::SimpleContent) {
-    const Member* v = nullptr;
+    const Member* v = d->valueMember >= 0 ? &d->members[d->valueMember] : nullptr;
     for (uint8_t i = 0; i < d->nMembers && !v; ++i)
       if (d->members[i].role == Role::Value) v = &d->members[i];
     if (!v || !(value = plainValueText(*v, at<char>(record, v->offset), digits)).plain()) return false;
@@ -324,7 +324,6 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
   const char* path = d->module->enc;
   const void* p = at<char>(record, m.offset);
   const OSUTF8CHAR* name = u8(m.xmlName);
-  const char* middle = m.role == Role::Alternative ? ".u." : ".";
   int st = 0;
   switch (m.kind) {
     case Kind::Record:
@@ -367,7 +366,7 @@ int encodeElementMember(RtContext* ctxt, const TypeDesc* d, const Member& m, con
     case Kind::AnyList: {
       auto* list = static_cast<const RtDList*>(p);
       if (m.minOccurs > 0 && list->count < static_cast<uint32_t>(m.minOccurs))
-        return countTooLow(ctxt, d, middle, m.field, list->count, path);
+        return countTooLow(ctxt, d, m, list->count, path);
       for (const RtDListNode* n = list->head; n && !st; n = n->next) {
         if (m.kind == Kind::RecordList) st = encodeNested(ctxt, m.type, n->data, name, child, m.nameLength);
         else if (m.kind == Kind::SeqList) st = encodeNested(ctxt, m.type, n->data, nullptr, received, 0);
