@@ -6,9 +6,11 @@
 // their patterns) lay spread over 150 KB of the library, and so fell
 // unevenly on the cache's sets: a set given more of those lines than it has
 // ways misses on every document. Grouped in one section, the lines take
-// consecutive sets. Callgrind's cache model (32 KB, 8 ways) counts 27
-// misses a document instead of 73. Functions decoding also calls (the
-// namespace scopes) go there too; decoding measures the same either way.
+// consecutive sets (when the section came in, callgrind's cache model of
+// 32 KB, 8 ways, counted 27 misses a document instead of 73; that count
+// moves with every layout, so changes here are judged by time). Functions
+// decoding also calls (the namespace scopes) go there too; decoding
+// measures the same either way.
 #ifndef PXRT_INTERNAL_CODE_LAYOUT_H
 #define PXRT_INTERNAL_CODE_LAYOUT_H
 
