@@ -282,13 +282,10 @@ RtDListNode* rtxDListAppend(RtContext* ctxt, RtDList* list, void* data) {
 void* rtxDListAppendNew(RtContext* ctxt, RtDList* list, size_t nbytes) {
   auto* impl = implOf(ctxt);
   if (!impl || !list) return nullptr;
-  void* data = impl->heap.alloc(nbytes);
+  void* nodeBlock;
+  void* data = impl->heap.allocTwo(nbytes, sizeof(RtDListNode), &nodeBlock);
   if (!data) return nullptr;
-  auto* node = static_cast<RtDListNode*>(impl->heap.alloc(sizeof(RtDListNode)));
-  if (!node) {
-    impl->heap.free(data);
-    return nullptr;
-  }
+  auto* node = static_cast<RtDListNode*>(nodeBlock);
   std::memset(data, 0, nbytes);
   linkAtTail(list, node, data);
   return data;

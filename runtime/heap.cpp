@@ -9,11 +9,10 @@ namespace pxrt {
 
 static_assert(sizeof(Heap::Page) % 8 == 0, "page header keeps blocks aligned");
 
-// Every block starts with an 8-byte header: the magic word and 4 bytes
-// unused. A free first finds the page that holds the pointer (the page of
-// the last free, the current page, else the page index), so that a pointer
-// of another heap or of a page already given back is never read; the magic
-// word then turns a double free or a pointer into a block's middle into a
+// A free first finds the page that holds the pointer (the page of the last
+// free, the current page, else the page index), so that a pointer of another
+// heap or of a page already given back is never followed; the page's start
+// bit then turns a double free or a pointer into a block's middle into a
 // no-op.
 
 bool Heap::failInjected() {
@@ -23,8 +22,8 @@ bool Heap::failInjected() {
   return true;
 }
 
-Heap::Page* Heap::newPage(size_t capacity) {
-  size_t total = sizeof(Page) + capacity;
+Heap::Page* Heap::newPage(size_t granules) {
+  size_t total = pageTotal(granules);
   if (limit_ != 0 && pageBytes_ + total > limit_) return nullptr;
   void* mem = std::malloc(total);
   if (!mem) return nullptr;
@@ -39,9 +38,10 @@ Heap::Page* Heap::newPage(size_t capacity) {
   page->next = pages_;
   if (pages_) pages_->prev = page;
   pages_ = page;
-  page->capacity = capacity;
-  page->used = 0;
+  page->granules = granules;
+  page->top = 0;
   page->live = 0;
+  std::memset(page->starts(), 0, kStartsBytes);
   pageBytes_ += total;
   return page;
 }
@@ -55,29 +55,28 @@ void Heap::unlink(Page* page) {
 
 void Heap::dropPage(Page* page) {
   unlink(page);
-  if (page == current_) setCurrent(nullptr);
-  if (page == lastFreedFrom_) lastFreedFrom_ = nullptr;
-  if (page->capacity == kPageCapacity && spare_ == nullptr) {
-    page->used = 0;
+  if (page == current_) setCurrent(&none_);
+  if (page == lastFreedFrom_) lastFreedFrom_ = &none_;
+  if (page->granules == kPageGranules && spare_ == nullptr) {
+    page->top = 0;
     spare_ = page;  // kept out of the page list, still counted in pageBytes_
     return;
   }
-  pageBytes_ -= sizeof(Page) + page->capacity;
+  pageBytes_ -= pageTotal(page->granules);
   pageIndex_.erase(reinterpret_cast<uintptr_t>(page));
   std::free(page);
 }
 
 Heap::Page* Heap::pageOf(const void* p) const {
-  const auto addr = reinterpret_cast<uintptr_t>(p);
   // Most blocks are freed from the page they were just bumped from, and a
   // record is released in the order it was built, so the page of the last
   // free comes next.
-  if (current_ && holdsBlock(current_, addr)) return current_;
-  if (lastFreedFrom_ && holdsBlock(lastFreedFrom_, addr)) return lastFreedFrom_;
-  auto it = pageIndex_.upper_bound(addr);
+  if (granuleOf(current_, p) < current_->top) return current_;
+  if (granuleOf(lastFreedFrom_, p) < lastFreedFrom_->top) return lastFreedFrom_;
+  auto it = pageIndex_.upper_bound(reinterpret_cast<uintptr_t>(p));
   if (it == pageIndex_.begin()) return nullptr;
   Page* page = reinterpret_cast<Page*>(*--it);
-  if (!holdsBlock(page, addr)) return nullptr;
+  if (granuleOf(page, p) >= page->top) return nullptr;
   lastFreedFrom_ = page;
   return page;
 }
@@ -92,55 +91,70 @@ void* Heap::allocSlow(size_t n) {
   if (failInjected()) return nullptr;
   if (n == 0) n = 1;
   if (n > (SIZE_MAX / 2)) return nullptr;
-  size_t need = kHeaderSize + roundUp(n);
-  Page* page;
-  if (need > kBigBlock) {
-    page = newPage(need);
+  const size_t need = granulesFor(n);
+  if (n > kBigBlock) {
+    Page* page = newPage(need);
     if (!page) return nullptr;
-  } else {
-    page = current_;
-    if (!page || page->capacity - page->used < need) {
-      if (spare_) {
-        page = spare_;
-        spare_ = nullptr;
-        page->prev = nullptr;
-        page->next = pages_;
-        if (pages_) pages_->prev = page;
-        pages_ = page;
-      } else {
-        page = newPage(kPageCapacity);
-        if (!page) return nullptr;
-      }
-      // The old current page stays until its last block is freed; an empty
-      // one is given up now.
-      if (current_ && current_->live == 0) dropPage(current_);
-      setCurrent(page);
+    // Its one block starts at granule 0, and only there may a free find a
+    // block: the bitmap covers an ordinary page's granules only.
+    void* block = bump(page, need);
+    page->top = 1;
+    return block;
+  }
+  Page* page = current_;
+  if (page->granules - page->top < need) {
+    if (spare_) {
+      page = spare_;
+      spare_ = nullptr;
+      page->prev = nullptr;
+      page->next = pages_;
+      if (pages_) pages_->prev = page;
+      pages_ = page;
+    } else {
+      page = newPage(kPageGranules);
+      if (!page) return nullptr;
     }
+    // The old current page stays until its last block is freed; an empty
+    // one is given up now.
+    if (current_ != &none_ && current_->live == 0) dropPage(current_);
+    setCurrent(page);
   }
   return bump(page, need);
 }
 
+void* Heap::allocTwoSlow(size_t n, size_t n2, void** second) {
+  void* first = alloc(n);
+  if (!first) return nullptr;
+  *second = alloc(n2);
+  if (*second) return first;
+  free(first);
+  return nullptr;
+}
+
 void Heap::freeSlow(const void* p) {
-  if (Page* page = p ? pageOf(p) : nullptr) release(page, p);
+  if (!p) return;
+  if (Page* page = pageOf(p)) release(page, granuleOf(page, p));
 }
 
 void Heap::reset() {
   Page* keep = nullptr;
-  lastFreedFrom_ = nullptr;
+  lastFreedFrom_ = &none_;
   while (pages_) {
     Page* page = pages_;
     unlink(page);
-    if (!keep && page->capacity == kPageCapacity) {
+    if (!keep && page->granules == kPageGranules) {
       keep = page;
       continue;
     }
-    pageBytes_ -= sizeof(Page) + page->capacity;
+    pageBytes_ -= pageTotal(page->granules);
     pageIndex_.erase(reinterpret_cast<uintptr_t>(page));
     std::free(page);
   }
-  setCurrent(nullptr);
+  setCurrent(&none_);
   if (keep) {
-    keep->used = 0;
+    // Its blocks were dropped without a free: their start bits go as well.
+    std::memset(keep->starts(), 0, kStartsBytes);
+    keep->top = 0;
     keep->live = 0;
     keep->next = nullptr;
     pages_ = keep;
@@ -153,17 +167,17 @@ void Heap::releaseAll() {
   while (pages_) {
     Page* page = pages_;
     unlink(page);
-    pageBytes_ -= sizeof(Page) + page->capacity;
+    pageBytes_ -= pageTotal(page->granules);
     pageIndex_.erase(reinterpret_cast<uintptr_t>(page));
     std::free(page);
   }
   if (spare_) {
-    pageBytes_ -= sizeof(Page) + spare_->capacity;
+    pageBytes_ -= pageTotal(spare_->granules);
     pageIndex_.erase(reinterpret_cast<uintptr_t>(spare_));
     std::free(spare_);
     spare_ = nullptr;
   }
-  setCurrent(nullptr);
+  setCurrent(&none_);
 }
 
 }  // namespace pxrt

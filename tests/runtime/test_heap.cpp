@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "rt_fixture.h"
 
@@ -145,6 +146,24 @@ TEST(HeapBadFree, ForeignPointersAreIgnored) {
   EXPECT_EQ(pb[0], 0x22);
   rtxMemHeapFreePtr(b, pb);
   EXPECT_EQ(rtxMemHeapLiveBlocks(b), 1u);
+
+  // Where blocks started before a reset, a block now spans: those addresses
+  // are its middle. And a big block has no middle a free may take either.
+  Ctx c;
+  std::vector<unsigned char*> small;
+  for (int i = 0; i < 70; ++i) small.push_back(static_cast<unsigned char*>(rtxMemHeapAlloc(c, 8)));
+  rtxMemReset(c);
+  auto* wide = static_cast<unsigned char*>(rtxMemHeapAlloc(c, 70 * 8));
+  ASSERT_EQ(wide, small[0]);  // the kept page is bumped from its start again
+  for (unsigned char* q : small) rtxMemHeapFreePtr(c, q + 8);
+  EXPECT_EQ(rtxMemHeapLiveBlocks(c), 1u);
+  auto* big = static_cast<unsigned char*>(rtxMemHeapAlloc(c, 200000));
+  std::memset(big, 0xff, 200000);  // no byte of it may read as a block's start
+  for (size_t off : {size_t{8}, size_t{4096}, size_t{66000}, size_t{199992}}) rtxMemHeapFreePtr(c, big + off);
+  EXPECT_EQ(rtxMemHeapLiveBlocks(c), 2u);
+  rtxMemHeapFreePtr(c, big);
+  rtxMemHeapFreePtr(c, wide);
+  EXPECT_EQ(rtxMemHeapLiveBlocks(c), 0u);
 }
 
 TEST(HeapFailure, FailAfterHitsExactlyTheNthAllocation) {
